@@ -1,0 +1,21 @@
+#include "kit/Control.h"
+
+#include "kit/Form.h"
+
+namespace norvik {
+
+bool Control::showing() const {
+    if (!visible) {
+        return false;
+    }
+    return parent_ != nullptr ? parent_->showing() : form_.visible;
+}
+
+bool Control::usable() const {
+    if (!enabled) {
+        return false;
+    }
+    return parent_ == nullptr || parent_->usable();
+}
+
+} // namespace norvik

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "kit/DateTime.h"
+#include "kit/Text.h"
+
+namespace norvik {
+
+class Form;
+class Timer;
+class TrayIcon;
+
+// Message box flags: icon and buttons.
+inline constexpr int mbError = 16;         // error icon, OK
+inline constexpr int mbQuestion = 36;      // question icon, Yes and No
+inline constexpr int mbWarningYesNo = 52;  // warning icon, Yes and No
+inline constexpr int mbInformation = 64;   // information icon, OK
+inline constexpr int mbInformationYesNo = 68; // information icon, Yes and No
+
+inline constexpr int idOk = 1;
+inline constexpr int idYes = 6;
+inline constexpr int idNo = 7;
+
+inline bool isYesNo(int flags) {
+    return flags == mbQuestion || flags == mbWarningYesNo || flags == mbInformationYesNo;
+}
+
+// The one interface between the core and the outside world. The Qt front end
+// implements it with real windows, the headless one with a line protocol.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal box with no owner window; returns the answer (idYes, idNo, idOk).
+    virtual int messageBox(const Text& text, const Text& title, int flags) = 0;
+    // Shows a window modally and runs its loop until form.modalResult is set;
+    // returns the modal result. The form's show handler has already run.
+    virtual int runModal(Form& form) = 0;
+    // The main window: shown (from hidden), hidden, brought back to the front.
+    virtual void showMainWindow(Form& form) = 0;
+    virtual void hideMainWindow(Form& form) = 0;
+    virtual void restoreMainWindow(Form& form) = 0;
+
+    virtual DateTime now() = 0;
+    // The timer was switched on or off, or its interval changed.
+    virtual void timerChanged(Timer& timer) = 0;
+
+    // Hands a document or address to the desktop; false when nothing opened it.
+    virtual bool shellOpen(const Text& verb, const Text& target) = 0;
+
+    // The notification-area icon; false when the desktop refused.
+    virtual bool addTrayIcon(TrayIcon& icon) = 0;
+    virtual bool removeTrayIcon(TrayIcon& icon) = 0;
+
+    // Ends the program; the caller returns at once and nothing else runs.
+    virtual void terminate() = 0;
+};
+
+} // namespace norvik

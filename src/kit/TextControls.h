@@ -1,0 +1,103 @@
+#pragma once
+
+#include "kit/Control.h"
+
+#include <cstddef>
+#include <memory>
+
+namespace norvik {
+
+// Where an edit field's or the notes' text lives. The core keeps it in a plain
+// string; the Qt front end plugs in its own document so that no keystroke in a
+// long text copies the whole of it.
+class TextStorage {
+public:
+    virtual ~TextStorage() = default;
+    virtual Text text() const = 0;
+    virtual void setText(const Text& text) = 0;
+    virtual std::size_t length() const = 0;
+    virtual bool empty() const { return length() == 0; }
+    // Selection in characters from 0; a CR LF counts as two.
+    virtual std::size_t selStart() const = 0;
+    virtual std::size_t selLength() const = 0;
+    virtual void setSelection(std::size_t start, std::size_t length) = 0;
+    // Replaces the selection (or inserts at the caret); the caret ends after it.
+    virtual void replaceSelection(const Text& text) = 0;
+    // Appends at the end without copying the whole text.
+    virtual void append(const Text& text) = 0;
+    // Whether the text ends with the given bytes.
+    virtual bool endsWith(const Text& tail) const = 0;
+};
+
+class StringTextStorage : public TextStorage {
+public:
+    Text text() const override { return text_; }
+    void setText(const Text& text) override;
+    std::size_t length() const override { return text_.size(); }
+    std::size_t selStart() const override { return selStart_; }
+    std::size_t selLength() const override { return selLength_; }
+    void setSelection(std::size_t start, std::size_t length) override;
+    void replaceSelection(const Text& text) override;
+    void append(const Text& text) override;
+    bool endsWith(const Text& tail) const override;
+
+private:
+    Text text_;
+    std::size_t selStart_ = 0;
+    std::size_t selLength_ = 0;
+};
+
+// An edit field (single line) or the notes (multi-line). Changes made through
+// setText, replaceSelection and append raise onChange, as the user's do.
+class TextControl : public Control {
+public:
+    TextControl(Form& form, Control* parent, std::string name, ControlKind kind);
+
+    Text text() const { return storage_->text(); }
+    // The program sets the whole text: the caret goes to its end.
+    void setText(const Text& text);
+    std::size_t length() const { return storage_->length(); }
+    bool empty() const { return storage_->empty(); }
+    std::size_t selStart() const { return storage_->selStart(); }
+    std::size_t selLength() const { return storage_->selLength(); }
+    void setSelection(std::size_t start, std::size_t length) {
+        storage_->setSelection(start, length);
+    }
+    void replaceSelection(const Text& text);
+    void append(const Text& text);
+    bool endsWith(const Text& tail) const { return storage_->endsWith(tail); }
+
+    TextStorage& storage() { return *storage_; }
+    // A front end that owns the live text hands its storage in; the current
+    // text and selection move over to it.
+    void plugStorage(std::unique_ptr<TextStorage> storage);
+    // Raises onChange; for storages that learn of a change the user made.
+    void changed();
+
+    std::size_t maxLength = 0; // 0: no limit
+    bool readOnly = false;
+
+private:
+    std::unique_ptr<TextStorage> storage_;
+};
+
+class Edit : public TextControl {
+public:
+    Edit(Form& form, Control* parent, std::string name)
+        : TextControl(form, parent, std::move(name), ControlKind::Edit) {
+        color = clWindow;
+    }
+};
+
+class Memo : public TextControl {
+public:
+    Memo(Form& form, Control* parent, std::string name)
+        : TextControl(form, parent, std::move(name), ControlKind::Memo) {
+        color = clWindow;
+    }
+    bool wordWrap = true;
+    bool verticalScrollBar = false;
+    bool hideSelection = true;
+};
+
+} // namespace norvik

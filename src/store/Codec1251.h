@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace norvik::cp1251 {
+
+// The one codec between code page 1251 bytes and Unicode. It is lossless for
+// all 256 byte values: 0x98, which has no character, maps to U+F898 and back.
+char32_t toUnicode(unsigned char byte);
+std::optional<unsigned char> fromUnicode(char32_t code);
+bool canStore(char32_t code);
+
+std::string toUtf8(std::string_view bytes);
+// Nothing when the text is not valid UTF-8 or holds a character 1251 cannot store.
+std::optional<std::string> fromUtf8(std::string_view utf8);
+
+// The locale's lower-casing used by searches that ignore letter case: Latin
+// A-Z and every Cyrillic capital of the code page; other bytes unchanged.
+unsigned char toLower(unsigned char byte);
+std::string toLower(std::string_view bytes);
+
+} // namespace norvik::cp1251

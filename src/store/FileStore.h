@@ -1,0 +1,40 @@
+#pragma once
+
+#include "kit/Text.h"
+#include "store/FileSystem.h"
+
+#include <set>
+#include <string>
+
+namespace norvik {
+
+// The data files of the working directory, named as the program spells them
+// and matched without regard to letter case. A file that failed to load is
+// never written during the run: its saves fail with "Cannot open file NAME",
+// so that what the program shows never replaces the user's file.
+class FileStore {
+public:
+    explicit FileStore(FileSystem& files) : files_(files) {}
+
+    FileSystem& files() { return files_; }
+    bool exists(const std::string& name);
+    // Creates the file empty only when no file of that name exists.
+    void createIfMissing(const std::string& name);
+
+    // Fail with "Cannot open file NAME".
+    Lines loadLines(const std::string& name);
+    Text loadNotes(const std::string& name);
+    // Fail with "Cannot create file NAME" or "Stream write error".
+    void saveLines(const std::string& name, const Lines& lines);
+    void saveNotes(const std::string& name, const Text& text);
+    void saveBytes(const std::string& name, const std::string& bytes);
+
+private:
+    std::string loadBytes(const std::string& name);
+    void checkWritable(const std::string& name) const;
+
+    FileSystem& files_;
+    std::set<std::string> unreadable_;
+};
+
+} // namespace norvik

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace norvik {
+
+// The small interface through which the core reaches the disk. Paths are
+// relative to the working directory, with "/" between folders.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The whole file, or nothing when it cannot be opened for reading.
+    virtual std::optional<std::string> read(const std::string& path) = 0;
+    virtual bool exists(const std::string& path) = 0;
+    // Names of the entries of a folder ("" is the working directory).
+    virtual std::vector<std::string> list(const std::string& folder) = 0;
+    // Creates an empty file; false when it cannot be created.
+    virtual bool createEmpty(const std::string& path) = 0;
+    // Replaces the file atomically with these bytes: a temporary file in the
+    // same folder, every write checked, flushed and synced, renamed over the
+    // target, the folder synced. Fails with "Cannot create file NAME" or
+    // "Stream write error" and leaves the old file as it was.
+    virtual void replace(const std::string& path, const std::string& bytes) = 0;
+};
+
+// The real disk.
+class PosixFileSystem : public FileSystem {
+public:
+    std::optional<std::string> read(const std::string& path) override;
+    bool exists(const std::string& path) override;
+    std::vector<std::string> list(const std::string& folder) override;
+    bool createEmpty(const std::string& path) override;
+    void replace(const std::string& path, const std::string& bytes) override;
+};
+
+// Resolves a name the program spells to an existing entry whose name differs
+// only in letter case (folders included): an exact match wins, else the first
+// in byte order. A name with no such entry comes back as spelled.
+std::string resolveName(FileSystem& files, const std::string& path);
+
+} // namespace norvik

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "kit/Text.h"
+
+#include <string_view>
+
+namespace norvik {
+
+class Form;
+
+inline constexpr const char* russianModule = "Language Modules/Russian.lng";
+inline constexpr const char* englishModule = "Language Modules/English.lng";
+
+// Line n of the loaded module; fails with "List index out of bounds (n)".
+Text langLine(const Lines& lines, int n);
+
+// The caption fit rules: after a window applies the caption of one of these
+// controls, the control (or its neighbour) moves or resizes depending on
+// whether the new caption equals a fixed literal.
+void applyFitRule(Form& form, std::string_view controlName);
+
+} // namespace norvik

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace norvik {
+
+// The quoted text form of 1251 bytes used by the line protocol, the scenario
+// files and the module sources: UTF-8 between double quotes, with \\ \" \r \n
+// \t \0 and \xNN for the control bytes and 0x98.
+std::string quoteText(std::string_view bytes);
+
+// Reads a quoted text at the start of `input` (after optional blanks); on
+// success returns the 1251 bytes and sets `rest` to what follows it. Any
+// \xNN is accepted; another backslash sequence, a character 1251 cannot hold
+// or a missing closing quote gives nothing, with `error` saying why.
+std::optional<std::string> unquoteText(std::string_view input, std::string_view& rest,
+                                       std::string& error);
+
+} // namespace norvik

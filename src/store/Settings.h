@@ -1,0 +1,27 @@
+#pragma once
+
+#include "kit/Text.h"
+
+#include <string_view>
+
+namespace norvik {
+
+// The value of the first line whose text before its first "=" equals the key,
+// ignoring letter case; the empty text when no line holds the key.
+Text lookupKey(const Lines& lines, std::string_view key);
+// A non-empty value replaces the first line holding the key (or is appended);
+// an empty value deletes that line.
+void updateKey(Lines& lines, std::string_view key, const Text& value);
+
+// The bytes the first start writes: thirteen entries separated by CR CR LF,
+// nothing after the last.
+std::string defaultSettingsBytes();
+
+// The default warning text of a language (0 Russian, 1 English).
+Text defaultWarningText(int langId);
+// After a module is loaded at start: the warning text entry takes the
+// language's default when it is missing, empty, or one of the two defaults;
+// a text the user chose stays.
+void resetWarningText(Lines& lines, int langId);
+
+} // namespace norvik
