@@ -1,6 +1,7 @@
 #include "store/Codec1251.h"
 
 #include <array>
+#include <stdexcept>
 #include <utility>
 
 namespace norvik::cp1251 {
@@ -149,6 +150,14 @@ std::optional<std::string> fromUtf8(std::string_view utf8) {
         out += static_cast<char>(*byte);
     }
     return out;
+}
+
+std::string literal(std::string_view utf8) {
+    auto bytes = fromUtf8(utf8);
+    if (!bytes) {
+        throw std::logic_error("not a code page 1251 text: " + std::string(utf8));
+    }
+    return *bytes;
 }
 
 unsigned char toLower(unsigned char byte) {

@@ -16,6 +16,11 @@ std::string toUtf8(std::string_view bytes);
 // Nothing when the text is not valid UTF-8 or holds a character 1251 cannot store.
 std::optional<std::string> fromUtf8(std::string_view utf8);
 
+// A text written in this program's UTF-8 sources, as 1251 bytes. Every such
+// text is the program's own, so a character 1251 cannot hold is a programming
+// error and ends in std::logic_error.
+std::string literal(std::string_view utf8);
+
 // The locale's lower-casing used by searches that ignore letter case: Latin
 // A-Z and every Cyrillic capital of the code page; other bytes unchanged.
 unsigned char toLower(unsigned char byte);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/TForm1.h"
+#include "kit/Platform.h"
+#include "store/FileStore.h"
+#include "store/FileSystem.h"
+
+#include <memory>
+
+namespace norvik {
+
+class TConfiguration;
+
+// The program entry: the application title, the windows in their order and
+// the main window's creation sequence. Front ends make one, call start(),
+// then run their event loop on mainWindow().
+class Program {
+public:
+    Program(Platform& platform, FileSystem& files);
+    ~Program();
+
+    // Creates the main window (running its creation sequence), then the
+    // settings dialog made at start, then shows the main window unless
+    // start-up ended the program.
+    void start();
+    TForm1& mainWindow() { return *main_; }
+    bool ended() const { return main_ && main_->ended(); }
+
+private:
+    Platform& platform_;
+    FileStore files_;
+    std::unique_ptr<TForm1> main_;
+};
+
+} // namespace norvik

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "kit/Form.h"
+#include "store/FileStore.h"
+
+namespace norvik {
+
+// The main window: the notes, the events, the phone book and the calendar,
+// the two invisible lists that hold the settings and the language lines, the
+// reminder timer, the tray icon and the main menu. It owns all state for the
+// whole run. Its handlers are defined beside the subsystem they belong to.
+class TForm1 : public Form {
+public:
+    TForm1(Platform& platform, FileStore& files);
+
+    FileStore& files() { return files_; }
+
+    // Language line n of the loaded module; fails with "List index out of bounds (n)".
+    Text LangLine(int n) const;
+    // A message box whose text and title are language lines.
+    int ask(int textLine, int titleLine, int flags);
+    // Ends the program; nothing after it runs.
+    void endProgram();
+    bool ended() const { return ended_; }
+
+    // Creation and close sequences, and the commands of the main window.
+    void FormCreate();
+    void FormClose();
+    void ExitClick();
+    void CheckBox1Click();
+    void ConfigurationsClick();
+    void applyCaptions();
+
+    // Run settings, fixed at start.
+    Text notesDelimiter;
+    Text warningText;
+    bool lastOccurrence = false;
+    bool matchCase = false;
+    bool eventOnly = false;
+
+    // Menu.
+    MenuItem& Quotes;
+    MenuItem& N8;
+    MenuItem& N9;
+    MenuItem& N10;
+    MenuItem& Events;
+    MenuItem& N11;
+    MenuItem& N12;
+    MenuItem& N13;
+    MenuItem& N14;
+    MenuItem& Telephones;
+    MenuItem& N15;
+    MenuItem& N16;
+    MenuItem& N17;
+    MenuItem& N18;
+    MenuItem& Configurations;
+    MenuItem& SystemTray;
+    MenuItem& Helps;
+    MenuItem& N23;
+    MenuItem& N21;
+    MenuItem& N22;
+    MenuItem& N1;
+    MenuItem& N20;
+    MenuItem& N2;
+    MenuItem& Exit;
+
+    Image& Image1;
+    Image& Image2;
+
+    GroupBox& GroupBox1;
+    Label& Label1;
+    Memo& Memo1;
+    Button& Button2;
+    Button& Button1;
+    Button& BitBtn6;
+
+    GroupBox& GroupBox2;
+    ListBox& ListBox1;
+    Button& Button3;
+    Button& Button10;
+    Button& Button4;
+    Button& BitBtn7;
+
+    GroupBox& GroupBox3;
+    ListBox& ListBox2;
+    Button& Button5;
+    Button& Button6;
+    Button& Button11;
+    Button& BitBtn8;
+
+    GroupBox& GroupBox5;
+    DatePicker& DateTimePicker1;
+    Label& Label2;
+    Label& Label3;
+    Edit& Edit1;
+    Label& Label4;
+    Edit& Edit2;
+    Label& Label5;
+    Edit& Edit3;
+    Button& Button12;
+    CheckBox& CheckBox1;
+
+    ListBox& ListBox3;
+    ListBox& LangBox;
+    TrayIcon& TrayIcon1;
+    Timer& Timer;
+
+private:
+    // Each subsystem connects the handlers it defines.
+    void connectApplication();
+    void connectNotes();
+    void connectEvents();
+    void connectScheduler();
+    void connectPhoneBook();
+    void connectSearch();
+    void connectCalendar();
+    void connectDesktop();
+
+    FileStore& files_;
+    bool ended_ = false;
+};
+
+} // namespace norvik
