@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
         }
         std::string_view rest;
         std::string why;
-        const auto text = norvik::unquoteText(std::string_view(end, line.data() + line.size() - end),
-                                               rest, why);
+        const auto text =
+            norvik::unquoteText(std::string_view(end, line.data() + line.size() - end), rest, why);
         if (!text) {
             return fail(where, why);
         }

@@ -28,8 +28,19 @@ public:
     void FormClose();
     void ExitClick();
     void CheckBox1Click();
-    void ConfigurationsClick();
     void applyCaptions();
+    // The notes' close-time save: asks when the notes carry unsaved changes.
+    void closeTimeSave();
+
+    // The notes commands and the editor's events.
+    void Button2Click();
+    void Button1Click();
+    void Memo1KeyPress(char& key);
+    void Memo1KeyDown(int& key, ShiftState shift);
+    void Memo1Change();
+    // Changes the program itself makes to the notes; they never mark them modified.
+    void setNotesText(const Text& text);
+    void appendNotesDelimiter();
 
     // Run settings, fixed at start.
     Text notesDelimiter;
@@ -103,7 +114,7 @@ public:
     ListBox& ListBox3;
     ListBox& LangBox;
     TrayIcon& TrayIcon1;
-    Timer& Timer;
+    norvik::Timer& Timer;
 
 private:
     // Each subsystem connects the handlers it defines.
@@ -115,9 +126,13 @@ private:
     void connectSearch();
     void connectCalendar();
     void connectDesktop();
+    void connectSettings();
+
+    void markNotesModified();
 
     FileStore& files_;
     bool ended_ = false;
+    bool notesChangedByProgram_ = false;
 };
 
 } // namespace norvik

@@ -34,7 +34,8 @@ public:
 
     // Creates a control owned by this window.
     template <class T, class... Args> T& add(Control* parent, std::string name, Args&&... args) {
-        auto control = std::make_unique<T>(*this, parent, std::move(name), std::forward<Args>(args)...);
+        auto control =
+            std::make_unique<T>(*this, parent, std::move(name), std::forward<Args>(args)...);
         T& ref = *control;
         controls_.push_back(std::move(control));
         return ref;

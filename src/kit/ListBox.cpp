@@ -50,8 +50,8 @@ void ListBox::remove(std::vector<int> indexes) {
         touched();
         return;
     }
-    const auto removedAbove = std::lower_bound(indexes.begin(), indexes.end(), current_) -
-                              indexes.begin();
+    const auto removedAbove =
+        std::lower_bound(indexes.begin(), indexes.end(), current_) - indexes.begin();
     std::size_t write = 0;
     std::size_t next = 0;
     for (std::size_t read = 0; read < items_.size(); ++read) {
@@ -103,8 +103,8 @@ void ListBox::clearSelection() {
 std::vector<int> ListBox::selectedIndexes() const {
     std::vector<int> result;
     result.reserve(static_cast<std::size_t>(markCount_));
-    for (std::size_t i = 0; i < marks_.size() && result.size() < static_cast<std::size_t>(markCount_);
-         ++i) {
+    for (std::size_t i = 0;
+         i < marks_.size() && result.size() < static_cast<std::size_t>(markCount_); ++i) {
         if (marks_[i] != 0) {
             result.push_back(static_cast<int>(i));
         }

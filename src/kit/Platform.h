@@ -10,10 +10,10 @@ class Timer;
 class TrayIcon;
 
 // Message box flags: icon and buttons.
-inline constexpr int mbError = 16;         // error icon, OK
-inline constexpr int mbQuestion = 36;      // question icon, Yes and No
-inline constexpr int mbWarningYesNo = 52;  // warning icon, Yes and No
-inline constexpr int mbInformation = 64;   // information icon, OK
+inline constexpr int mbError = 16;            // error icon, OK
+inline constexpr int mbQuestion = 36;         // question icon, Yes and No
+inline constexpr int mbWarningYesNo = 52;     // warning icon, Yes and No
+inline constexpr int mbInformation = 64;      // information icon, OK
 inline constexpr int mbInformationYesNo = 68; // information icon, Yes and No
 
 inline constexpr int idOk = 1;

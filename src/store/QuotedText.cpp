@@ -32,12 +32,24 @@ std::string quoteText(std::string_view bytes) {
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         switch (byte) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case 0: out += "\\0"; break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case 0:
+            out += "\\0";
+            break;
         default:
             if (needsHexEscape(byte)) {
                 out += "\\x";
@@ -101,12 +113,24 @@ std::optional<std::string> unquoteText(std::string_view input, std::string_view&
         const char code = input[at + 1];
         at += 2;
         switch (code) {
-        case '\\': bytes += '\\'; break;
-        case '"': bytes += '"'; break;
-        case 'r': bytes += '\r'; break;
-        case 'n': bytes += '\n'; break;
-        case 't': bytes += '\t'; break;
-        case '0': bytes += '\0'; break;
+        case '\\':
+            bytes += '\\';
+            break;
+        case '"':
+            bytes += '"';
+            break;
+        case 'r':
+            bytes += '\r';
+            break;
+        case 'n':
+            bytes += '\n';
+            break;
+        case 't':
+            bytes += '\t';
+            break;
+        case '0':
+            bytes += '\0';
+            break;
         case 'x': {
             const int high = at < input.size() ? hexValue(input[at]) : -1;
             const int low = at + 1 < input.size() ? hexValue(input[at + 1]) : -1;

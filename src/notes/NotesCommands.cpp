@@ -1,0 +1,114 @@
+#include "app/TForm1.h"
+
+#include "kit/Platform.h"
+
+namespace norvik {
+
+namespace {
+
+const char* const notesFile = "quotes.txt";
+const Text lineBreak = "\r\n";
+
+// Raises a flag for the length of one change the program makes.
+class ProgramChange {
+public:
+    explicit ProgramChange(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~ProgramChange() { flag_ = previous_; }
+    ProgramChange(const ProgramChange&) = delete;
+    ProgramChange& operator=(const ProgramChange&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+} // namespace
+
+void TForm1::connectNotes() {
+    Button2.onClick = [this] { Button2Click(); };
+    N8.onClick = [this] { Button2Click(); };
+    Button1.onClick = [this] { Button1Click(); };
+    N9.onClick = [this] { Button1Click(); };
+    Memo1.onKeyPress = [this](char& key) { Memo1KeyPress(key); };
+    Memo1.onKeyDown = [this](int& key, ShiftState shift) { Memo1KeyDown(key, shift); };
+    Memo1.onChange = [this] { Memo1Change(); };
+}
+
+void TForm1::markNotesModified() {
+    Label1.caption = LangLine(23);
+    Button2.enabled = true;
+    Button1.enabled = true;
+}
+
+void TForm1::Memo1KeyPress(char& /*key*/) {
+    // Every character event counts, also one that changes nothing (Ctrl+C).
+    markNotesModified();
+}
+
+void TForm1::Memo1KeyDown(int& key, ShiftState /*shift*/) {
+    if (key != vkDelete) {
+        return;
+    }
+    markNotesModified();
+    Button1.enabled = !Memo1.empty();
+}
+
+void TForm1::Memo1Change() {
+    // A change the user makes without a key (the context menu, Shift+Insert,
+    // dropped text) marks the notes modified as typing does, so that the
+    // close-time question still offers to save it.
+    if (!notesChangedByProgram_) {
+        markNotesModified();
+    }
+    if (Memo1.empty()) {
+        Button1.enabled = false;
+    }
+}
+
+void TForm1::setNotesText(const Text& text) {
+    const ProgramChange change(notesChangedByProgram_);
+    Memo1.setText(text);
+}
+
+void TForm1::appendNotesDelimiter() {
+    if (Memo1.empty()) {
+        return;
+    }
+    // The delimiter becomes a new last line, so the next entry starts below the rule.
+    const ProgramChange change(notesChangedByProgram_);
+    if (Memo1.endsWith(lineBreak)) {
+        Memo1.append(notesDelimiter + lineBreak);
+    } else {
+        Memo1.append(lineBreak + notesDelimiter);
+    }
+}
+
+void TForm1::Button2Click() {
+    Label1.caption = LangLine(24);
+    appendNotesDelimiter();
+    files().saveNotes(notesFile, Memo1.text());
+    Button2.enabled = false;
+}
+
+void TForm1::Button1Click() {
+    if (ask(82, 83, mbQuestion) != idYes) {
+        return;
+    }
+    setNotesText("");
+    Label1.caption = LangLine(23);
+    Button2.enabled = true;
+    Button1.enabled = false;
+}
+
+void TForm1::closeTimeSave() {
+    if (Label1.caption != LangLine(23)) {
+        return;
+    }
+    if (ask(114, 115, mbQuestion) != idYes) {
+        return;
+    }
+    appendNotesDelimiter();
+    files().saveNotes(notesFile, Memo1.text());
+}
+
+} // namespace norvik
