@@ -4,6 +4,7 @@
 #include "kit/Platform.h"
 #include "store/FileStore.h"
 #include "store/FileSystem.h"
+#include "store/InstanceLock.h"
 
 #include <memory>
 
@@ -16,12 +17,13 @@ class TConfiguration;
 // then run their event loop on mainWindow().
 class Program {
 public:
-    Program(Platform& platform, FileSystem& files);
+    // The lock file keeps a second copy out of the same data directory.
+    Program(Platform& platform, FileSystem& files, std::string lockPath = ".norvik.lock");
     ~Program();
 
-    // Creates the main window (running its creation sequence), then the
-    // settings dialog made at start, then shows the main window unless
-    // start-up ended the program.
+    // Refuses to run beside another copy in the same directory. Creates the main window (running
+    // its creation sequence), then the settings dialog made at start, then shows the main window
+    // unless start-up ended the program.
     void start();
     TForm1& mainWindow() { return *main_; }
     bool ended() const { return main_ && main_->ended(); }
@@ -29,6 +31,8 @@ public:
 private:
     Platform& platform_;
     FileStore files_;
+    std::string lockPath_;
+    std::unique_ptr<InstanceLock> lock_;
     std::unique_ptr<TForm1> main_;
 };
 

@@ -1,0 +1,27 @@
+# Installs the Debian packages given as arguments that are not installed yet.
+# Sourced by the other scripts.
+install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building Norvik needs.
+BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev libgl1-mesa-dev
+    fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
+# What the test suite needs on top.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth)
