@@ -10,6 +10,7 @@ namespace {
 
 // Unicode code points of the bytes 0x80 to 0xFF; 0x98 has no character and
 // takes a private-use code point so that every byte survives a round trip.
+// clang-format off
 constexpr std::array<char32_t, 128> upperHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039,
     0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -23,6 +24,7 @@ constexpr std::array<char32_t, 128> upperHalf = {
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
+// clang-format on
 
 void appendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
@@ -67,6 +69,11 @@ std::optional<char32_t> readUtf8(std::string_view text, std::size_t& at) {
             return std::nullopt;
         }
         code = (code << 6) | (next & 0x3F);
+    }
+    // An overlong form is not UTF-8: it would smuggle in a byte such as NUL.
+    constexpr char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
+    if (code < smallest[extra]) {
+        return std::nullopt;
     }
     at += static_cast<std::size_t>(extra) + 1;
     return code;

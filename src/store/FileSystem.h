@@ -26,14 +26,22 @@ public:
     virtual void replace(const std::string& path, const std::string& bytes) = 0;
 };
 
-// The real disk.
+// The real disk. Paths are taken relative to `root` (the working directory
+// when empty), so that tests can work in a folder of their own.
 class PosixFileSystem : public FileSystem {
 public:
+    explicit PosixFileSystem(std::string root = "") : root_(std::move(root)) {}
+
     std::optional<std::string> read(const std::string& path) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
     void replace(const std::string& path, const std::string& bytes) override;
+
+private:
+    std::string onDisk(const std::string& path) const;
+
+    std::string root_;
 };
 
 // Resolves a name the program spells to an existing entry whose name differs

@@ -1,0 +1,125 @@
+#include "store/Language.h"
+
+#include "kit/Failure.h"
+#include "kit/Form.h"
+#include "store/Codec1251.h"
+
+#include <array>
+#include <climits>
+#include <string>
+
+namespace norvik {
+
+namespace {
+
+constexpr int keep = INT_MIN;
+
+// What a fit rule does to one control of the window.
+struct FitEffect {
+    std::string_view target; // another control of the window; empty: the control itself
+    int left = keep;
+    int width = keep;
+    int shift = 0;             // added to Left
+    std::string_view fontName; // empty: the font stays
+    bool bold = false;         // with fontName
+};
+
+struct FitRule {
+    std::string_view window;
+    std::string_view control;
+    std::u8string_view literal; // the caption that asks for the fitted layout
+    FitEffect ifEqual;
+    FitEffect otherwise;
+};
+
+constexpr FitEffect place(int left, int width = keep) {
+    return {{}, left, width, 0, {}, false};
+}
+constexpr FitEffect unchanged() {
+    return {};
+}
+
+// Most literals are the English wording of the line; the reminder switch keys
+// on the Russian design caption. A window whose rule shifts two controls has
+// one row per control.
+constexpr std::array<FitRule, 16> fitRules = {{
+    {"TForm1", "CheckBox1", u8"Оповещение вкл.", place(12), place(20)},
+    {"TForm3", "Label1", u8"Date:", place(43), place(39)},
+    {"TForm3", "Label3", u8"Event:", place(38), place(21)},
+    {"TConfiguration", "Label7", u8"Main form background:", place(7), unchanged()},
+    {"TConfiguration", "Label6", u8"Color of inscriptions:", place(22), unchanged()},
+    {"TConfiguration", "Label1", u8"Kind of a delimeter:", place(20), unchanged()},
+    {"TConfiguration", "Label2", u8"Font type:", place(63), unchanged()},
+    {"TConfiguration", "Label3", u8"Font size:", place(65), unchanged()},
+    {"TConfiguration", "CheckBox1", u8"At the following start to apply these colors",
+     place(25, 220), unchanged()},
+    {"TConfiguration", "LastEvent", u8"To remind of past events", place(60, 170), unchanged()},
+    {"TConfiguration",
+     "RussianLanguage",
+     u8"Russian",
+     {"RussianLanguage", keep, keep, 10, {}, false},
+     unchanged()},
+    {"TConfiguration",
+     "RussianLanguage",
+     u8"Russian",
+     {"EnglishLanguage", keep, keep, 10, {}, false},
+     unchanged()},
+    {"TMyMessageBoxF",
+     "RadioButton1",
+     u8"To overlook",
+     {"Button1", 88, keep, 0, {}, false},
+     unchanged()},
+    {"TAboutBox",
+     "ProductName",
+     u8"\"Norvik\"",
+     {{}, keep, keep, 0, "Courier New", true},
+     {{}, keep, keep, 0, "Impact", false}},
+    {"TAboutBox", "Label1", u8"Program characteristics", place(64), place(50)},
+    {"TAboutBox2", "Label1", u8"Many Thanks", place(56), unchanged()},
+}};
+
+void apply(Form& form, Control& control, const FitEffect& effect) {
+    Control* target = effect.target.empty() ? &control : form.find(effect.target);
+    if (target == nullptr) {
+        return;
+    }
+    if (effect.left != keep) {
+        target->left = effect.left;
+    }
+    if (effect.width != keep) {
+        target->width = effect.width;
+    }
+    target->left += effect.shift;
+    if (!effect.fontName.empty()) {
+        target->font.name = Text(effect.fontName);
+        target->font.bold = effect.bold;
+    }
+}
+
+} // namespace
+
+Text langLine(const Lines& lines, int n) {
+    if (n < 0 || static_cast<std::size_t>(n) >= lines.size()) {
+        throw Failure("List index out of bounds (" + std::to_string(n) + ")");
+    }
+    return lines[static_cast<std::size_t>(n)];
+}
+
+void applyFitRule(Form& form, std::string_view controlName) {
+    Control* control = form.find(controlName);
+    if (control == nullptr) {
+        return; // the window is not built yet
+    }
+    // The codec is one-to-one, so comparing in UTF-8 is the exact comparison.
+    const std::string caption = cp1251::toUtf8(control->caption);
+    for (const auto& rule : fitRules) {
+        if (rule.window != form.className() || rule.control != controlName) {
+            continue;
+        }
+        const std::string_view literal(reinterpret_cast<const char*>(rule.literal.data()),
+                                       rule.literal.size());
+        apply(form, *control, caption == literal ? rule.ifEqual : rule.otherwise);
+    }
+}
+
+} // namespace norvik

@@ -1,0 +1,206 @@
+#include "kit/Failure.h"
+#include "store/FileSystem.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace norvik {
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string baseOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Whether a direct write to the existing file would be allowed. access() alone
+// says yes to root for any file, so a file without any write bit counts as
+// read-only for everyone: the user marked it so on purpose.
+bool mayWrite(const std::string& path, const struct stat& info) {
+    if (!S_ISREG(info.st_mode)) {
+        return false;
+    }
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The temporary copy beside the target; removed unless it was renamed over it.
+class TempFile {
+public:
+    explicit TempFile(const std::string& target)
+        : path_(folderOf(target) + "/." + baseOf(target) + ".XXXXXX") {
+        fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
+    }
+    ~TempFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        if (!committed_) {
+            ::unlink(path_.c_str());
+        }
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    bool created() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    const std::string& path() const { return path_; }
+    // Closes the descriptor; false when the last buffered data could not be written.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+    void commit() { committed_ = true; }
+
+private:
+    std::string path_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        // The rename has already happened: a folder that cannot be synced (some
+        // file systems refuse) still holds the new file.
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::string PosixFileSystem::onDisk(const std::string& path) const {
+    if (root_.empty()) {
+        return path.empty() ? "." : path;
+    }
+    return path.empty() ? root_ : root_ + "/" + path;
+}
+
+std::optional<std::string> PosixFileSystem::read(const std::string& path) {
+    const int fd = ::open(onDisk(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+bool PosixFileSystem::exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(onDisk(path).c_str(), &info) == 0;
+}
+
+std::vector<std::string> PosixFileSystem::list(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(onDisk(folder).c_str());
+    if (dir == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool PosixFileSystem::createEmpty(const std::string& path) {
+    // O_EXCL: an existing file, readable or not, is never truncated.
+    const int fd = ::open(onDisk(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+void PosixFileSystem::replace(const std::string& path, const std::string& bytes) {
+    const std::string target = onDisk(path);
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    if (existed && !mayWrite(target, old)) {
+        throw Failure("Cannot create file " + path);
+    }
+
+    TempFile temp(target);
+    if (!temp.created()) {
+        throw Failure("Cannot create file " + path);
+    }
+    if (existed) {
+        // Only root may hand the copy back to the old owner; anyone else owns it
+        // already. The set-id bits go back only together with the owner.
+        const bool sameOwner = ::fchown(temp.fd(), old.st_uid, old.st_gid) == 0;
+        ::fchmod(temp.fd(), old.st_mode & (sameOwner ? 07777 : 0777));
+    } else {
+        ::fchmod(temp.fd(), newFileMode());
+    }
+    if (!writeAll(temp.fd(), bytes) || ::fsync(temp.fd()) != 0 || !temp.close()) {
+        throw Failure("Stream write error");
+    }
+    if (::rename(temp.path().c_str(), target.c_str()) != 0) {
+        throw Failure("Cannot create file " + path);
+    }
+    temp.commit();
+    syncFolder(folderOf(target));
+}
+
+} // namespace norvik
