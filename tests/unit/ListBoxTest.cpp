@@ -1,25 +1,9 @@
-#include "kit/Form.h"
-#include "kit/Platform.h"
+#include "FakePlatform.h"
 
 #include <gtest/gtest.h>
 
 namespace norvik {
 namespace {
-
-class SilentPlatform : public Platform {
-public:
-    int messageBox(const Text&, const Text&, int) override { return idOk; }
-    int runModal(Form&) override { return mrOk; }
-    void showMainWindow(Form&) override {}
-    void hideMainWindow(Form&) override {}
-    void restoreMainWindow(Form&) override {}
-    DateTime now() override { return {}; }
-    void timerChanged(Timer&) override {}
-    bool shellOpen(const Text&, const Text&) override { return true; }
-    bool addTrayIcon(TrayIcon&) override { return true; }
-    bool removeTrayIcon(TrayIcon&) override { return true; }
-    void terminate() override {}
-};
 
 class ListBoxTest : public ::testing::Test {
 protected:
@@ -35,7 +19,7 @@ protected:
         return box;
     }
 
-    SilentPlatform platform;
+    test::SilentPlatform platform;
     Form form{platform, "TForm1"};
 };
 

@@ -1,0 +1,117 @@
+#include "store/FileStore.h"
+#include "TempFolder.h"
+#include "kit/Failure.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace norvik {
+namespace {
+
+// The real disk, except that some files cannot be read (as a permission
+// would do for a normal user; the tests may run as root).
+class UnreadableFiles : public PosixFileSystem {
+public:
+    using PosixFileSystem::PosixFileSystem;
+    std::optional<std::string> read(const std::string& path) override {
+        if (denied.count(path) != 0) {
+            return std::nullopt;
+        }
+        return PosixFileSystem::read(path);
+    }
+    std::set<std::string> denied;
+};
+
+std::string failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.what();
+    }
+    return "no failure";
+}
+
+class FileStoreTest : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    UnreadableFiles disk{folder.path()};
+    FileStore store{disk};
+};
+
+TEST_F(FileStoreTest, NamesResolveToEntriesDifferingOnlyInCase) {
+    std::filesystem::create_directory(folder / "Language Modules");
+    folder.write("Language Modules/English.lng", "en");
+    folder.write("System.ini", "");
+    EXPECT_EQ(resolveName(disk, "system.ini"), "System.ini");
+    EXPECT_EQ(resolveName(disk, "language modules/ENGLISH.LNG"), "Language Modules/English.lng");
+    EXPECT_EQ(resolveName(disk, "language modules/Russian.lng"), "Language Modules/Russian.lng");
+    EXPECT_EQ(resolveName(disk, "do.txt"), "do.txt");
+    EXPECT_EQ(resolveName(disk, "Missing/do.txt"), "Missing/do.txt");
+}
+
+TEST_F(FileStoreTest, AnExactMatchWinsElseTheFirstInByteOrder) {
+    folder.write("do.txt", "lower");
+    folder.write("Do.txt", "capital");
+    folder.write("DO.TXT", "upper");
+    EXPECT_EQ(resolveName(disk, "do.txt"), "do.txt");
+    EXPECT_EQ(resolveName(disk, "Do.txt"), "Do.txt");
+    EXPECT_EQ(resolveName(disk, "dO.txt"), "DO.TXT");
+}
+
+TEST_F(FileStoreTest, SavingUnderAnotherSpellingReachesTheExistingFile) {
+    folder.write("System.ini", "LangID=0\r\n");
+    EXPECT_EQ(store.loadLines("System.ini"), Lines{"LangID=0"});
+    store.saveLines("system.ini", {"LangID=1"});
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"System.ini"});
+    EXPECT_EQ(folder.read("System.ini"), "LangID=1\r\n");
+}
+
+TEST_F(FileStoreTest, LoadsLinesAndNotesWithTheirRules) {
+    folder.write("do.txt", "a\n\nb");
+    folder.write("quotes.txt", "x\ny");
+    EXPECT_EQ(store.loadLines("do.txt"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(store.loadNotes("quotes.txt"), "x\r\ny");
+    store.saveNotes("quotes.txt", "x\r\ny");
+    EXPECT_EQ(folder.read("quotes.txt"), "x\r\ny");
+    store.saveLines("do.txt", {});
+    EXPECT_EQ(folder.read("do.txt"), "");
+}
+
+TEST_F(FileStoreTest, CreateIfMissingNeverTouchesAnExistingFile) {
+    folder.write("Do.txt", "event");
+    folder.write("telephone.txt", "phone");
+    disk.denied.insert("telephone.txt");
+    store.createIfMissing("do.txt");
+    store.createIfMissing("telephone.txt");
+    store.createIfMissing("quotes.txt");
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"Do.txt", "quotes.txt", "telephone.txt"}));
+    EXPECT_EQ(folder.read("Do.txt"), "event");
+    EXPECT_EQ(folder.read("telephone.txt"), "phone");
+    EXPECT_EQ(folder.read("quotes.txt"), "");
+}
+
+TEST_F(FileStoreTest, AFileThatFailedToLoadIsNeverWritten) {
+    folder.write("telephone.txt", "Someone >>> 123\r\n");
+    disk.denied.insert("telephone.txt");
+    EXPECT_EQ(failureOf([&] { store.loadLines("telephone.txt"); }),
+              "Cannot open file telephone.txt");
+    EXPECT_EQ(failureOf([&] { store.saveLines("telephone.txt", {"new"}); }),
+              "Cannot open file telephone.txt");
+    EXPECT_EQ(failureOf([&] { store.saveLines("TELEPHONE.TXT", {"new"}); }),
+              "Cannot open file TELEPHONE.TXT");
+    EXPECT_EQ(folder.read("telephone.txt"), "Someone >>> 123\r\n");
+
+    // Other files are saved as usual.
+    store.saveLines("do.txt", {"event"});
+    EXPECT_EQ(folder.read("do.txt"), "event\r\n");
+}
+
+TEST_F(FileStoreTest, AMissingFileFailsToLoadWithTheProgramsSpelling) {
+    EXPECT_EQ(failureOf([&] { store.loadNotes("quotes.txt"); }), "Cannot open file quotes.txt");
+    EXPECT_EQ(failureOf([&] { store.loadLines("Language Modules/English.lng"); }),
+              "Cannot open file Language Modules/English.lng");
+}
+
+} // namespace
+} // namespace norvik

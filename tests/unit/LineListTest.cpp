@@ -1,0 +1,53 @@
+#include "store/LineList.h"
+
+#include <gtest/gtest.h>
+
+namespace norvik {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(LineListTest, EachKindOfBreakEndsALine) {
+    EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("a\n\nb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitLines("\r\n\r\n"), (Lines{"", ""}));
+    // LF CR is two breaks: the CR is not part of the first.
+    EXPECT_EQ(splitLines("a\n\rb"), (Lines{"a", "", "b"}));
+}
+
+TEST(LineListTest, CrCrLfGivesTheLineAndAnEmptyLine) {
+    EXPECT_EQ(splitLines("[config]\r\r\nLangID=0"), (Lines{"[config]", "", "LangID=0"}));
+}
+
+TEST(LineListTest, AFinalBreakAddsNoLineAndAnEmptyFileHasNone) {
+    EXPECT_EQ(splitLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(splitLines("a"), Lines{"a"});
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_TRUE(splitLines("").empty());
+    EXPECT_EQ(splitLines("\n"), Lines{""});
+}
+
+TEST(LineListTest, NulBytesStayInTheirLine) {
+    EXPECT_EQ(splitLines("a\0b\r\nc\0"s), (Lines{"a\0b"s, "c\0"s}));
+    EXPECT_EQ(joinLines(splitLines("x\0y\r\n"s)), "x\0y\r\n"s);
+}
+
+TEST(LineListTest, SavingEndsEveryLineWithCrLf) {
+    EXPECT_EQ(joinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(joinLines({}), "");
+    EXPECT_EQ(joinLines({""}), "\r\n");
+    const std::string file = "one\r\n\r\nthree\r\n";
+    EXPECT_EQ(joinLines(splitLines(file)), file);
+}
+
+TEST(LineListTest, NotesTurnLoneBreaksIntoCrLf) {
+    EXPECT_EQ(normalizeLineBreaks("x\ny"), "x\r\ny");
+    EXPECT_EQ(normalizeLineBreaks("x\ry\r\n"), "x\r\ny\r\n");
+    EXPECT_EQ(normalizeLineBreaks("\r\r\n"), "\r\n\r\n");
+    EXPECT_EQ(normalizeLineBreaks("\n\r"), "\r\n\r\n");
+    EXPECT_EQ(normalizeLineBreaks("a\0b"s), "a\0b"s);
+    EXPECT_EQ(normalizeLineBreaks(""), "");
+}
+
+} // namespace
+} // namespace norvik
