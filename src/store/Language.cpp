@@ -35,14 +35,24 @@ struct FitRule {
 constexpr FitEffect place(int left, int width = keep) {
     return {{}, left, width, 0, {}, false};
 }
+constexpr FitEffect placeOther(std::string_view target, int left) {
+    return {target, left, keep, 0, {}, false};
+}
+constexpr FitEffect shiftOther(std::string_view target, int by) {
+    return {target, keep, keep, by, {}, false};
+}
+constexpr FitEffect typeface(std::string_view name, bool bold) {
+    return {{}, keep, keep, 0, name, bold};
+}
 constexpr FitEffect unchanged() {
     return {};
 }
 
 // Most literals are the English wording of the line; the reminder switch keys
-// on the Russian design caption. A window whose rule shifts two controls has
-// one row per control.
+// on the Russian design caption. A rule that moves two controls has one row
+// for each.
 constexpr std::array<FitRule, 16> fitRules = {{
+    // clang-format off
     {"TForm1", "CheckBox1", u8"Оповещение вкл.", place(12), place(20)},
     {"TForm3", "Label1", u8"Date:", place(43), place(39)},
     {"TForm3", "Label3", u8"Event:", place(38), place(21)},
@@ -51,31 +61,15 @@ constexpr std::array<FitRule, 16> fitRules = {{
     {"TConfiguration", "Label1", u8"Kind of a delimeter:", place(20), unchanged()},
     {"TConfiguration", "Label2", u8"Font type:", place(63), unchanged()},
     {"TConfiguration", "Label3", u8"Font size:", place(65), unchanged()},
-    {"TConfiguration", "CheckBox1", u8"At the following start to apply these colors",
-     place(25, 220), unchanged()},
+    {"TConfiguration", "CheckBox1", u8"At the following start to apply these colors", place(25, 220), unchanged()},
     {"TConfiguration", "LastEvent", u8"To remind of past events", place(60, 170), unchanged()},
-    {"TConfiguration",
-     "RussianLanguage",
-     u8"Russian",
-     {"RussianLanguage", keep, keep, 10, {}, false},
-     unchanged()},
-    {"TConfiguration",
-     "RussianLanguage",
-     u8"Russian",
-     {"EnglishLanguage", keep, keep, 10, {}, false},
-     unchanged()},
-    {"TMyMessageBoxF",
-     "RadioButton1",
-     u8"To overlook",
-     {"Button1", 88, keep, 0, {}, false},
-     unchanged()},
-    {"TAboutBox",
-     "ProductName",
-     u8"\"Norvik\"",
-     {{}, keep, keep, 0, "Courier New", true},
-     {{}, keep, keep, 0, "Impact", false}},
+    {"TConfiguration", "RussianLanguage", u8"Russian", shiftOther("RussianLanguage", 10), unchanged()},
+    {"TConfiguration", "RussianLanguage", u8"Russian", shiftOther("EnglishLanguage", 10), unchanged()},
+    {"TMyMessageBoxF", "RadioButton1", u8"To overlook", placeOther("Button1", 88), unchanged()},
+    {"TAboutBox", "ProductName", u8"\"Norvik\"", typeface("Courier New", true), typeface("Impact", false)},
     {"TAboutBox", "Label1", u8"Program characteristics", place(64), place(50)},
     {"TAboutBox2", "Label1", u8"Many Thanks", place(56), unchanged()},
+    // clang-format on
 }};
 
 void apply(Form& form, Control& control, const FitEffect& effect) {
