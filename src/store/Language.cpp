@@ -27,7 +27,7 @@ struct FitEffect {
 struct FitRule {
     std::string_view window;
     std::string_view control;
-    std::u8string_view literal; // the caption that asks for the fitted layout
+    std::string_view literal; // the caption that asks for the fitted layout
     FitEffect ifEqual;
     FitEffect otherwise;
 };
@@ -53,22 +53,22 @@ constexpr FitEffect unchanged() {
 // for each.
 constexpr std::array<FitRule, 16> fitRules = {{
     // clang-format off
-    {"TForm1", "CheckBox1", u8"Оповещение вкл.", place(12), place(20)},
-    {"TForm3", "Label1", u8"Date:", place(43), place(39)},
-    {"TForm3", "Label3", u8"Event:", place(38), place(21)},
-    {"TConfiguration", "Label7", u8"Main form background:", place(7), unchanged()},
-    {"TConfiguration", "Label6", u8"Color of inscriptions:", place(22), unchanged()},
-    {"TConfiguration", "Label1", u8"Kind of a delimeter:", place(20), unchanged()},
-    {"TConfiguration", "Label2", u8"Font type:", place(63), unchanged()},
-    {"TConfiguration", "Label3", u8"Font size:", place(65), unchanged()},
-    {"TConfiguration", "CheckBox1", u8"At the following start to apply these colors", place(25, 220), unchanged()},
-    {"TConfiguration", "LastEvent", u8"To remind of past events", place(60, 170), unchanged()},
-    {"TConfiguration", "RussianLanguage", u8"Russian", shiftOther("RussianLanguage", 10), unchanged()},
-    {"TConfiguration", "RussianLanguage", u8"Russian", shiftOther("EnglishLanguage", 10), unchanged()},
-    {"TMyMessageBoxF", "RadioButton1", u8"To overlook", placeOther("Button1", 88), unchanged()},
-    {"TAboutBox", "ProductName", u8"\"Norvik\"", typeface("Courier New", true), typeface("Impact", false)},
-    {"TAboutBox", "Label1", u8"Program characteristics", place(64), place(50)},
-    {"TAboutBox2", "Label1", u8"Many Thanks", place(56), unchanged()},
+    {"TForm1", "CheckBox1", "Оповещение вкл.", place(12), place(20)},
+    {"TForm3", "Label1", "Date:", place(43), place(39)},
+    {"TForm3", "Label3", "Event:", place(38), place(21)},
+    {"TConfiguration", "Label7", "Main form background:", place(7), unchanged()},
+    {"TConfiguration", "Label6", "Color of inscriptions:", place(22), unchanged()},
+    {"TConfiguration", "Label1", "Kind of a delimeter:", place(20), unchanged()},
+    {"TConfiguration", "Label2", "Font type:", place(63), unchanged()},
+    {"TConfiguration", "Label3", "Font size:", place(65), unchanged()},
+    {"TConfiguration", "CheckBox1", "At the following start to apply these colors", place(25, 220), unchanged()},
+    {"TConfiguration", "LastEvent", "To remind of past events", place(60, 170), unchanged()},
+    {"TConfiguration", "RussianLanguage", "Russian", shiftOther("RussianLanguage", 10), unchanged()},
+    {"TConfiguration", "RussianLanguage", "Russian", shiftOther("EnglishLanguage", 10), unchanged()},
+    {"TMyMessageBoxF", "RadioButton1", "To overlook", placeOther("Button1", 88), unchanged()},
+    {"TAboutBox", "ProductName", "\"Norvik\"", typeface("Courier New", true), typeface("Impact", false)},
+    {"TAboutBox", "Label1", "Program characteristics", place(64), place(50)},
+    {"TAboutBox2", "Label1", "Many Thanks", place(56), unchanged()},
     // clang-format on
 }};
 
@@ -110,9 +110,7 @@ void applyFitRule(Form& form, std::string_view controlName) {
         if (rule.window != form.className() || rule.control != controlName) {
             continue;
         }
-        const std::string_view literal(reinterpret_cast<const char*>(rule.literal.data()),
-                                       rule.literal.size());
-        apply(form, *control, caption == literal ? rule.ifEqual : rule.otherwise);
+        apply(form, *control, caption == rule.literal ? rule.ifEqual : rule.otherwise);
     }
 }
 

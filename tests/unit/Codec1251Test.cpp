@@ -40,7 +40,7 @@ TEST(Codec1251Test, RejectsBrokenOrUnstorableUtf8) {
     EXPECT_FALSE(fromUtf8("\xE0\x81\x81").has_value()); // overlong A
     EXPECT_FALSE(fromUtf8("caf\xC3\xA9").has_value());  // é has no byte
     EXPECT_EQ(fromUtf8("Да"), "\xC4\xE0");
-    EXPECT_EQ(fromUtf8Literal(u8"Оповещение"), "\xCE\xEF\xEE\xE2\xE5\xF9\xE5\xED\xE8\xE5");
+    EXPECT_EQ(literal("Оповещение"), "\xCE\xEF\xEE\xE2\xE5\xF9\xE5\xED\xE8\xE5");
 }
 
 // The small letter Unicode gives for a capital of the code page.

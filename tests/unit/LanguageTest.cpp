@@ -38,13 +38,13 @@ protected:
 TEST_F(FitRuleTest, ReminderSwitchKeysOnTheRussianCaption) {
     Form form(platform, "TForm1");
     auto& box = add<CheckBox>(form, "CheckBox1", 12);
-    box.caption = cp1251::fromUtf8Literal(u8"Оповещение вкл.");
+    box.caption = cp1251::literal("Оповещение вкл.");
     applyFitRule(form, "CheckBox1");
     EXPECT_EQ(box.left, 12);
     box.caption = "Reminders on";
     applyFitRule(form, "CheckBox1");
     EXPECT_EQ(box.left, 20);
-    box.caption = cp1251::fromUtf8Literal(u8"оповещение вкл."); // letter case counts
+    box.caption = cp1251::literal("оповещение вкл."); // letter case counts
     applyFitRule(form, "CheckBox1");
     EXPECT_EQ(box.left, 20);
 }
@@ -76,7 +76,7 @@ TEST_F(FitRuleTest, RussianCaptionShiftsBothLanguageButtons) {
 
     Form other(platform, "TConfiguration");
     auto& russian2 = add<RadioButton>(other, "RussianLanguage", 12);
-    russian2.caption = cp1251::fromUtf8Literal(u8"Русский");
+    russian2.caption = cp1251::literal("Русский");
     applyFitRule(other, "RussianLanguage"); // its neighbour is not built: no harm
     EXPECT_EQ(russian2.left, 12);
 }

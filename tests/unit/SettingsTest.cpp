@@ -11,8 +11,8 @@ const std::string english = "One of the events specified in the list has come! I
                             "event set on this time has been allocated.";
 
 std::string russian() {
-    return cp1251::fromUtf8Literal(u8"Одно из указанных в списке событий наступило! В списке "
-                                   u8"заданное на это время событие было выделено.");
+    return cp1251::literal("Одно из указанных в списке событий наступило! В списке "
+                           "заданное на это время событие было выделено.");
 }
 
 TEST(SettingsTest, LookupIgnoresTheCaseOfKeysAndTakesTheFirstLine) {
