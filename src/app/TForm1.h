@@ -42,6 +42,12 @@ public:
     void setNotesText(const Text& text);
     void appendNotesDelimiter();
 
+    // The phone book commands and the phone list's keys.
+    void Button5Click();
+    void Button6Click();
+    void Button11Click();
+    void ListBox2KeyDown(int& key, ShiftState shift);
+
     // Run settings, fixed at start.
     Text notesDelimiter;
     Text warningText;

@@ -1,7 +1,87 @@
 #include "app/TForm1.h"
 
+#include "kit/Platform.h"
+#include "phonebook/PhoneLine.h"
+#include "phonebook/TForm2.h"
+#include "phonebook/TForm5.h"
+
 namespace norvik {
 
-void TForm1::connectPhoneBook() {}
+namespace {
+
+const char* const phonesFile = "telephone.txt";
+
+void savePhoneBook(TForm1& form) {
+    form.files().saveLines(phonesFile, form.ListBox2.items());
+}
+
+} // namespace
+
+void TForm1::connectPhoneBook() {
+    Button5.onClick = [this] { Button5Click(); };
+    N15.onClick = [this] { Button5Click(); };
+    Button6.onClick = [this] { Button6Click(); };
+    N16.onClick = [this] { Button6Click(); };
+    Button11.onClick = [this] { Button11Click(); };
+    N17.onClick = [this] { Button11Click(); };
+    ListBox2.onKeyDown = [this](int& key, ShiftState shift) { ListBox2KeyDown(key, shift); };
+}
+
+void TForm1::Button5Click() {
+    TForm2 dialog(*this);
+    // An empty name sends the user back to the same dialog, with everything
+    // entered so far still in place, until a name is given or he cancels.
+    for (;;) {
+        if (dialog.showModal() != mrOk) {
+            return;
+        }
+        if (!dialog.Edit1.text().empty()) {
+            break;
+        }
+        ask(80, 81, mbError);
+    }
+    const Text line = buildPhoneLine(dialog.record(), [this](int n) { return LangLine(n); });
+    ListBox2.add(line);
+    savePhoneBook(*this);
+}
+
+void TForm1::Button6Click() {
+    TForm5 dialog(*this);
+    if (ListBox2.empty()) {
+        ask(96, 97, mbError);
+        return;
+    }
+    const int line = ListBox2.current();
+    if (dialog.showModal() != mrOk) {
+        return;
+    }
+    // The reminder timer runs under the dialog; replace only a line that is still there.
+    if (line < 0 || line >= ListBox2.count()) {
+        return;
+    }
+    ListBox2.replace(line, dialog.Edit1.text());
+    savePhoneBook(*this);
+}
+
+void TForm1::Button11Click() {
+    if (ListBox2.empty()) {
+        ask(92, 93, mbError);
+        return;
+    }
+    if (ask(94, 95, mbQuestion) != idYes) {
+        return;
+    }
+    // The marks are read after the question, as they stand now; the current
+    // line alone is no mark. All marked lines go in one pass.
+    ListBox2.remove(ListBox2.selectedIndexes());
+    savePhoneBook(*this);
+}
+
+void TForm1::ListBox2KeyDown(int& key, ShiftState /*shift*/) {
+    // Shift, Ctrl and Alt make no difference: any Delete deletes.
+    if (key == vkDelete) {
+        Button11Click();
+    }
+}
 
 } // namespace norvik

@@ -1,0 +1,45 @@
+#include "phonebook/TForm5.h"
+
+#include "app/TForm1.h"
+#include "store/Codec1251.h"
+
+namespace norvik {
+
+TForm5::TForm5(TForm1& owner)
+    : Form(owner.platform(), "TForm5"), Label1(add<Label>(nullptr, "Label1")),
+      Edit1(add<Edit>(nullptr, "Edit1")), Button1(add<Button>(nullptr, "Button1")),
+      Button2(add<Button>(nullptr, "Button2")), owner_(owner) {
+    caption = cp1251::literal("Редактировать запись");
+    clientWidth = 297;
+    clientHeight = 105;
+    color = clPurple;
+    font.color = clWhite;
+
+    Label1.setBounds(8, 8, 0, 0);
+    Label1.caption = cp1251::literal("Отредактируйте запись:");
+    Label1.font.name = "Fixedsys";
+    Label1.font.color = clWhite;
+    Edit1.setBounds(8, 32, 281, 21);
+
+    Button1.setBounds(56, 68, 81, 25);
+    Button1.caption = cp1251::literal("ОК");
+    Button1.modalResult = mrOk;
+    Button2.setBounds(160, 68, 81, 25);
+    Button2.caption = cp1251::literal("Отмена");
+    Button2.modalResult = mrCancel;
+
+    onShow = [this] { FormShow(); };
+}
+
+void TForm5::FormShow() {
+    const ListBox& phones = owner_.ListBox2;
+    if (phones.current() >= 0) {
+        Edit1.setText(phones.item(phones.current()));
+    }
+    caption = owner_.LangLine(10);
+    Label1.caption = owner_.LangLine(211);
+    Button1.caption = owner_.LangLine(214);
+    Button2.caption = owner_.LangLine(215);
+}
+
+} // namespace norvik
