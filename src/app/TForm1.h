@@ -48,6 +48,13 @@ public:
     void Button11Click();
     void ListBox2KeyDown(int& key, ShiftState shift);
 
+    // Desktop integration: the help file, the three information boxes and the website.
+    void N23Click();
+    void N21Click();
+    void N20Click();
+    void N1Click();
+    void N2Click();
+
     // Run settings, fixed at start.
     Text notesDelimiter;
     Text warningText;

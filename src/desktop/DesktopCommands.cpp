@@ -1,7 +1,58 @@
 #include "app/TForm1.h"
 
+#include "desktop/TAboutBox.h"
+#include "desktop/TAboutBox1.h"
+#include "desktop/TAboutBox2.h"
+#include "kit/Platform.h"
+#include "store/FileSystem.h"
+
 namespace norvik {
 
-void TForm1::connectDesktop() {}
+namespace {
+
+const char* const helpFile = "help.chm";
+// A reserved example domain until the program has a site of its own.
+const char* const programWebPage = "https://norvik.example.org/index.html";
+
+} // namespace
+
+void TForm1::connectDesktop() {
+    N23.onClick = [this] { N23Click(); };
+    N21.onClick = [this] { N21Click(); };
+    N20.onClick = [this] { N20Click(); };
+    N1.onClick = [this] { N1Click(); };
+    N2.onClick = [this] { N2Click(); };
+    // The tray icon's commands (SystemTray, TrayIcon1) are connected by the tray component.
+}
+
+void TForm1::N23Click() {
+    if (!files().exists(helpFile)) {
+        ask(116, 117, mbError);
+        return;
+    }
+    // The desktop gets the name as it stands on disk: a "Help.chm" found
+    // without regard to case opens too on a file system that minds case.
+    // Whether a viewer opened it is not reported.
+    platform().shellOpen("", resolveName(files().files(), helpFile));
+}
+
+void TForm1::N21Click() {
+    TAboutBox box(*this);
+    box.showModal();
+}
+
+void TForm1::N20Click() {
+    TAboutBox1 box(*this);
+    box.showModal();
+}
+
+void TForm1::N1Click() {
+    TAboutBox2 box(*this);
+    box.showModal();
+}
+
+void TForm1::N2Click() {
+    platform().shellOpen("open", programWebPage);
+}
 
 } // namespace norvik

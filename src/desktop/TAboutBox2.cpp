@@ -1,0 +1,72 @@
+#include "desktop/TAboutBox2.h"
+
+#include "app/TForm1.h"
+#include "desktop/PixelFont.h"
+#include "store/Codec1251.h"
+#include "store/Language.h"
+
+namespace norvik {
+
+namespace {
+
+// The nicknames are the testers' own and never translated. Each label sits
+// where its name comes out centred in the panel.
+void nickname(Label& label, int left, int top, const char* name) {
+    label.setBounds(left, top, 0, 0);
+    label.font = pixelFont("Courier New", 19);
+    label.caption = name;
+}
+
+void thanks(Label& label, int left, int top, int width, int height, std::string_view design) {
+    label.setBounds(left, top, width, height);
+    label.autoSize = false;
+    label.wordWrap = true;
+    label.font = pixelFont("Comic Sans MS", 16);
+    label.caption = cp1251::literal(design);
+}
+
+} // namespace
+
+TAboutBox2::TAboutBox2(TForm1& owner)
+    : Form(owner.platform(), "TAboutBox2"), Panel1(add<GroupBox>(nullptr, "Panel1")),
+      Label1(add<Label>(&Panel1, "Label1")), Label2(add<Label>(&Panel1, "Label2")),
+      Label3(add<Label>(&Panel1, "Label3")), Label6(add<Label>(&Panel1, "Label6")),
+      Label9(add<Label>(&Panel1, "Label9")), Label5(add<Label>(&Panel1, "Label5")),
+      Label4(add<Label>(&Panel1, "Label4")), Label8(add<Label>(&Panel1, "Label8")),
+      Label7(add<Label>(&Panel1, "Label7")), OKButton(add<Button>(nullptr, "OKButton")),
+      owner_(owner) {
+    caption = cp1251::literal("Официальные тестеры");
+    clientWidth = 303;
+    clientHeight = 389;
+
+    Panel1.setBounds(8, 8, 289, 345);
+    Label1.setBounds(14, 8, 0, 0);
+    Label1.font = pixelFont("Courier New", 27, {.bold = true, .italic = true});
+    Label1.caption = cp1251::literal("Огромное спасибо");
+    nickname(Label2, 38, 56, "Captain_Thimble_42");
+    nickname(Label3, 71, 80, "Quiet.Sparrow");
+    nickname(Label6, 99, 104, "Bytewise");
+    nickname(Label9, 100, 128, "Pinecone");
+    nickname(Label5, 112, 152, "Nettle");
+    nickname(Label4, 122, 176, "Zinc");
+    thanks(Label8, 11, 200, 262, 57,
+           "Тестеры программы — ее пользователи, приславшие свои отзывы и замечания.");
+    thanks(Label7, 8, 262, 277, 69,
+           "За многократную безвозмездную помощь в создании и тестировании этой программы.");
+
+    OKButton.setBounds(119, 356, 75, 25);
+    OKButton.caption = "OK";
+    OKButton.modalResult = mrOk;
+
+    onShow = [this] { FormShow(); };
+}
+
+void TAboutBox2::FormShow() {
+    caption = owner_.LangLine(287);
+    Label1.caption = owner_.LangLine(290);
+    applyFitRule(*this, "Label1");
+    Label8.caption = owner_.LangLine(291);
+    Label7.caption = owner_.LangLine(292);
+}
+
+} // namespace norvik
