@@ -20,8 +20,8 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building Norvik needs.
+# What building Norvik needs (fp-utils compiles the help; the build goes on without it).
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev libgl1-mesa-dev
-    fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
+    fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
 # What the test suite needs on top.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth)
