@@ -9,12 +9,12 @@ namespace norvik {
 
 namespace {
 
-// The nicknames are the testers' own and never translated. Each label sits
-// where its name comes out centred in the panel.
-void nickname(Label& label, int left, int top, const char* name) {
+// The groups of people the program thanks keep their design texts in every
+// language. Each label sits where its text comes out centred in the panel.
+void thankedGroup(Label& label, int left, int top, std::string_view name) {
     label.setBounds(left, top, 0, 0);
     label.font = pixelFont("Courier New", 19);
-    label.caption = name;
+    label.caption = cp1251::literal(name);
 }
 
 void thanks(Label& label, int left, int top, int width, int height, std::string_view design) {
@@ -43,12 +43,12 @@ TAboutBox2::TAboutBox2(TForm1& owner)
     Label1.setBounds(14, 8, 0, 0);
     Label1.font = pixelFont("Courier New", 27, {.bold = true, .italic = true});
     Label1.caption = cp1251::literal("Огромное спасибо");
-    nickname(Label2, 38, 56, "Captain_Thimble_42");
-    nickname(Label3, 71, 80, "Quiet.Sparrow");
-    nickname(Label6, 99, 104, "Bytewise");
-    nickname(Label9, 100, 128, "Pinecone");
-    nickname(Label5, 112, 152, "Nettle");
-    nickname(Label4, 122, 176, "Zinc");
+    thankedGroup(Label2, 42, 56, "Всем пользователям");
+    thankedGroup(Label3, 59, 80, "Первым тестерам");
+    thankedGroup(Label6, 76, 104, "Переводчикам");
+    thankedGroup(Label9, 59, 128, "Авторам отзывов");
+    thankedGroup(Label5, 59, 152, "Всем, кто писал");
+    thankedGroup(Label4, 110, 176, "И вам!");
     thanks(Label8, 11, 200, 262, 57,
            "Тестеры программы — ее пользователи, приславшие свои отзывы и замечания.");
     thanks(Label7, 8, 262, 277, 69,
