@@ -74,6 +74,11 @@ public:
     std::function<void()> onActivate;
     // The close box of the main window; dialogs take the modal result 2 instead.
     std::function<void()> onCloseRequest;
+    // The main window only: a restore command sent to the application (as
+    // from the task bar), and the desktop's log-off notice. The tray icon
+    // component answers them.
+    std::function<void()> onRestoreRequest;
+    std::function<void()> onLogoff;
 
 private:
     Platform& platform_;

@@ -1,0 +1,56 @@
+#include "frontends/headless/DenyingFileSystem.h"
+
+#include "kit/Failure.h"
+#include "store/Codec1251.h"
+
+namespace norvik::headless {
+
+namespace {
+
+// A leading "./" names the same file.
+std::string key(const std::string& path) {
+    std::string_view name = path;
+    while (name.starts_with("./")) {
+        name.remove_prefix(2);
+    }
+    return cp1251::toLower(name);
+}
+
+} // namespace
+
+void DenyingFileSystem::deny(const std::string& name) {
+    denied_.insert(key(name));
+}
+
+void DenyingFileSystem::allow(const std::string& name) {
+    denied_.erase(key(name));
+}
+
+bool DenyingFileSystem::denied(const std::string& path) const {
+    return denied_.count(key(path)) != 0;
+}
+
+std::optional<std::string> DenyingFileSystem::read(const std::string& path) {
+    return disk_.read(path);
+}
+
+bool DenyingFileSystem::exists(const std::string& path) {
+    return disk_.exists(path);
+}
+
+std::vector<std::string> DenyingFileSystem::list(const std::string& folder) {
+    return disk_.list(folder);
+}
+
+bool DenyingFileSystem::createEmpty(const std::string& path) {
+    return !denied(path) && disk_.createEmpty(path);
+}
+
+void DenyingFileSystem::replace(const std::string& path, const std::string& bytes) {
+    if (denied(path)) {
+        throw Failure("Cannot create file " + path);
+    }
+    disk_.replace(path, bytes);
+}
+
+} // namespace norvik::headless

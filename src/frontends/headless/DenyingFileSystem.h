@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/FileSystem.h"
+
+#include <set>
+#include <string>
+
+namespace norvik::headless {
+
+// Wraps the disk so that a script can make creating or writing a named file
+// fail, as a full disk or a read-only file would, whoever runs the test (even
+// root, whom file modes do not stop). Reading is never affected.
+class DenyingFileSystem : public FileSystem {
+public:
+    explicit DenyingFileSystem(FileSystem& disk) : disk_(disk) {}
+
+    // Names match ignoring letter case, like the program's own lookup.
+    void deny(const std::string& name);
+    void allow(const std::string& name);
+    bool denied(const std::string& path) const;
+
+    std::optional<std::string> read(const std::string& path) override;
+    bool exists(const std::string& path) override;
+    std::vector<std::string> list(const std::string& folder) override;
+    bool createEmpty(const std::string& path) override;
+    void replace(const std::string& path, const std::string& bytes) override;
+
+private:
+    FileSystem& disk_;
+    std::set<std::string> denied_;
+};
+
+} // namespace norvik::headless
