@@ -1,0 +1,189 @@
+// norvik-scenario HEADLESS MODULE_DIR SCENARIO
+//
+// Runs one scenario: a fresh temporary directory with the scenario's files,
+// the headless program started there with the scenario's input, and its
+// output and exit status compared with the expected ones. The directory is
+// removed when the scenario passes and kept for inspection when it fails.
+
+#include "Scenario.h"
+
+#include "store/Settings.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+using norvik::scenario::Scenario;
+
+namespace {
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    if (path.has_parent_path()) {
+        fs::create_directories(path.parent_path());
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+fs::path makeTempDirectory(const char* pattern) {
+    std::string path = (fs::temp_directory_path() / pattern).string();
+    if (::mkdtemp(path.data()) == nullptr) {
+        throw std::runtime_error("cannot create a temporary directory");
+    }
+    return path;
+}
+
+void writeSetup(const Scenario& scenario, const fs::path& directory, const fs::path& modules) {
+    const fs::path moduleFolder = directory / "Language Modules";
+    if (scenario.shippedModules) {
+        fs::create_directories(moduleFolder);
+        for (const char* name : {"Russian.lng", "English.lng"}) {
+            fs::copy_file(modules / name, moduleFolder / name);
+        }
+    } else {
+        if (!scenario.russian.missing) {
+            writeFile(moduleFolder / "Russian.lng",
+                      norvik::scenario::moduleBytes("ru", scenario.russian));
+        }
+        if (!scenario.english.missing) {
+            writeFile(moduleFolder / "English.lng",
+                      norvik::scenario::moduleBytes("en", scenario.english));
+        }
+    }
+    if (scenario.defaultSettings) {
+        writeFile(directory / "System.ini", norvik::defaultSettingsBytes());
+    }
+    for (const auto& [name, bytes] : scenario.files) {
+        writeFile(directory / name, bytes);
+    }
+}
+
+// Runs the program in `directory` with `inputFile` on standard input and its
+// standard output into `outputFile`; returns its exit status.
+int runProgram(const fs::path& program, const fs::path& directory, const fs::path& inputFile,
+               const fs::path& outputFile) {
+    const pid_t child = ::fork();
+    if (child < 0) {
+        throw std::runtime_error("cannot start the program");
+    }
+    if (child == 0) {
+        const int in = ::open(inputFile.c_str(), O_RDONLY);
+        const int out = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
+            ::chdir(directory.c_str()) != 0) {
+            ::_exit(127);
+        }
+        ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) {
+            throw std::runtime_error("lost the program");
+        }
+    }
+    if (WIFEXITED(status)) {
+        return WEXITSTATUS(status);
+    }
+    return 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+}
+
+std::vector<std::string> splitOutput(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Prints expected and actual output side by side from the first difference.
+bool compare(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
+    std::size_t first = 0;
+    while (first < expected.size() && first < actual.size() &&
+           norvik::scenario::lineMatches(expected[first], actual[first])) {
+        ++first;
+    }
+    if (first == expected.size() && first == actual.size()) {
+        return true;
+    }
+    std::cout << "Output differs at line " << first + 1 << ":\n";
+    std::cout << "  expected: " << (first < expected.size() ? expected[first] : "(no more lines)")
+              << "\n";
+    std::cout << "  actual:   " << (first < actual.size() ? actual[first] : "(no more lines)")
+              << "\n\n";
+    std::cout << "--- expected\n";
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        std::cout << (i == first ? "> " : "  ") << expected[i] << "\n";
+    }
+    std::cout << "--- actual\n";
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        std::cout << (i == first ? "> " : "  ") << actual[i] << "\n";
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "usage: norvik-scenario HEADLESS MODULE_DIR SCENARIO\n";
+        return 2;
+    }
+    const fs::path program = fs::absolute(argv[1]);
+    const fs::path modules = argv[2];
+    const fs::path scenarioFile = argv[3];
+    try {
+        const Scenario scenario = norvik::scenario::parseScenario(readFile(scenarioFile));
+        const fs::path work = makeTempDirectory("norvik-scenario-XXXXXX");
+        const fs::path directory = work / "run";
+        fs::create_directories(directory);
+        writeSetup(scenario, directory, modules);
+
+        std::string input;
+        for (const auto& line : scenario.input) {
+            input += line + "\n";
+        }
+        writeFile(work / "input.txt", input);
+        const int status = runProgram(program, directory, work / "input.txt", work / "output.txt");
+        const auto actual = splitOutput(readFile(work / "output.txt"));
+
+        bool passed = compare(scenario.expected, actual);
+        if (status != scenario.status) {
+            std::cout << "Exit status " << status << ", expected " << scenario.status << "\n";
+            passed = false;
+        }
+        if (!passed) {
+            std::cout << "Kept for inspection: " << work.string() << "\n";
+            return 1;
+        }
+        fs::remove_all(work);
+        return 0;
+    } catch (const std::exception& failure) {
+        std::cout << scenarioFile.string() << ": " << failure.what() << "\n";
+        return 2;
+    }
+}

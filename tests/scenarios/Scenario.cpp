@@ -1,0 +1,175 @@
+#include "Scenario.h"
+
+#include "store/QuotedText.h"
+
+#include <sstream>
+#include <stdexcept>
+
+namespace norvik::scenario {
+
+namespace {
+
+enum class Section { Setup, Input, Expect };
+
+std::string afterWord(const std::string& line, std::size_t words) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < words; ++i) {
+        at = line.find(' ', at);
+        if (at == std::string::npos) {
+            return {};
+        }
+        ++at;
+    }
+    return line.substr(at);
+}
+
+std::string unquoted(std::string_view text, std::string_view& rest) {
+    std::string error;
+    auto bytes = unquoteText(text, rest, error);
+    if (!bytes) {
+        throw std::runtime_error(error);
+    }
+    return *bytes;
+}
+
+int number(const std::string& word) {
+    if (word.empty() || word.find_first_not_of("0123456789") != std::string::npos ||
+        word.size() > 6) {
+        throw std::runtime_error("a whole number was expected, not '" + word + "'");
+    }
+    return std::stoi(word);
+}
+
+// `file NAME "TEXT"`: NAME is a plain word or a TEXT.
+void parseFile(const std::string& line, Scenario& scenario) {
+    std::string_view rest = std::string_view(line).substr(5);
+    std::string name;
+    if (!rest.empty() && rest.front() == '"') {
+        name = unquoted(rest, rest);
+    } else {
+        const auto blank = rest.find(' ');
+        if (blank == std::string_view::npos) {
+            throw std::runtime_error("file needs a name and a TEXT");
+        }
+        name = std::string(rest.substr(0, blank));
+        rest = rest.substr(blank);
+    }
+    if (rest.empty() || rest.front() != ' ') {
+        throw std::runtime_error("file needs a name and a TEXT");
+    }
+    std::string_view after;
+    std::string bytes = unquoted(rest.substr(1), after);
+    if (!after.empty()) {
+        throw std::runtime_error("unexpected text after the file's TEXT");
+    }
+    scenario.files.emplace_back(std::move(name), std::move(bytes));
+}
+
+void parseModule(const std::string& line, Scenario& scenario) {
+    std::istringstream words(line);
+    std::string keyword, language, what;
+    words >> keyword >> language >> what;
+    ModuleSetup* module = language == "ru"   ? &scenario.russian
+                          : language == "en" ? &scenario.english
+                                             : nullptr;
+    if (module == nullptr) {
+        throw std::runtime_error("module takes ru or en");
+    }
+    if (what == "missing" && afterWord(line, 3).empty()) {
+        module->missing = true;
+    } else if (what == "lines") {
+        module->lines = number(afterWord(line, 3));
+    } else {
+        const int index = number(what);
+        std::string_view after;
+        std::string bytes = unquoted(afterWord(line, 3), after);
+        if (!after.empty()) {
+            throw std::runtime_error("unexpected text after the module line's TEXT");
+        }
+        module->overrides[index] = std::move(bytes);
+    }
+}
+
+void parseSetup(const std::string& line, Scenario& scenario) {
+    if (line.rfind("file ", 0) == 0) {
+        parseFile(line, scenario);
+    } else if (line == "settings default") {
+        scenario.defaultSettings = true;
+    } else if (line == "modules shipped") {
+        scenario.shippedModules = true;
+    } else if (line.rfind("module ", 0) == 0) {
+        parseModule(line, scenario);
+    } else if (line.rfind("status ", 0) == 0) {
+        scenario.status = number(line.substr(7));
+    } else {
+        throw std::runtime_error("unknown setup line");
+    }
+}
+
+} // namespace
+
+Scenario parseScenario(const std::string& text) {
+    Scenario scenario;
+    Section section = Section::Setup;
+    std::istringstream lines(text);
+    std::string line;
+    int number = 0;
+    bool sawExpect = false;
+    while (std::getline(lines, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        try {
+            if (section == Section::Input) {
+                if (line == "expect") {
+                    section = Section::Expect;
+                    sawExpect = true;
+                } else {
+                    scenario.input.push_back(line);
+                }
+                continue;
+            }
+            if (line.empty() || line.front() == '#') {
+                continue;
+            }
+            if (section == Section::Expect) {
+                scenario.expected.push_back(line);
+            } else if (line == "input") {
+                section = Section::Input;
+            } else {
+                parseSetup(line, scenario);
+            }
+        } catch (const std::exception& failure) {
+            throw std::runtime_error("line " + std::to_string(number) + ": " + failure.what());
+        }
+    }
+    if (!sawExpect) {
+        throw std::runtime_error("a scenario needs an `input` and an `expect` line");
+    }
+    for (const ModuleSetup* module : {&scenario.russian, &scenario.english}) {
+        if (!module->overrides.empty() && module->overrides.rbegin()->first >= module->lines) {
+            throw std::runtime_error("a module line is overridden past the module's end");
+        }
+    }
+    return scenario;
+}
+
+std::string moduleBytes(const std::string& prefix, const ModuleSetup& setup) {
+    std::string bytes;
+    for (int n = 0; n < setup.lines; ++n) {
+        const auto found = setup.overrides.find(n);
+        bytes += found != setup.overrides.end() ? found->second : prefix + " " + std::to_string(n);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool lineMatches(const std::string& expected, const std::string& actual) {
+    if (expected == "error") {
+        return actual == "error" || actual.rfind("error ", 0) == 0;
+    }
+    return expected == actual;
+}
+
+} // namespace norvik::scenario

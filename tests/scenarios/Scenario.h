@@ -1,0 +1,41 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace norvik::scenario {
+
+// One test language module as a scenario sets it up.
+struct ModuleSetup {
+    bool missing = false;
+    int lines = 297;
+    std::map<int, std::string> overrides; // line number -> 1251 bytes
+};
+
+// A parsed scenario file: its setup, the protocol input and the expected
+// output. See README.md beside this file for the format.
+struct Scenario {
+    std::vector<std::pair<std::string, std::string>> files; // name -> 1251 bytes
+    bool defaultSettings = false;
+    bool shippedModules = false;
+    ModuleSetup russian;
+    ModuleSetup english;
+    int status = 0;
+    std::vector<std::string> input;
+    std::vector<std::string> expected;
+};
+
+// Parses the text of a scenario file; throws std::runtime_error naming the
+// line that is wrong.
+Scenario parseScenario(const std::string& text);
+
+// The bytes of a test module: line N reads "<prefix> N", CR LF after each.
+std::string moduleBytes(const std::string& prefix, const ModuleSetup& setup);
+
+// Whether an output line matches an expected one: `error` alone matches any
+// error line, everything else must be equal.
+bool lineMatches(const std::string& expected, const std::string& actual);
+
+} // namespace norvik::scenario

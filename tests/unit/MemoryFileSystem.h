@@ -1,0 +1,42 @@
+#pragma once
+
+#include "kit/Failure.h"
+#include "store/FileSystem.h"
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace norvik::test {
+
+// Files kept in memory, with "/" between folders; folders exist implicitly.
+class MemoryFileSystem : public FileSystem {
+public:
+    std::optional<std::string> read(const std::string& path) override {
+        const auto found = files.find(path);
+        return found == files.end() ? std::nullopt : std::optional(found->second);
+    }
+    bool exists(const std::string& path) override { return files.count(path) != 0; }
+    std::vector<std::string> list(const std::string& folder) override {
+        const std::string prefix = folder.empty() ? "" : folder + "/";
+        std::set<std::string> names;
+        for (const auto& [path, bytes] : files) {
+            if (path.rfind(prefix, 0) == 0) {
+                const std::string rest = path.substr(prefix.size());
+                names.insert(rest.substr(0, rest.find('/')));
+            }
+        }
+        return {names.begin(), names.end()};
+    }
+    bool createEmpty(const std::string& path) override {
+        files.emplace(path, std::string());
+        return true;
+    }
+    void replace(const std::string& path, const std::string& bytes) override {
+        files[path] = bytes;
+    }
+
+    std::map<std::string, std::string> files;
+};
+
+} // namespace norvik::test
