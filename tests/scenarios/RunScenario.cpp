@@ -75,6 +75,9 @@ void writeSetup(const Scenario& scenario, const fs::path& directory, const fs::p
     if (scenario.defaultSettings) {
         writeFile(directory / "System.ini", norvik::defaultSettingsBytes());
     }
+    for (const auto& name : scenario.folders) {
+        fs::create_directories(directory / name);
+    }
     for (const auto& [name, bytes] : scenario.files) {
         writeFile(directory / name, bytes);
     }

@@ -93,6 +93,15 @@ void parseModule(const std::string& line, Scenario& scenario) {
 void parseSetup(const std::string& line, Scenario& scenario) {
     if (line.rfind("file ", 0) == 0) {
         parseFile(line, scenario);
+    } else if (line.rfind("folder ", 0) == 0) {
+        std::string_view rest = std::string_view(line).substr(7);
+        const bool quoted = !rest.empty() && rest.front() == '"';
+        std::string name = quoted ? unquoted(rest, rest) : std::string(rest);
+        if (name.empty() || (quoted && !rest.empty()) ||
+            (!quoted && name.find(' ') != std::string::npos)) {
+            throw std::runtime_error("folder takes one name");
+        }
+        scenario.folders.push_back(std::move(name));
     } else if (line == "settings default") {
         scenario.defaultSettings = true;
     } else if (line == "modules shipped") {

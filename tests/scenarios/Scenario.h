@@ -18,6 +18,7 @@ struct ModuleSetup {
 // output. See README.md beside this file for the format.
 struct Scenario {
     std::vector<std::pair<std::string, std::string>> files; // name -> 1251 bytes
+    std::vector<std::string> folders;                       // made empty
     bool defaultSettings = false;
     bool shippedModules = false;
     ModuleSetup russian;
