@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "kit/Dispatch.h"
+#include "settings/TConfiguration.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
@@ -28,6 +29,9 @@ void Program::start() {
     if (main_->ended()) {
         return;
     }
+    // The settings dialog made at start is never shown; its creation step
+    // reads the settings file once more and reports its own failure.
+    settingsAtStart_ = std::make_unique<TConfiguration>(*main_);
     platform_.showMainWindow(*main_);
 }
 

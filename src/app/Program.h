@@ -34,6 +34,8 @@ private:
     std::string lockPath_;
     std::unique_ptr<InstanceLock> lock_;
     std::unique_ptr<TForm1> main_;
+    // Declared after the main window, which it refers to, so it goes first.
+    std::unique_ptr<TConfiguration> settingsAtStart_;
 };
 
 } // namespace norvik

@@ -55,6 +55,15 @@ public:
     void N1Click();
     void N2Click();
 
+    // Calendar: the go-to fields' character filter and the go-to command.
+    void Edit1KeyPress(char& key);
+    void Edit2KeyPress(char& key);
+    void Edit3KeyPress(char& key);
+    void Button12Click();
+
+    // Settings: opens a new settings dialog.
+    void ConfigurationsClick();
+
     // Run settings, fixed at start.
     Text notesDelimiter;
     Text warningText;

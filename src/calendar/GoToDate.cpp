@@ -1,7 +1,68 @@
 #include "app/TForm1.h"
 
+#include "calendar/DateFields.h"
+#include "kit/Platform.h"
+
 namespace norvik {
 
-void TForm1::connectCalendar() {}
+namespace {
+
+void filterDateKey(char& key) {
+    if (!isDateFieldKey(key)) {
+        key = 0;
+    }
+}
+
+void writeBack(Edit& field, const Text& text) {
+    if (field.text() != text) {
+        field.setText(text);
+    }
+}
+
+} // namespace
+
+void TForm1::connectCalendar() {
+    Edit1.onKeyPress = [this](char& key) { Edit1KeyPress(key); };
+    Edit2.onKeyPress = [this](char& key) { Edit2KeyPress(key); };
+    Edit3.onKeyPress = [this](char& key) { Edit3KeyPress(key); };
+    Button12.onClick = [this] { Button12Click(); };
+}
+
+void TForm1::Edit1KeyPress(char& key) {
+    filterDateKey(key);
+}
+
+void TForm1::Edit2KeyPress(char& key) {
+    filterDateKey(key);
+}
+
+void TForm1::Edit3KeyPress(char& key) {
+    filterDateKey(key);
+}
+
+void TForm1::Button12Click() {
+    DateFields fields{Edit1.text(), Edit2.text(), Edit3.text()};
+    switch (correctDateFields(fields)) {
+    case DateFieldsCheck::dayMissing:
+        ask(98, 99, mbError);
+        return;
+    case DateFieldsCheck::monthMissing:
+        ask(100, 101, mbError);
+        return;
+    case DateFieldsCheck::yearMissing:
+        ask(102, 103, mbError);
+        return;
+    case DateFieldsCheck::yearNotFourDigits:
+        ask(104, 105, mbError);
+        return;
+    case DateFieldsCheck::ready:
+        break;
+    }
+    // The corrections show in the fields even when the date then cannot be set.
+    writeBack(Edit1, fields.day);
+    writeBack(Edit2, fields.month);
+    writeBack(Edit3, fields.year);
+    DateTimePicker1.setDate(dateFromFields(fields));
+}
 
 } // namespace norvik

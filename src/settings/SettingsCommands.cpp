@@ -1,7 +1,17 @@
 #include "app/TForm1.h"
 
+#include "settings/TConfiguration.h"
+
 namespace norvik {
 
-void TForm1::connectSettings() {}
+void TForm1::connectSettings() {
+    Configurations.onClick = [this] { ConfigurationsClick(); };
+}
+
+void TForm1::ConfigurationsClick() {
+    // A new dialog for each use: it reads the settings file afresh.
+    TConfiguration dialog(*this);
+    dialog.showModal();
+}
 
 } // namespace norvik

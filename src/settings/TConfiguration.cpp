@@ -1,0 +1,343 @@
+#include "settings/TConfiguration.h"
+
+#include "app/TForm1.h"
+#include "kit/Dispatch.h"
+#include "kit/Platform.h"
+#include "settings/SettingsChoices.h"
+#include "store/Codec1251.h"
+#include "store/ColorNames.h"
+#include "store/Language.h"
+#include "store/Settings.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace norvik {
+
+namespace {
+
+// Read under the spelling of the first start, saved under the one every save
+// uses; names match without regard to case, so both reach the same file.
+const char* const settingsFile = "System.ini";
+const char* const settingsSaveName = "system.ini";
+
+constexpr std::size_t longestMessageText = 120;
+constexpr int firstColorLine = 252;
+constexpr int colorEntries = 11;
+constexpr int firstDelimiterLine = 263;
+constexpr int delimiterEntries = 4;
+
+Text ru(std::string_view utf8) {
+    return cp1251::literal(utf8);
+}
+
+Lines ruLines(std::initializer_list<std::string_view> texts) {
+    Lines lines;
+    for (const auto text : texts) {
+        lines.push_back(ru(text));
+    }
+    return lines;
+}
+
+void placeList(ComboBox& list, int top) {
+    list.setBounds(128, top, 137, 21);
+}
+
+// A list opens on the entry standing for the value in force; a value no
+// entry stands for shows as the list's own text, and Accept then keeps it.
+void openOn(ComboBox& list, int entry, const Text& valueText) {
+    if (entry >= 0 && entry < static_cast<int>(list.items.size())) {
+        list.setItemIndex(entry);
+    } else {
+        list.text = valueText;
+    }
+}
+
+} // namespace
+
+TConfiguration::TConfiguration(TForm1& owner)
+    : Form(owner.platform(), "TConfiguration"), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
+      Label7(add<Label>(&GroupBox1, "Label7")), ComboBox1(add<ComboBox>(&GroupBox1, "ComboBox1")),
+      Label6(add<Label>(&GroupBox1, "Label6")), ComboBox2(add<ComboBox>(&GroupBox1, "ComboBox2")),
+      CheckBox1(add<CheckBox>(&GroupBox1, "CheckBox1")),
+      GroupBox2(add<GroupBox>(nullptr, "GroupBox2")), Label1(add<Label>(&GroupBox2, "Label1")),
+      DelimeterType(add<ComboBox>(&GroupBox2, "DelimeterType")),
+      Label2(add<Label>(&GroupBox2, "Label2")), FontType(add<ComboBox>(&GroupBox2, "FontType")),
+      Label3(add<Label>(&GroupBox2, "Label3")), FontSize(add<ComboBox>(&GroupBox2, "FontSize")),
+      GroupBox3(add<GroupBox>(nullptr, "GroupBox3")), Label4(add<Label>(&GroupBox3, "Label4")),
+      MessText(add<Memo>(&GroupBox3, "MessText")),
+      LastEvent(add<CheckBox>(&GroupBox3, "LastEvent")),
+      GroupBox4(add<GroupBox>(nullptr, "GroupBox4")),
+      GroupBox6(add<GroupBox>(&GroupBox4, "GroupBox6")),
+      Register(add<CheckBox>(&GroupBox6, "Register")),
+      FirstStr(add<RadioButton>(&GroupBox6, "FirstStr")),
+      LastStr(add<RadioButton>(&GroupBox6, "LastStr")),
+      GroupBox5(add<GroupBox>(&GroupBox4, "GroupBox5")),
+      EventOnly(add<RadioButton>(&GroupBox5, "EventOnly")),
+      AllString(add<RadioButton>(&GroupBox5, "AllString")),
+      GroupBox7(add<GroupBox>(nullptr, "GroupBox7")),
+      RussianLanguage(add<RadioButton>(&GroupBox7, "RussianLanguage")),
+      EnglishLanguage(add<RadioButton>(&GroupBox7, "EnglishLanguage")),
+      SaveConfig(add<Button>(nullptr, "SaveConfig")), Button1(add<Button>(nullptr, "Button1")),
+      HelpBox(add<ListBox>(nullptr, "HelpBox")), owner_(owner) {
+    caption = ru("Настройки программы");
+    clientWidth = 561;
+    clientHeight = 393;
+
+    GroupBox1.setBounds(8, 8, 273, 121);
+    GroupBox1.caption = ru(" Цветовое оформление ");
+    Label7.setBounds(6, 24, 0, 0);
+    Label7.caption = ru("Фон главной формы:");
+    placeList(ComboBox1, 20);
+    ComboBox1.items = ruLines({"(По умолчанию)", "Белый", "Голубой", "Синий", "Красный", "Зеленый",
+                               "Светло-зеленый", "Малиновый", "Пурпурный", "Коричневый", "Черный"});
+    Label6.setBounds(37, 52, 0, 0);
+    Label6.caption = ru("Цвет надписей:");
+    placeList(ComboBox2, 48);
+    ComboBox2.items = ruLines({"(По умолчанию)", "Голубой", "Синий", "Красный", "Зеленый",
+                               "Светло-зеленый", "Малиновый", "Пурпурный", "Коричневый", "Черный"});
+    CheckBox1.setBounds(7, 84, 258, 17);
+    CheckBox1.caption = ru("При следующем запуске применить эти цвета");
+
+    GroupBox2.setBounds(8, 136, 273, 113);
+    GroupBox2.caption = ru(" Настройки компонента \"Блокнот\" ");
+    Label1.setBounds(16, 24, 0, 0);
+    Label1.caption = ru("Вид разделителя:");
+    placeList(DelimeterType, 20);
+    DelimeterType.items = ruLines({"Стандарт (==========)", "Тип 1 (--------------------------)",
+                                   "Тип 2 (+++++++++++++)", "Отключить"});
+    Label2.setBounds(41, 52, 0, 0);
+    Label2.caption = ru("Тип шрифта:");
+    placeList(FontType, 48);
+    FontType.items = ruLines({"(По умолчанию)", "Arial", "Comic Sans MS", "Impact", "Fixedsys",
+                              "Monotype Corsiva", "Small Fonts", "Times New Roman"});
+    Label3.setBounds(22, 80, 0, 0);
+    Label3.caption = ru("Размер шрифта:");
+    placeList(FontSize, 76);
+    FontSize.items =
+        ruLines({"(По умолчанию)", "10", "14", "16", "18", "20", "22", "24", "26", "28", "30"});
+
+    GroupBox3.setBounds(8, 256, 273, 129);
+    GroupBox3.caption = ru(" Настройки оповещений ");
+    Label4.setBounds(8, 18, 0, 0);
+    Label4.caption = ru("Текст сообщения:");
+    MessText.setBounds(8, 34, 257, 61);
+    MessText.maxLength = longestMessageText;
+    MessText.verticalScrollBar = true;
+    LastEvent.setBounds(24, 102, 209, 17);
+    LastEvent.caption = ru("Напоминать о прошедших событиях");
+    LastEvent.setChecked(true);
+
+    GroupBox4.setBounds(288, 8, 265, 193);
+    GroupBox4.caption = ru(" Настройки поиска ");
+    GroupBox6.setBounds(8, 18, 249, 89);
+    GroupBox6.caption = ru(" Общие ");
+    Register.setBounds(12, 18, 225, 17);
+    Register.caption = ru("Учитывать регистр");
+    Register.setChecked(true);
+    FirstStr.setBounds(12, 40, 225, 17);
+    FirstStr.caption = ru("Искать первое вхождение");
+    FirstStr.setChecked(true);
+    LastStr.setBounds(12, 62, 225, 17);
+    LastStr.caption = ru("Искать последнее вхождение");
+    GroupBox5.setBounds(8, 114, 249, 69);
+    GroupBox5.caption = ru(" Хранитель событий ");
+    EventOnly.setBounds(12, 20, 225, 17);
+    EventOnly.caption = ru("Поиск только в событии");
+    AllString.setBounds(12, 42, 225, 17);
+    AllString.caption = ru("Поиск по всей строке");
+    AllString.setChecked(true);
+
+    GroupBox7.setBounds(288, 208, 265, 73);
+    GroupBox7.caption = ru(" Язык ");
+    RussianLanguage.setBounds(12, 20, 113, 17);
+    RussianLanguage.caption = ru("Русский");
+    RussianLanguage.setChecked(true);
+    EnglishLanguage.setBounds(12, 44, 113, 17);
+    EnglishLanguage.caption = ru("Английский");
+
+    // Accept closes the dialog itself, only once the file is saved: a save
+    // that fails leaves the dialog open.
+    SaveConfig.setBounds(360, 356, 89, 25);
+    SaveConfig.caption = ru("Принять");
+    Button1.setBounds(464, 356, 89, 25);
+    Button1.caption = ru("Отмена");
+    Button1.modalResult = mrCancel;
+
+    HelpBox.visible = false;
+
+    onShow = [this] { FormShow(); };
+    SaveConfig.onClick = [this] { SaveConfigClick(); };
+    MessText.onKeyPress = [this](char& key) { MessTextKeyPress(key); };
+
+    // The creation step reports its own failure; the dialog is still made,
+    // without the file's values.
+    dispatch(platform(), [this] { FormCreate(); });
+}
+
+void TConfiguration::FormCreate() {
+    HelpBox.setItems(owner_.files().loadLines(settingsFile));
+    const Lines& settings = HelpBox.items();
+    const auto tick = [&settings](std::string_view key, CheckBox& box) {
+        const Text value = lookupKey(settings, key);
+        if (value == "0" || value == "1") {
+            box.setChecked(value == "1");
+        }
+    };
+    const auto choose = [&settings](std::string_view key, RadioButton& ifZero, RadioButton& ifOne) {
+        const Text value = lookupKey(settings, key);
+        if (value == "0") {
+            ifZero.setChecked(true);
+        } else if (value == "1") {
+            ifOne.setChecked(true);
+        }
+    };
+    tick("LastEvent", LastEvent);
+    tick("RegisterCheck", Register);
+    choose("SubStringPosition", FirstStr, LastStr);
+    choose("EventOnly", AllString, EventOnly);
+    choose("LangID", RussianLanguage, EnglishLanguage);
+}
+
+void TConfiguration::FormShow() {
+    MessText.setText(lookupKey(HelpBox.items(), "WarningMessageText"));
+    applyCaptions();
+}
+
+void TConfiguration::applyCaptions() {
+    caption = owner_.LangLine(5);
+    const std::pair<GroupBox*, int> frames[] = {
+        {&GroupBox1, 230}, {&GroupBox4, 231}, {&GroupBox6, 232}, {&GroupBox5, 233},
+        {&GroupBox2, 234}, {&GroupBox3, 235}, {&GroupBox7, 236},
+    };
+    for (const auto& [frame, line] : frames) {
+        frame->caption = owner_.LangLine(line);
+    }
+    const std::pair<Label*, int> labels[] = {
+        {&Label7, 239}, {&Label6, 240}, {&Label1, 241}, {&Label2, 242}, {&Label3, 243},
+    };
+    for (const auto& [label, line] : labels) {
+        label->caption = owner_.LangLine(line);
+        applyFitRule(*this, label->name());
+    }
+    Label4.caption = owner_.LangLine(244);
+
+    fillLists();
+    openListsOnValuesInForce();
+
+    CheckBox1.caption = owner_.LangLine(247);
+    applyFitRule(*this, "CheckBox1");
+    Register.caption = owner_.LangLine(248);
+    LastEvent.caption = owner_.LangLine(249);
+    applyFitRule(*this, "LastEvent");
+
+    FirstStr.caption = owner_.LangLine(271);
+    LastStr.caption = owner_.LangLine(272);
+    EventOnly.caption = owner_.LangLine(273);
+    AllString.caption = owner_.LangLine(274);
+    RussianLanguage.caption = owner_.LangLine(275);
+    applyFitRule(*this, "RussianLanguage");
+    EnglishLanguage.caption = owner_.LangLine(276);
+
+    SaveConfig.caption = owner_.LangLine(279);
+    Button1.caption = owner_.LangLine(280);
+}
+
+void TConfiguration::fillLists() {
+    for (ComboBox* list : {&ComboBox1, &ComboBox2}) {
+        list->items.clear();
+        for (int i = 0; i < colorEntries; ++i) {
+            list->items.push_back(owner_.LangLine(firstColorLine + i));
+        }
+    }
+    DelimeterType.items.clear();
+    for (int i = 0; i < delimiterEntries; ++i) {
+        DelimeterType.items.push_back(owner_.LangLine(firstDelimiterLine + i));
+    }
+    FontType.items.at(0) = owner_.LangLine(267);
+    FontSize.items.at(0) = owner_.LangLine(268);
+}
+
+void TConfiguration::openListsOnValuesInForce() {
+    // The colours are what the user sees on the main window; the rest is
+    // what the settings file holds.
+    const Color background = owner_.color;
+    const Color textColor = owner_.Label1.font.color;
+    openOn(ComboBox1, colorChoiceFor(background, backgroundChoices), colorToName(background));
+    openOn(ComboBox2, colorChoiceFor(textColor, textColorChoices), colorToName(textColor));
+
+    const Lines& settings = HelpBox.items();
+    const Text delimiter = lookupKey(settings, "Delimeter");
+    openOn(DelimeterType, delimiterChoiceFor(delimiter), delimiter);
+    const Text fontName = lookupKey(settings, "NotebookType");
+    openOn(FontType, fontNameChoiceFor(fontName, FontType.items), fontName);
+    const Text fontSize = lookupKey(settings, "NotebookSize");
+    openOn(FontSize, fontSizeChoiceFor(fontSize, FontSize.items), fontSize);
+}
+
+void TConfiguration::MessTextKeyPress(char& key) {
+    // The message text is one entry of the settings file: Enter starts no new line.
+    if (key == '\r' || key == '\n') {
+        key = 0;
+    }
+}
+
+void TConfiguration::applyColors() {
+    if (const auto background = colorOfChoice(ComboBox1.itemIndex(), backgroundChoices)) {
+        owner_.color = *background;
+    }
+    if (const auto textColor = colorOfChoice(ComboBox2.itemIndex(), textColorChoices)) {
+        for (Control* control : std::initializer_list<Control*>{
+                 &owner_.Label1, &owner_.Label2, &owner_.Label3, &owner_.Label4, &owner_.Label5,
+                 &owner_.GroupBox1, &owner_.GroupBox2, &owner_.GroupBox3, &owner_.GroupBox5}) {
+            control->font.color = *textColor;
+        }
+    }
+}
+
+Lines TConfiguration::updatedSettings() const {
+    Lines settings = HelpBox.items();
+    const auto write = [&settings](std::string_view key, const Text& value) {
+        updateKey(settings, key, value);
+    };
+    const auto flag = [](bool on) { return Text(on ? "1" : "0"); };
+
+    if (CheckBox1.checked()) {
+        write("MainFormColor", colorToName(owner_.color));
+        write("MainFormTextColor", colorToName(owner_.Label1.font.color));
+    }
+    if (const auto delimiter = delimiterOfChoice(DelimeterType.itemIndex())) {
+        write("Delimeter", *delimiter);
+    }
+    if (const auto fontName = fontNameToStore(FontType.itemIndex(), FontType.text)) {
+        write("NotebookType", *fontName);
+    }
+    if (const auto fontSize = fontSizeToStore(FontSize.itemIndex(), FontSize.text)) {
+        write("NotebookSize", *fontSize);
+    }
+    write("LastEvent", flag(LastEvent.checked()));
+    // An empty text deletes the entry.
+    write("WarningMessageText", messageTextToStore(MessText.text()));
+    write("RegisterCheck", flag(Register.checked()));
+    if (FirstStr.checked() || LastStr.checked()) {
+        write("SubStringPosition", flag(LastStr.checked()));
+    }
+    if (EventOnly.checked() || AllString.checked()) {
+        write("EventOnly", flag(EventOnly.checked()));
+    }
+    if (RussianLanguage.checked() || EnglishLanguage.checked()) {
+        write("LangID", flag(EnglishLanguage.checked()));
+    }
+    return settings;
+}
+
+void TConfiguration::SaveConfigClick() {
+    // The colours change at once, also when the save below fails.
+    applyColors();
+    HelpBox.setItems(updatedSettings());
+    owner_.files().saveLines(settingsSaveName, HelpBox.items());
+    owner_.ask(283, 284, mbInformation);
+    close(mrOk);
+}
+
+} // namespace norvik
