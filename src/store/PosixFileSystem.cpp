@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -173,8 +174,28 @@ bool PosixFileSystem::createEmpty(const std::string& path) {
     return true;
 }
 
+namespace {
+
+// A data file kept elsewhere through a symbolic link stays there: the save
+// replaces the file the link points to, and the link itself is kept.
+std::string followLink(const std::string& path) {
+    struct stat entry {};
+    if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) {
+        return path;
+    }
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return path;
+    }
+    std::string resolved(real);
+    std::free(real);
+    return resolved;
+}
+
+} // namespace
+
 void PosixFileSystem::replace(const std::string& path, const std::string& bytes) {
-    const std::string target = onDisk(path);
+    const std::string target = followLink(onDisk(path));
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
     if (existed && !mayWrite(target, old)) {

@@ -120,5 +120,18 @@ TEST_F(AtomicSaveTest, TheNewFileKeepsThePermissions) {
     EXPECT_EQ(modeOf(folder / "do.txt"), 0644u);
 }
 
+TEST_F(AtomicSaveTest, ALinkedFileIsSavedWhereTheLinkPoints) {
+    test::TempFolder elsewhere;
+    elsewhere.write("do.txt", old);
+    ASSERT_EQ(::symlink((elsewhere / "do.txt").c_str(), (folder / "do.txt").c_str()), 0);
+
+    store.saveLines("do.txt", {"moved"});
+
+    struct stat entry {};
+    ASSERT_EQ(::lstat((folder / "do.txt").c_str(), &entry), 0);
+    EXPECT_TRUE(S_ISLNK(entry.st_mode));
+    EXPECT_EQ(elsewhere.read("do.txt"), "moved\r\n");
+}
+
 } // namespace
 } // namespace norvik
