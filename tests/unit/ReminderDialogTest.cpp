@@ -214,7 +214,7 @@ TEST_F(ReminderDialogTest, AShortModuleIsReportedAndTheBoxStillAnswers) {
         press(box.Button2);
     });
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0], "16 Norvik List index out of bounds (226).");
+    EXPECT_EQ(platform.boxes[0], "16 Norvik List index out of bounds (226)");
     EXPECT_EQ(result.result, reminderAgain);
     EXPECT_EQ(result.minutes, 3);
 }
