@@ -129,17 +129,20 @@ TEST_F(EditDialogTest, ARemindedLineOrARewrittenOneIsTakenAfresh) {
 
 TEST_F(EditDialogTest, OkGoesToTheLineCurrentWhenItIsPressed) {
     platform.script = [this](TForm4& dialog) {
-        dialog.Edit1.setText("edited");
         // A past event above was deleted: the edited line moved up one place
-        // while the dialog was open.
+        // while the dialog was open, and the field starts again from it.
+        dialog.Edit1.setText("typed");
         list().removeAt(0);
         dialog.onActivate();
-        EXPECT_EQ(dialog.Edit1.text(), "edited"); // same line, same text
+        EXPECT_EQ(dialog.Edit1.text(), "02.12.2026 10:00:00 >>> two");
+        dialog.Edit1.setText("edited");
+        // No activation in between: OK still follows the list.
+        list().removeAt(1);
         pressOk(dialog);
     };
     owner.Button10Click();
-    EXPECT_EQ(list().items(), (Lines{"edited", "03.12.2026 10:00:00 >>> three"}));
-    EXPECT_EQ(disk.files["do.txt"], "edited\r\n03.12.2026 10:00:00 >>> three\r\n");
+    EXPECT_EQ(list().items(), (Lines{"edited"}));
+    EXPECT_EQ(disk.files["do.txt"], "edited\r\n");
 }
 
 TEST_F(EditDialogTest, AListEmptiedUnderTheDialogTakesNoEdit) {
