@@ -31,7 +31,7 @@ TMyMessageBoxF::TMyMessageBoxF(TForm1& owner)
     Label1.autoSize = false;
     Label1.wordWrap = true;
 
-    RadioButton1.setBounds(12, 68, 57, 17);
+    RadioButton1.setBounds(12, 68, 75, 17);
     RadioButton1.caption = cp1251::literal("Забыть");
     Button1.setBounds(72, 65, 41, 23);
     Button1.caption = cp1251::literal("ОК");
