@@ -42,6 +42,14 @@ public:
     void setNotesText(const Text& text);
     void appendNotesDelimiter();
 
+    // The events commands and the list's keys.
+    void Button3Click();
+    void Button10Click();
+    void Button4Click();
+    void ListBox1KeyDown(int& key, ShiftState shift);
+    // Writes the events list to do.txt.
+    void saveEvents();
+
     // The phone book commands and the phone list's keys.
     void Button5Click();
     void Button6Click();

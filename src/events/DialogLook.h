@@ -1,0 +1,19 @@
+#pragma once
+
+#include "kit/Form.h"
+
+namespace norvik {
+
+// The event dialogs share one look: a purple window with white texts on it.
+inline void paintEventDialog(Form& form) {
+    form.color = clPurple;
+    form.font.color = clWhite;
+}
+
+// A label, frame or choice that sits on the purple background.
+inline void paintOnDialog(Control& control) {
+    control.color = clPurple;
+    control.font.color = clWhite;
+}
+
+} // namespace norvik

@@ -1,0 +1,68 @@
+#include "events/TForm3.h"
+
+#include "app/TForm1.h"
+#include "events/DialogLook.h"
+#include "events/EventLine.h"
+#include "kit/Platform.h"
+#include "store/Codec1251.h"
+#include "store/Language.h"
+
+namespace norvik {
+
+TForm3::TForm3(TForm1& owner)
+    : Form(owner.platform(), "TForm3"), Label1(add<Label>(nullptr, "Label1")),
+      Edit1(add<Edit>(nullptr, "Edit1")), Label3(add<Label>(nullptr, "Label3")),
+      Edit2(add<Edit>(nullptr, "Edit2")), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
+      RadioButton2(add<RadioButton>(&GroupBox1, "RadioButton2")),
+      RadioButton1(add<RadioButton>(&GroupBox1, "RadioButton1")),
+      Button1(add<Button>(nullptr, "Button1")), Button2(add<Button>(nullptr, "Button2")),
+      owner_(owner) {
+    caption = cp1251::literal("Добавить событие");
+    clientWidth = 369;
+    clientHeight = 161;
+    paintEventDialog(*this);
+
+    Label1.setBounds(39, 16, 32, 13);
+    Label1.caption = cp1251::literal("Дата:");
+    Edit1.setBounds(80, 12, 137, 21);
+    Label3.setBounds(21, 48, 50, 13);
+    Label3.caption = cp1251::literal("Событие:");
+    Edit2.setBounds(80, 44, 273, 21);
+
+    GroupBox1.setBounds(16, 76, 337, 41);
+    GroupBox1.caption = cp1251::literal(" Активация оповещений ");
+    RadioButton2.setBounds(16, 17, 137, 17);
+    RadioButton2.caption = cp1251::literal("Не включать");
+    RadioButton2.setChecked(true);
+    RadioButton1.setBounds(184, 17, 137, 17);
+    RadioButton1.caption = cp1251::literal("Включить");
+    for (Control* control : std::initializer_list<Control*>{&Label1, &Label3, &GroupBox1,
+                                                            &RadioButton2, &RadioButton1}) {
+        paintOnDialog(*control);
+    }
+
+    Button1.setBounds(104, 128, 75, 25);
+    Button1.caption = cp1251::literal("Добавить");
+    Button1.modalResult = mrOk;
+    Button2.setBounds(190, 128, 75, 25);
+    Button2.caption = cp1251::literal("Отмена");
+    Button2.modalResult = mrCancel;
+
+    onShow = [this] { FormShow(); };
+}
+
+void TForm3::FormShow() {
+    Edit1.setText(defaultDateText(owner_.DateTimePicker1.date(), platform().now()));
+    caption = owner_.LangLine(8);
+    Label1.caption = owner_.LangLine(189);
+    applyFitRule(*this, "Label1");
+    Label3.caption = owner_.LangLine(190);
+    applyFitRule(*this, "Label3");
+    GroupBox1.caption = owner_.LangLine(193);
+    RadioButton2.caption = owner_.LangLine(196);
+    RadioButton1.caption = owner_.LangLine(197);
+    Button1.caption = owner_.LangLine(200);
+    Button2.caption = owner_.LangLine(201);
+}
+
+} // namespace norvik

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "kit/Form.h"
+
+namespace norvik {
+
+class TForm1;
+
+// The edit-event dialog: the whole current line of the events list as one
+// editable text.
+class TForm4 : public Form {
+public:
+    explicit TForm4(TForm1& owner);
+
+    void FormShow();
+    // A reminder that opened over the dialog may have moved the current line
+    // or changed it; only then does the field start again from the list, so
+    // that switching to another program and back keeps what was typed.
+    void FormActivate();
+
+    Label& Label1;
+    Edit& Edit1;
+    Button& Button1;
+    Button& Button2;
+
+private:
+    void fillFromList();
+
+    TForm1& owner_;
+    int filledIndex_ = -1;
+    Text filledText_;
+};
+
+} // namespace norvik

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "kit/Form.h"
+
+namespace norvik {
+
+class TForm1;
+
+// The reminder box: the warning text and two answers, forget or remind again
+// after 3 to 30 minutes. Exactly one of its two OK buttons is usable at a
+// time, the one that belongs to the chosen answer. It only collects the
+// answer; the scheduler decides what happens to the event.
+class TMyMessageBoxF : public Form {
+public:
+    explicit TMyMessageBoxF(TForm1& owner);
+
+    void FormShow();
+    void RadioButton1Click();
+    void RadioButton2Click();
+
+    // The minutes chosen; always within the up-down's range.
+    int minutes() const;
+
+    Image& Image1;
+    Label& Label1;
+    RadioButton& RadioButton1;
+    Button& Button1;
+    RadioButton& RadioButton2;
+    Edit& Edit1;
+    UpDown& UpDown1;
+    Label& Label2;
+    Button& Button2;
+
+private:
+    TForm1& owner_;
+};
+
+inline constexpr int reminderForget = mrOk;
+inline constexpr int reminderClosed = mrCancel;
+inline constexpr int reminderAgain = mrRetry;
+
+struct ReminderAnswer {
+    // reminderForget, reminderAgain, or reminderClosed for the close box.
+    int result = reminderClosed;
+    // The postponement in minutes, 3 to 30; meaningful with reminderAgain.
+    int minutes = 3;
+};
+
+// Shows a fresh reminder box with the message, modally, and returns the answer.
+ReminderAnswer showReminder(TForm1& owner, const Text& message);
+
+} // namespace norvik
