@@ -56,6 +56,11 @@ public:
     void Button11Click();
     void ListBox2KeyDown(int& key, ShiftState shift);
 
+    // Search: the notes, the events and the phone book, with the run settings' flags.
+    void BitBtn6Click();
+    void BitBtn7Click();
+    void BitBtn8Click();
+
     // Desktop integration: the help file, the three information boxes and the website.
     void N23Click();
     void N21Click();

@@ -1,0 +1,42 @@
+#include "search/TForm6.h"
+
+#include "app/TForm1.h"
+#include "store/Codec1251.h"
+
+namespace norvik {
+
+TForm6::TForm6(TForm1& owner)
+    : Form(owner.platform(), "TForm6"), Label1(add<Label>(nullptr, "Label1")),
+      Edit1(add<Edit>(nullptr, "Edit1")), Button1(add<Button>(nullptr, "Button1")),
+      Button2(add<Button>(nullptr, "Button2")), owner_(owner) {
+    caption = cp1251::literal("Ввод");
+    clientWidth = 185;
+    clientHeight = 97;
+    color = clPurple;
+    font.color = clWhite;
+
+    Label1.setBounds(8, 8, 169, 13);
+    Label1.caption = cp1251::literal("Введите искомую строку:");
+    Label1.color = clPurple;
+    Label1.font.color = clWhite;
+    Edit1.setBounds(8, 28, 169, 21);
+
+    // Neither button answers Enter or Escape; only a click closes the prompt.
+    Button1.setBounds(8, 62, 81, 25);
+    Button1.caption = cp1251::literal("Искать");
+    Button1.modalResult = mrOk;
+    Button2.setBounds(96, 62, 81, 25);
+    Button2.caption = cp1251::literal("Отмена");
+    Button2.modalResult = mrCancel;
+
+    onShow = [this] { FormShow(); };
+}
+
+void TForm6::FormShow() {
+    caption = owner_.LangLine(11);
+    Label1.caption = owner_.LangLine(218);
+    Button1.caption = owner_.LangLine(221);
+    Button2.caption = owner_.LangLine(222);
+}
+
+} // namespace norvik
