@@ -1,0 +1,25 @@
+#include "frontends/qt/Application.h"
+
+#include "frontends/qt/Look.h"
+#include "frontends/qt/Pictures.h"
+#include "kit/Dispatch.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace norvik::qt {
+
+void prepareApplication(QApplication& application) {
+    QApplication::setApplicationName(QString::fromLatin1(applicationTitle));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(applicationTitle));
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The forms are laid out in pixels; one style keeps them looking alike everywhere.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(style);
+    }
+    installFontSubstitutions();
+    application.setFont(toQt(Font{}));
+}
+
+} // namespace norvik::qt
