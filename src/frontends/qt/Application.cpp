@@ -5,7 +5,10 @@
 #include "kit/Dispatch.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 namespace norvik::qt {
 
@@ -19,6 +22,13 @@ void prepareApplication(QApplication& application) {
         QApplication::setStyle(style);
     }
     installFontSubstitutions();
+    // The buttons of the message boxes speak the desktop's language, where
+    // Qt's translations are installed.
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
     application.setFont(toQt(Font{}));
 }
 

@@ -12,21 +12,42 @@ namespace {
 struct Substitution {
     const char* face;
     const char* replacement;
+    // For characters the replacement lacks (Comic Neue has no Cyrillic).
+    const char* fallback;
 };
 
 constexpr Substitution substitutions[] = {
-    {"Arial", "Liberation Sans"},       {"Times New Roman", "Liberation Serif"},
-    {"Courier New", "Liberation Mono"}, {"Monotype Corsiva", "Z003"},
-    {"Comic Sans MS", "Comic Neue"},    {"Impact", "DejaVu Sans Condensed"},
-    {"MS Sans Serif", "DejaVu Sans"},   {"Fixedsys", "DejaVu Sans Mono"},
-    {"Small Fonts", "DejaVu Sans"},
+    {"Arial", "Liberation Sans", nullptr},
+    {"Times New Roman", "Liberation Serif", nullptr},
+    {"Courier New", "Liberation Mono", nullptr},
+    {"Monotype Corsiva", "Z003", "Liberation Serif"},
+    {"Comic Sans MS", "Comic Neue", "Liberation Sans"},
+    {"Impact", "DejaVu Sans Condensed", nullptr},
+    {"MS Sans Serif", "DejaVu Sans", nullptr},
+    {"Fixedsys", "DejaVu Sans Mono", nullptr},
+    {"Small Fonts", "DejaVu Sans", nullptr},
 };
+
+// The old bitmap faces are narrower than DejaVu Sans: its condensed width
+// keeps their captions within the widths the forms were laid out for.
+bool narrowFace(const QString& family) {
+    for (const char* face : {"MS Sans Serif", "Small Fonts"}) {
+        if (family.compare(QString::fromLatin1(face), Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
 void installFontSubstitutions() {
-    for (const auto& [face, replacement] : substitutions) {
-        QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(replacement));
+    for (const auto& [face, replacement, fallback] : substitutions) {
+        QStringList faces{QString::fromLatin1(replacement)};
+        if (fallback != nullptr) {
+            faces << QString::fromLatin1(fallback);
+        }
+        QFont::insertSubstitutions(QString::fromLatin1(face), faces);
     }
 }
 
@@ -37,6 +58,9 @@ QFont toQt(const Font& font) {
     result.setBold(font.bold);
     result.setItalic(font.italic);
     result.setUnderline(font.underline);
+    if (narrowFace(family)) {
+        result.setStretch(QFont::SemiCondensed);
+    }
     // The condensed face stands in for a heavy narrow one: keep it heavy and narrow.
     if (family.compare(QStringLiteral("Impact"), Qt::CaseInsensitive) == 0) {
         result.setBold(true);
