@@ -24,6 +24,8 @@ public:
     Control& control() const { return control_; }
     QWidget& widget() const { return widget_; }
     void sync();
+    // Places the widget again once all its neighbours are in place.
+    virtual void refit() {}
 
 protected:
     // The kind's own state.

@@ -58,6 +58,8 @@ public:
 protected:
     void syncOwn() override;
     void applyColors() override;
+    void applyGeometry() override;
+    void refit() override { applyGeometry(); }
 
 private:
     CheckBox& box_;
@@ -73,6 +75,8 @@ public:
 protected:
     void syncOwn() override;
     void applyColors() override;
+    void applyGeometry() override;
+    void refit() override { applyGeometry(); }
 
 private:
     RadioButton& button_;

@@ -37,6 +37,9 @@ FormView::FormView(QtPlatform& platform, Form& form, QWidget& client)
         buildMenu();
     }
     sync();
+    for (const auto& view : views_) {
+        view->refit();
+    }
 }
 
 FormView::~FormView() {

@@ -56,8 +56,11 @@ void ComboBoxView::syncOwn() {
         widget_.setEditable(editable_);
         if (QLineEdit* line = widget_.lineEdit()) {
             ComboBox* control = &combo_;
-            line->setValidator(new EditValidator(
-                nullptr, [control] { return control->maxLength; }, line));
+            auto* validator = new EditValidator([this] { return applying_; },
+                                                [control] { return control->maxLength; }, line);
+            line->setValidator(validator);
+            QObject::connect(line, &QLineEdit::textChanged, validator,
+                             [validator](const QString& text) { validator->remember(text); });
         }
     }
     if (first_ || combo_.items != items_) {
@@ -78,6 +81,8 @@ void ComboBoxView::syncOwn() {
         widget_.setCurrentIndex(index);
         if (editable_) {
             widget_.setEditText(toQt(combo_.text));
+            // A text longer than the field shows from its start.
+            widget_.lineEdit()->setCursorPosition(0);
         }
     }
     applying_ = false;

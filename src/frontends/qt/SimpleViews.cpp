@@ -27,6 +27,31 @@ bool captionChanged(const Control& control, Text& shown, bool& first) {
     return true;
 }
 
+// The stand-in faces can be wider than the ones a form was laid out for: a
+// check box or option whose caption no longer fits grows to the right, as far
+// as its parent reaches and no neighbour is in the way.
+void placeFitting(QWidget& widget, const Control& control) {
+    QRect rect(control.left, control.top, control.width, control.height);
+    const int wanted = widget.sizeHint().width();
+    const QWidget* parent = widget.parentWidget();
+    if (wanted > rect.width() && parent != nullptr) {
+        QRect wider = rect;
+        wider.setWidth(std::min(wanted, parent->width() - rect.left() - 2));
+        for (const QObject* child : parent->children()) {
+            const auto* sibling = qobject_cast<const QWidget*>(child);
+            if (sibling != nullptr && sibling != &widget && !sibling->isWindow() &&
+                sibling->isVisibleTo(parent) && sibling->geometry().intersects(wider) &&
+                !sibling->geometry().intersects(rect)) {
+                wider.setRight(std::min(wider.right(), sibling->geometry().left() - 2));
+            }
+        }
+        if (wider.width() > rect.width()) {
+            rect = wider;
+        }
+    }
+    widget.setGeometry(rect);
+}
+
 QAbstractButton& makeButton(const Button& button, QWidget& parent) {
     if (!button.glyph.empty()) {
         auto* tool = new QToolButton(&parent);
@@ -106,9 +131,14 @@ CheckBoxView::CheckBoxView(QtPlatform& platform, CheckBox& box, QWidget& parent)
     });
 }
 
+void CheckBoxView::applyGeometry() {
+    placeFitting(widget_, box_);
+}
+
 void CheckBoxView::syncOwn() {
     if (captionChanged(box_, caption_, first_)) {
         widget_.setText(toQt(box_.caption));
+        applyGeometry();
     }
     if (widget_.isChecked() != box_.checked()) {
         widget_.setChecked(box_.checked());
@@ -129,9 +159,14 @@ RadioButtonView::RadioButtonView(QtPlatform& platform, RadioButton& button, QWid
     });
 }
 
+void RadioButtonView::applyGeometry() {
+    placeFitting(widget_, button_);
+}
+
 void RadioButtonView::syncOwn() {
     if (captionChanged(button_, caption_, first_)) {
         widget_.setText(toQt(button_.caption));
+        applyGeometry();
     }
     if (widget_.isChecked() != button_.checked()) {
         widget_.setChecked(button_.checked());
