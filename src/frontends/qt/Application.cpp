@@ -1,0 +1,35 @@
+#include "frontends/qt/Application.h"
+
+#include "frontends/qt/Look.h"
+#include "frontends/qt/Pictures.h"
+#include "kit/Dispatch.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace norvik::qt {
+
+void prepareApplication(QApplication& application) {
+    QApplication::setApplicationName(QString::fromLatin1(applicationTitle));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(applicationTitle));
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The forms are laid out in pixels; one style keeps them looking alike everywhere.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(style);
+    }
+    installFontSubstitutions();
+    // The buttons of the message boxes speak the desktop's language, where
+    // Qt's translations are installed.
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+    application.setFont(toQt(Font{}));
+}
+
+} // namespace norvik::qt

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "kit/Form.h"
+
+#include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QMenuBar;
+class QWidget;
+
+namespace norvik::qt {
+
+class ControlView;
+class QtPlatform;
+
+// A kit form's client area: every control as a widget at its design
+// geometry (no layouts), and its main menu as a menu bar the host window
+// puts outside the client area.
+class FormView {
+public:
+    FormView(QtPlatform& platform, Form& form, QWidget& client);
+    ~FormView();
+    FormView(const FormView&) = delete;
+    FormView& operator=(const FormView&) = delete;
+
+    Form& form() const { return form_; }
+    QWidget& client() const { return client_; }
+    // The menu bar, or nothing when the form has no menu; the host takes it.
+    QMenuBar* takeMenuBar() { return menuBar_; }
+    void sync();
+    QWidget* widgetOf(std::string_view controlName) const;
+
+private:
+    void buildMenu();
+    void syncMenu();
+
+    QtPlatform& platform_;
+    Form& form_;
+    QWidget& client_;
+    QMenuBar* menuBar_ = nullptr;
+    std::vector<std::unique_ptr<ControlView>> views_;
+    struct MenuEntry {
+        MenuItem* item;
+        QAction* action;
+        Text caption;
+        bool enabled;
+        bool visible;
+    };
+    std::vector<MenuEntry> menu_;
+    bool first_ = true;
+    Text caption_;
+    Color color_ = 0;
+    int width_ = 0, height_ = 0;
+};
+
+} // namespace norvik::qt

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "kit/Platform.h"
+
+#include <QObject>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QSystemTrayIcon;
+class QTimer;
+class QWidget;
+
+namespace norvik::qt {
+
+class MainWindow;
+class ModalDialog;
+
+// The Platform on Qt: message boxes, modal dialogs, the main window, the
+// clock, the timers, the desktop's opener and the tray icon. Every handler
+// the user's input starts goes through run(), which reports its failure and
+// then brings every shown window up to date with the kit objects.
+class QtPlatform : public QObject, public Platform {
+public:
+    // onTerminate ends the program; by default the process exits at once
+    // (every file is saved by the time the program asks to end).
+    explicit QtPlatform(std::function<void()> onTerminate = {});
+    ~QtPlatform() override;
+
+    int messageBox(const Text& text, const Text& title, int flags) override;
+    int runModal(Form& form) override;
+    void showMainWindow(Form& form) override;
+    void hideMainWindow(Form& form) override;
+    void restoreMainWindow(Form& form) override;
+    DateTime now() override;
+    void timerChanged(Timer& timer) override;
+    bool shellOpen(const Text& verb, const Text& target) override;
+    bool addTrayIcon(TrayIcon& icon) override;
+    bool removeTrayIcon(TrayIcon& icon) override;
+    void terminate() override;
+
+    // Runs one handler inside dispatch; false when it failed.
+    bool run(const std::function<void()>& handler);
+    // Brings every shown window up to date with its form.
+    void syncAll();
+
+    bool ended() const { return ended_; }
+    // The main window's top-level widget, once it was shown.
+    QWidget* mainWindow() const;
+    // The innermost open dialog's widget, if any.
+    QWidget* topDialog() const;
+    // The widget that shows a control of a shown form.
+    QWidget* widgetOf(const Form& form, const char* controlName) const;
+    QSystemTrayIcon* trayIcon() const { return tray_.get(); }
+    // Closes every window before the forms go away.
+    void closeAll();
+
+private:
+    void afterHandler();
+    void runPendingActivations();
+    void startFormTimers(Form& form);
+    void dropFormTimers(const Form& form);
+    void onTrayActivated(TrayIcon& icon, int reason);
+
+    std::function<void()> onTerminate_;
+    std::unique_ptr<MainWindow> main_;
+    std::vector<ModalDialog*> dialogs_;
+    std::map<Timer*, std::unique_ptr<QTimer>> timers_;
+    std::unique_ptr<QSystemTrayIcon> tray_;
+    bool singleActivationRestores_ = false;
+    int depth_ = 0;
+    bool ended_ = false;
+
+    friend class ModalDialog;
+};
+
+} // namespace norvik::qt

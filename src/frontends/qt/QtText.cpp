@@ -1,0 +1,72 @@
+#include "frontends/qt/QtText.h"
+
+#include "store/Codec1251.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace norvik::qt {
+
+namespace {
+
+// Both directions of the code page as lookup tables, built once from the codec.
+struct CodePageTables {
+    std::array<char16_t, 256> toUnicode{};
+    std::vector<std::int16_t> toByte = std::vector<std::int16_t>(0x10000, -1);
+
+    CodePageTables() {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char32_t code = cp1251::toUnicode(static_cast<unsigned char>(byte));
+            toUnicode[static_cast<std::size_t>(byte)] = static_cast<char16_t>(code);
+            toByte[code] = static_cast<std::int16_t>(byte);
+        }
+    }
+};
+
+const CodePageTables& tables() {
+    static const CodePageTables built;
+    return built;
+}
+
+} // namespace
+
+QString toQt(const Text& bytes) {
+    const auto& table = tables().toUnicode;
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* write = out.data();
+    for (const char byte : bytes) {
+        *write++ = QChar(table[static_cast<unsigned char>(byte)]);
+    }
+    return out;
+}
+
+Text fromQt(const QString& text) {
+    const auto& table = tables().toByte;
+    Text out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar character : text) {
+        const std::int16_t byte = table[character.unicode()];
+        if (byte >= 0) {
+            out += static_cast<char>(byte);
+        }
+    }
+    return out;
+}
+
+bool storable(QChar character) {
+    return tables().toByte[character.unicode()] >= 0;
+}
+
+QString storableOnly(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar character : text) {
+        if (storable(character)) {
+            out += character;
+        }
+    }
+    return out;
+}
+
+} // namespace norvik::qt

@@ -1,0 +1,276 @@
+#include "frontends/qt/ControlViews.h"
+#include "frontends/qt/Look.h"
+#include "frontends/qt/Pictures.h"
+#include "frontends/qt/QtPlatform.h"
+#include "frontends/qt/QtText.h"
+#include "kit/Form.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace norvik::qt {
+
+namespace {
+
+// Sets the caption when the control's text differs from what was shown last.
+bool captionChanged(const Control& control, Text& shown, bool& first) {
+    if (!first && control.caption == shown) {
+        return false;
+    }
+    shown = control.caption;
+    first = false;
+    return true;
+}
+
+// The stand-in faces can be wider than the ones a form was laid out for: a
+// check box or option whose caption no longer fits grows to the right, as far
+// as its parent reaches and no neighbour is in the way.
+void placeFitting(QWidget& widget, const Control& control) {
+    QRect rect(control.left, control.top, control.width, control.height);
+    const int wanted = widget.sizeHint().width();
+    const QWidget* parent = widget.parentWidget();
+    if (wanted > rect.width() && parent != nullptr) {
+        QRect wider = rect;
+        wider.setWidth(std::min(wanted, parent->width() - rect.left() - 2));
+        for (const QObject* child : parent->children()) {
+            const auto* sibling = qobject_cast<const QWidget*>(child);
+            if (sibling != nullptr && sibling != &widget && !sibling->isWindow() &&
+                sibling->isVisibleTo(parent) && sibling->geometry().intersects(wider) &&
+                !sibling->geometry().intersects(rect)) {
+                wider.setRight(std::min(wider.right(), sibling->geometry().left() - 2));
+            }
+        }
+        if (wider.width() > rect.width()) {
+            rect = wider;
+        }
+    }
+    widget.setGeometry(rect);
+}
+
+QAbstractButton& makeButton(const Button& button, QWidget& parent) {
+    if (!button.glyph.empty()) {
+        auto* tool = new QToolButton(&parent);
+        tool->setIcon(buttonGlyph(button.glyph));
+        tool->setIconSize(QSize(16, 16));
+        tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        return *tool;
+    }
+    auto* push = new QPushButton(&parent);
+    push->setAutoDefault(false);
+    push->setDefault(false);
+    return *push;
+}
+
+} // namespace
+
+LabelView::LabelView(Label& label, QWidget& parent)
+    : ControlView(label, *new QLabel(&parent)), label_(label),
+      widget_(static_cast<QLabel&>(widget())) {
+    widget_.setTextFormat(Qt::PlainText);
+    widget_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void LabelView::syncOwn() {
+    const bool wrapChanged = widget_.wordWrap() != label_.wordWrap;
+    if (captionChanged(label_, caption_, first_) || wrapChanged) {
+        widget_.setWordWrap(label_.wordWrap);
+        widget_.setText(withoutAccelerators(toQt(label_.caption)));
+        applyGeometry();
+    }
+}
+
+void LabelView::applyGeometry() {
+    if (label_.autoSize && !label_.wordWrap) {
+        widget_.setGeometry(QRect(QPoint(label_.left, label_.top), widget_.sizeHint()));
+    } else if (label_.autoSize) {
+        // A wrapping label keeps its width and grows downwards.
+        const int height = widget_.heightForWidth(label_.width);
+        widget_.setGeometry(label_.left, label_.top, label_.width, std::max(label_.height, height));
+    } else {
+        ControlView::applyGeometry();
+    }
+}
+
+void LabelView::applyColors() {
+    paintSurface(widget_, label_.color, label_.font.color, !label_.transparent);
+}
+
+ButtonView::ButtonView(QtPlatform& platform, Button& button, QWidget& parent)
+    : ControlView(button, makeButton(button, parent)), button_(button),
+      widget_(static_cast<QAbstractButton&>(widget())) {
+    widget_.setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(&widget_, &QAbstractButton::clicked, &widget_, [&platform, &button] {
+        platform.run([&button] {
+            // A button that closes its dialog sets the result before its own handler runs.
+            if (button.modalResult != mrNone) {
+                button.form().modalResult = button.modalResult;
+            }
+            if (button.onClick) {
+                button.onClick();
+            }
+        });
+    });
+}
+
+void ButtonView::syncOwn() {
+    if (captionChanged(button_, caption_, first_) && button_.glyph.empty()) {
+        widget_.setText(toQt(button_.caption));
+    }
+}
+
+CheckBoxView::CheckBoxView(QtPlatform& platform, CheckBox& box, QWidget& parent)
+    : ControlView(box, *new QCheckBox(&parent)), box_(box),
+      widget_(static_cast<QCheckBox&>(widget())) {
+    QObject::connect(&widget_, &QCheckBox::clicked, &widget_, [&platform, &box] {
+        platform.run([&box] { box.setChecked(!box.checked()); });
+    });
+}
+
+void CheckBoxView::applyGeometry() {
+    placeFitting(widget_, box_);
+}
+
+void CheckBoxView::syncOwn() {
+    if (captionChanged(box_, caption_, first_)) {
+        widget_.setText(toQt(box_.caption));
+        applyGeometry();
+    }
+    if (widget_.isChecked() != box_.checked()) {
+        widget_.setChecked(box_.checked());
+    }
+}
+
+void CheckBoxView::applyColors() {
+    paintSurface(widget_, box_.color, box_.font.color, true);
+}
+
+RadioButtonView::RadioButtonView(QtPlatform& platform, RadioButton& button, QWidget& parent)
+    : ControlView(button, *new QRadioButton(&parent)), button_(button),
+      widget_(static_cast<QRadioButton&>(widget())) {
+    // The kit unchecks the siblings; the widgets only show it.
+    widget_.setAutoExclusive(false);
+    QObject::connect(&widget_, &QRadioButton::clicked, &widget_, [&platform, &button] {
+        platform.run([&button] { button.setChecked(true); });
+    });
+}
+
+void RadioButtonView::applyGeometry() {
+    placeFitting(widget_, button_);
+}
+
+void RadioButtonView::syncOwn() {
+    if (captionChanged(button_, caption_, first_)) {
+        widget_.setText(toQt(button_.caption));
+        applyGeometry();
+    }
+    if (widget_.isChecked() != button_.checked()) {
+        widget_.setChecked(button_.checked());
+    }
+}
+
+void RadioButtonView::applyColors() {
+    paintSurface(widget_, button_.color, button_.font.color, true);
+}
+
+void FrameBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QPalette& colors = palette();
+    painter.fillRect(rect(), colors.color(QPalette::Window));
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    const QRect frame = rect().adjusted(0, top, -1, -1);
+    // The etched line: a dark rectangle with a light one just inside it.
+    const QColor back = colors.color(QPalette::Window);
+    const bool darkBack = back.lightness() < 128;
+    const QColor shadow = darkBack ? back.lighter(260) : back.darker(150);
+    const QColor light = darkBack ? back.darker(200) : QColor(Qt::white);
+    painter.setPen(shadow);
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(light);
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+    const QString caption = title();
+    if (caption.isEmpty()) {
+        return;
+    }
+    const QRect text(8, 0, metrics.horizontalAdvance(caption), metrics.height());
+    painter.fillRect(text, back);
+    painter.setFont(font());
+    painter.setPen(
+        colors.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, caption);
+}
+
+GroupBoxView::GroupBoxView(GroupBox& box, QWidget& parent)
+    : ControlView(box, *new FrameBox(&parent)), box_(box),
+      widget_(static_cast<FrameBox&>(widget())) {}
+
+void GroupBoxView::syncOwn() {
+    if (captionChanged(box_, caption_, first_)) {
+        widget_.setTitle(toQt(box_.caption));
+    }
+}
+
+void GroupBoxView::applyColors() {
+    paintSurface(widget_, box_.color, box_.font.color, true);
+}
+
+ImageView::ImageView(Image& image, QWidget& parent)
+    : ControlView(image, *new QLabel(&parent)), image_(image),
+      widget_(static_cast<QLabel&>(widget())) {
+    widget_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void ImageView::syncOwn() {
+    const QSize size(image_.width, image_.height);
+    if (image_.picture == picture_ && size == size_) {
+        return;
+    }
+    picture_ = image_.picture;
+    size_ = size;
+    widget_.setScaledContents(image_.stretch);
+    widget_.setPixmap(picture(image_.picture, size));
+}
+
+std::unique_ptr<ControlView> makeControlView(QtPlatform& platform, Control& control,
+                                             QWidget& parent) {
+    switch (control.kind()) {
+    case ControlKind::Label:
+        return std::make_unique<LabelView>(static_cast<Label&>(control), parent);
+    case ControlKind::Button:
+        return std::make_unique<ButtonView>(platform, static_cast<Button&>(control), parent);
+    case ControlKind::Edit:
+        return std::make_unique<EditView>(platform, static_cast<Edit&>(control), parent);
+    case ControlKind::Memo:
+        return std::make_unique<MemoView>(platform, static_cast<Memo&>(control), parent);
+    case ControlKind::ListBox:
+        return std::make_unique<ListBoxView>(platform, static_cast<ListBox&>(control), parent);
+    case ControlKind::CheckBox:
+        return std::make_unique<CheckBoxView>(platform, static_cast<CheckBox&>(control), parent);
+    case ControlKind::RadioButton:
+        return std::make_unique<RadioButtonView>(platform, static_cast<RadioButton&>(control),
+                                                 parent);
+    case ControlKind::GroupBox:
+        return std::make_unique<GroupBoxView>(static_cast<GroupBox&>(control), parent);
+    case ControlKind::ComboBox:
+        return std::make_unique<ComboBoxView>(platform, static_cast<ComboBox&>(control), parent);
+    case ControlKind::UpDown:
+        return std::make_unique<UpDownView>(platform, static_cast<UpDown&>(control), parent);
+    case ControlKind::DatePicker:
+        return std::make_unique<DatePickerView>(platform, static_cast<DatePicker&>(control),
+                                                parent);
+    case ControlKind::Image:
+        return std::make_unique<ImageView>(static_cast<Image&>(control), parent);
+    case ControlKind::MenuItem:
+    case ControlKind::Timer:
+    case ControlKind::TrayIcon:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace norvik::qt

@@ -1,0 +1,248 @@
+#include "frontends/qt/TextStorages.h"
+
+#include "frontends/qt/QtText.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace norvik::qt {
+
+namespace {
+
+// Program text for the document: each CR LF, lone CR or lone LF is one block break.
+QString toDocumentText(const Text& bytes) {
+    QString text = toQt(bytes);
+    text.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
+    text.replace(QChar(u'\r'), QChar::ParagraphSeparator);
+    text.replace(QChar(u'\n'), QChar::ParagraphSeparator);
+    return text;
+}
+
+// Raises a flag for the length of one change the program makes.
+class Changing {
+public:
+    explicit Changing(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~Changing() { flag_ = previous_; }
+    Changing(const Changing&) = delete;
+    Changing& operator=(const Changing&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+} // namespace
+
+Text DocumentStorage::text() const {
+    const QString raw = editor_.document()->toRawText();
+    Text out;
+    out.reserve(static_cast<std::size_t>(raw.size()) + editor_.document()->blockCount());
+    qsizetype start = 0;
+    while (start <= raw.size()) {
+        qsizetype end = raw.indexOf(QChar::ParagraphSeparator, start);
+        if (end < 0) {
+            end = raw.size();
+        }
+        out += fromQt(raw.mid(start, end - start));
+        if (end < raw.size()) {
+            out += "\r\n";
+        }
+        start = end + 1;
+    }
+    return out;
+}
+
+void DocumentStorage::setText(const Text& text) {
+    const Changing changing(changing_);
+    editor_.setPlainText(toDocumentText(text));
+    QTextCursor cursor = editor_.textCursor();
+    cursor.movePosition(QTextCursor::End);
+    editor_.setTextCursor(cursor);
+}
+
+std::size_t DocumentStorage::length() const {
+    const QTextDocument& document = *editor_.document();
+    // Every block but the last ends with a break that the program counts twice.
+    return static_cast<std::size_t>(document.characterCount() - 1) +
+           static_cast<std::size_t>(document.blockCount() - 1);
+}
+
+std::size_t DocumentStorage::toProgram(int position) const {
+    const QTextBlock block = editor_.document()->findBlock(position);
+    return static_cast<std::size_t>(position) +
+           static_cast<std::size_t>(std::max(0, block.blockNumber()));
+}
+
+int DocumentStorage::toDocument(std::size_t position) const {
+    const QTextDocument& document = *editor_.document();
+    // The last block whose start, counted the program's way, is not past the position.
+    int low = 0;
+    int high = document.blockCount() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        const auto start = static_cast<std::size_t>(document.findBlockByNumber(middle).position()) +
+                           static_cast<std::size_t>(middle);
+        if (start <= position) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    const QTextBlock block = document.findBlockByNumber(low);
+    const std::size_t start =
+        static_cast<std::size_t>(block.position()) + static_cast<std::size_t>(low);
+    const std::size_t offset = std::min(position - std::min(position, start),
+                                        static_cast<std::size_t>(block.length() - 1));
+    return block.position() + static_cast<int>(offset);
+}
+
+std::size_t DocumentStorage::selStart() const {
+    return toProgram(editor_.textCursor().selectionStart());
+}
+
+std::size_t DocumentStorage::selLength() const {
+    const QTextCursor cursor = editor_.textCursor();
+    return toProgram(cursor.selectionEnd()) - toProgram(cursor.selectionStart());
+}
+
+void DocumentStorage::setSelection(std::size_t start, std::size_t length) {
+    const std::size_t total = this->length();
+    start = std::min(start, total);
+    length = std::min(length, total - start);
+    QTextCursor cursor = editor_.textCursor();
+    cursor.setPosition(toDocument(start));
+    cursor.setPosition(toDocument(start + length), QTextCursor::KeepAnchor);
+    editor_.setTextCursor(cursor);
+    editor_.ensureCursorVisible();
+}
+
+void DocumentStorage::replaceSelection(const Text& text) {
+    const Changing changing(changing_);
+    QTextCursor cursor = editor_.textCursor();
+    cursor.insertText(toDocumentText(text));
+    editor_.setTextCursor(cursor);
+    editor_.ensureCursorVisible();
+}
+
+void DocumentStorage::append(const Text& text) {
+    const Changing changing(changing_);
+    QTextCursor cursor(editor_.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(toDocumentText(text));
+    editor_.setTextCursor(cursor);
+    editor_.ensureCursorVisible();
+}
+
+bool DocumentStorage::endsWith(const Text& tail) const {
+    const QTextDocument& document = *editor_.document();
+    // Only the last few characters are read, however long the notes are.
+    Text last;
+    int position = document.characterCount() - 1;
+    while (last.size() < tail.size() && position > 0) {
+        --position;
+        const QChar character = document.characterAt(position);
+        last.insert(0, character == QChar::ParagraphSeparator ? Text("\r\n")
+                                                              : fromQt(QString(character)));
+    }
+    return last.size() >= tail.size() &&
+           last.compare(last.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+Text LineEditStorage::text() const {
+    return fromQt(edit_.text());
+}
+
+void LineEditStorage::setText(const Text& text) {
+    const Changing changing(changing_);
+    edit_.setText(toQt(text));
+    edit_.end(false);
+}
+
+std::size_t LineEditStorage::length() const {
+    return static_cast<std::size_t>(edit_.text().size());
+}
+
+std::size_t LineEditStorage::selStart() const {
+    return static_cast<std::size_t>(edit_.hasSelectedText() ? edit_.selectionStart()
+                                                            : edit_.cursorPosition());
+}
+
+std::size_t LineEditStorage::selLength() const {
+    return static_cast<std::size_t>(edit_.selectionLength());
+}
+
+void LineEditStorage::setSelection(std::size_t start, std::size_t length) {
+    const std::size_t total = this->length();
+    start = std::min(start, total);
+    length = std::min(length, total - start);
+    if (length == 0) {
+        edit_.setCursorPosition(static_cast<int>(start));
+    } else {
+        edit_.setSelection(static_cast<int>(start), static_cast<int>(length));
+    }
+}
+
+void LineEditStorage::replaceSelection(const Text& text) {
+    const Changing changing(changing_);
+    edit_.insert(toQt(text));
+}
+
+void LineEditStorage::append(const Text& text) {
+    const Changing changing(changing_);
+    edit_.setText(edit_.text() + toQt(text));
+    edit_.end(false);
+}
+
+bool LineEditStorage::endsWith(const Text& tail) const {
+    return edit_.text().endsWith(toQt(tail));
+}
+
+QValidator::State EditValidator::validate(QString& input, int& position) const {
+    if (programChanging_ && programChanging_()) {
+        return Acceptable;
+    }
+    const qsizetype oldSize = input.size();
+    QString cleaned;
+    cleaned.reserve(input.size());
+    int cursor = position;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        if (storable(input[i])) {
+            cleaned += input[i];
+        } else if (i < position) {
+            --cursor;
+        }
+    }
+    input = cleaned;
+    position = cursor;
+    // What the change added sits just before the cursor.
+    qsizetype added = input.size() - previous_.size();
+    if (input.size() != oldSize || added > 0) {
+        const qsizetype addedStart =
+            std::max<qsizetype>(0, position - std::max<qsizetype>(0, added));
+        qsizetype breakAt = addedStart;
+        while (breakAt < position && input[breakAt] != u'\r' && input[breakAt] != u'\n') {
+            ++breakAt;
+        }
+        if (breakAt < position) {
+            input.remove(breakAt, position - breakAt);
+            position = static_cast<int>(breakAt);
+        }
+    }
+    added = input.size() - previous_.size();
+    const auto limit = static_cast<qsizetype>(limit_ ? limit_() : 0);
+    if (limit > 0 && input.size() > limit && added > 0) {
+        const qsizetype excess = std::min(added, input.size() - std::max(limit, previous_.size()));
+        if (excess > 0) {
+            input.remove(position - excess, excess);
+            position -= static_cast<int>(excess);
+        }
+    }
+    return Acceptable;
+}
+
+} // namespace norvik::qt

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "kit/TextControls.h"
+
+#include <QString>
+#include <QValidator>
+#include <functional>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace norvik::qt {
+
+// The notes kept in the editor's own document: a keystroke never converts or
+// copies the whole text; text() converts on demand. Positions count a line
+// break as two characters (CR LF), as the program expects.
+class DocumentStorage : public TextStorage {
+public:
+    explicit DocumentStorage(QPlainTextEdit& editor) : editor_(editor) {}
+
+    Text text() const override;
+    void setText(const Text& text) override;
+    std::size_t length() const override;
+    std::size_t selStart() const override;
+    std::size_t selLength() const override;
+    void setSelection(std::size_t start, std::size_t length) override;
+    void replaceSelection(const Text& text) override;
+    void append(const Text& text) override;
+    bool endsWith(const Text& tail) const override;
+
+    // True while the program itself changes the document.
+    bool programChanging() const { return changing_; }
+
+private:
+    std::size_t toProgram(int position) const;
+    int toDocument(std::size_t position) const;
+
+    QPlainTextEdit& editor_;
+    bool changing_ = false;
+};
+
+// An edit field's text kept in its line editor.
+class LineEditStorage : public TextStorage {
+public:
+    explicit LineEditStorage(QLineEdit& edit) : edit_(edit) {}
+
+    Text text() const override;
+    void setText(const Text& text) override;
+    std::size_t length() const override;
+    std::size_t selStart() const override;
+    std::size_t selLength() const override;
+    void setSelection(std::size_t start, std::size_t length) override;
+    void replaceSelection(const Text& text) override;
+    void append(const Text& text) override;
+    bool endsWith(const Text& tail) const override;
+
+    bool programChanging() const { return changing_; }
+
+private:
+    QLineEdit& edit_;
+    bool changing_ = false;
+};
+
+// Guards what the user puts into a line field: characters the code page
+// cannot hold are dropped, a pasted text is kept up to its first line break,
+// and the length limit keeps the leading characters that fit. The program's
+// own changes pass untouched.
+class EditValidator : public QValidator {
+public:
+    EditValidator(std::function<bool()> programChanging, std::function<std::size_t()> limit,
+                  QObject* parent)
+        : QValidator(parent), programChanging_(std::move(programChanging)),
+          limit_(std::move(limit)) {}
+
+    // The text before the change, so that the limit trims only what was added.
+    void remember(const QString& text) { previous_ = text; }
+    State validate(QString& input, int& position) const override;
+
+private:
+    std::function<bool()> programChanging_;
+    std::function<std::size_t()> limit_;
+    QString previous_;
+};
+
+} // namespace norvik::qt

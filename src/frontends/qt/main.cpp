@@ -1,0 +1,24 @@
+#include "app/Program.h"
+#include "frontends/qt/Application.h"
+#include "frontends/qt/QtPlatform.h"
+#include "store/FileSystem.h"
+
+#include <QApplication>
+
+// Norvik with real windows. The data files live in the current working
+// directory; the command line is not read.
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    norvik::qt::prepareApplication(application);
+
+    norvik::qt::QtPlatform platform;
+    norvik::PosixFileSystem files;
+    norvik::Program program(platform, files);
+    program.start();
+    if (program.ended()) {
+        return 0;
+    }
+    const int status = QApplication::exec();
+    platform.closeAll();
+    return status;
+}

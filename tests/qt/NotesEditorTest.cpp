@@ -1,0 +1,172 @@
+// The notes editor: typed keys reach the notes handlers before the editor
+// applies them, the live text stays in the editor's document, and positions
+// count a line break as two characters as the program expects.
+#include "QtTestSupport.h"
+
+#include "frontends/qt/QtText.h"
+#include "frontends/qt/TextStorages.h"
+#include "store/Codec1251.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace norvik::qt::test {
+namespace {
+
+// Types characters the way a keyboard layout delivers them, any alphabet.
+void type(QWidget* target, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(target, &press);
+        QCoreApplication::sendEvent(target, &release);
+    }
+}
+
+class NotesEditorTest : public QtProgramTest {
+protected:
+    QPlainTextEdit* editor() { return static_cast<QPlainTextEdit*>(widget("Memo1")); }
+    QString label() { return static_cast<QLabel*>(widget("Label1"))->text(); }
+};
+
+TEST_F(NotesEditorTest, TypingMarksTheNotesModified) {
+    writeFile("quotes.txt", "Day one\n");
+    start();
+    EXPECT_EQ(label(), line(22));
+    EXPECT_FALSE(widget("Button2")->isEnabled());
+    editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(editor(), QStringLiteral("ok"));
+    EXPECT_EQ(label(), line(23));
+    EXPECT_TRUE(widget("Button2")->isEnabled());
+    EXPECT_EQ(main().Memo1.text(), "Day one\r\nok");
+}
+
+TEST_F(NotesEditorTest, DeleteKeyIsSeenBeforeItTakesEffect) {
+    writeFile("quotes.txt", "x");
+    start();
+    editor()->moveCursor(QTextCursor::Start);
+    QTest::keyClick(editor(), Qt::Key_Delete);
+    EXPECT_EQ(label(), line(23));
+    EXPECT_TRUE(main().Memo1.empty());
+    // The change that emptied the notes disabled the clear button.
+    EXPECT_FALSE(widget("Button1")->isEnabled());
+}
+
+TEST_F(NotesEditorTest, KeyHandlersMayDiscardOrChangeTheKey) {
+    start();
+    run([this] { main().setNotesText(""); });
+    main().Memo1.onKeyPress = [](char& key) {
+        if (key == 'x') {
+            key = 0;
+        } else if (key == 'a') {
+            key = 'b';
+        }
+    };
+    QTest::keyClicks(editor(), QStringLiteral("xax"));
+    EXPECT_EQ(main().Memo1.text(), "b");
+    // A discarded Ctrl+V pastes nothing.
+    main().Memo1.onKeyPress = [](char& key) {
+        if (key == 22) {
+            key = 0;
+        }
+    };
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QTest::keyClick(editor(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(main().Memo1.text(), "b");
+    main().Memo1.onKeyDown = [](int& key, ShiftState) {
+        if (key == vkDelete) {
+            key = 0;
+        }
+    };
+    editor()->moveCursor(QTextCursor::Start);
+    QTest::keyClick(editor(), Qt::Key_Delete);
+    EXPECT_EQ(main().Memo1.text(), "b");
+}
+
+TEST_F(NotesEditorTest, CharactersTheCodePageCannotHoldAreRefused) {
+    start();
+    run([this] { main().setNotesText(""); });
+    type(editor(), QString::fromUtf8("а中b€"));
+    EXPECT_EQ(toQt(main().Memo1.text()), QString::fromUtf8("аb€"));
+    QApplication::clipboard()->setText(QString::fromUtf8("x中y\nz"));
+    editor()->paste();
+    EXPECT_EQ(toQt(main().Memo1.text()), QString::fromUtf8("аb€xy\r\nz"));
+}
+
+TEST_F(NotesEditorTest, PositionsCountALineBreakAsTwo) {
+    start();
+    TextControl& notes = main().Memo1;
+    // Every byte survives the editor, 0x98 and the no-break space included.
+    const Text bytes = "ab\r\ncd\r\n\r\ne\x98\xA0" + cp1251::literal("я");
+    run([&] { notes.setText(bytes); });
+    EXPECT_EQ(notes.text(), bytes);
+    EXPECT_EQ(notes.length(), bytes.size());
+    EXPECT_EQ(notes.selStart(), bytes.size());
+    EXPECT_TRUE(notes.endsWith("e\x98\xA0" + cp1251::literal("я")));
+    EXPECT_FALSE(notes.endsWith("\r\n"));
+
+    notes.setSelection(4, 2);
+    EXPECT_EQ(editor()->textCursor().selectedText(), QStringLiteral("cd"));
+    EXPECT_EQ(notes.selStart(), 4U);
+    EXPECT_EQ(notes.selLength(), 2U);
+    // A selection across a line break counts it twice.
+    notes.setSelection(1, 4);
+    EXPECT_EQ(notes.selLength(), 4U);
+    EXPECT_EQ(editor()->textCursor().selectedText(),
+              QStringLiteral("b") + QChar(QChar::ParagraphSeparator) + QStringLiteral("c"));
+
+    run([&] { notes.replaceSelection("XY"); });
+    EXPECT_EQ(notes.text().substr(0, 6), "aXYd\r\n");
+    EXPECT_EQ(notes.selStart(), 3U);
+
+    run([&] { notes.setText("end"); });
+    run([&] { notes.append("\r\n===\r\n"); });
+    EXPECT_TRUE(notes.endsWith("===\r\n"));
+    EXPECT_EQ(notes.text(), "end\r\n===\r\n");
+    EXPECT_EQ(notes.selStart(), notes.length());
+}
+
+TEST_F(NotesEditorTest, SaveAppendsTheDelimiterInTheEditor) {
+    writeFile("quotes.txt", "");
+    start();
+    QTest::keyClicks(editor(), QStringLiteral("entry"));
+    static_cast<QAbstractButton*>(widget("Button2"))->click();
+    EXPECT_EQ(label(), line(24));
+    const QString expected = QStringLiteral("entry\n\n===================\n");
+    EXPECT_EQ(editor()->toPlainText(), expected);
+    EXPECT_EQ(editor()->textCursor().position(), editor()->document()->characterCount() - 1);
+}
+
+TEST(EditValidatorTest, LimitKeepsTheLeadingCharactersAndOneLine) {
+    ensureApplication();
+    bool programChanging = false;
+    EditValidator validator([&programChanging] { return programChanging; }, [] { return 4U; },
+                            nullptr);
+    validator.remember(QStringLiteral("ab"));
+    QString input = QStringLiteral("a123b");
+    int position = 4;
+    validator.validate(input, position);
+    EXPECT_EQ(input, QStringLiteral("a12b"));
+    EXPECT_EQ(position, 3);
+
+    validator.remember(QString());
+    input = QString::fromUtf8("x中y\r\nz");
+    position = static_cast<int>(input.size());
+    validator.validate(input, position);
+    EXPECT_EQ(input, QStringLiteral("xy"));
+
+    programChanging = true;
+    input = QStringLiteral("123456");
+    position = 6;
+    validator.validate(input, position);
+    EXPECT_EQ(input, QStringLiteral("123456"));
+}
+
+} // namespace
+} // namespace norvik::qt::test

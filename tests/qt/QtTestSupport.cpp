@@ -1,0 +1,114 @@
+#include "QtTestSupport.h"
+
+#include "frontends/qt/Application.h"
+#include "frontends/qt/QtText.h"
+#include "store/Codec1251.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <fstream>
+#include <random>
+
+namespace norvik::qt::test {
+
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "norvik_qt_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = [] {
+        // No display is needed: the windows are drawn offscreen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        auto* created = new QApplication(argc, argv);
+        prepareApplication(*created);
+        return created;
+    }();
+    (void)application;
+}
+
+QtProgramTest::QtProgramTest() {
+    ensureApplication();
+    previous_ = std::filesystem::current_path();
+    std::random_device seed;
+    directory_ = std::filesystem::temp_directory_path() /
+                 ("norvik-qt-" + std::to_string(seed()) + std::to_string(seed()));
+    std::filesystem::create_directories(directory_ / "Language Modules");
+    for (const char* module : {"Russian.lng", "English.lng"}) {
+        std::filesystem::copy_file(std::filesystem::path(NORVIK_MODULE_DIR) / module,
+                                   directory_ / "Language Modules" / module);
+    }
+    std::filesystem::current_path(directory_);
+    writeFile("System.ini", "MainFormColor=clNavy\nMainFormTextColor=clWhite\nNotebookSize=16\n"
+                            "NotebookType=Monotype Corsiva\nDelimeter=1\nLangID=1\n");
+}
+
+QtProgramTest::~QtProgramTest() {
+    platform.closeAll();
+    program_.reset();
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::remove_all(directory_, ignored);
+}
+
+void QtProgramTest::writeFile(const std::string& name, const std::string& utf8) {
+    std::string text;
+    for (const char c : utf8) {
+        text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    std::ofstream out(directory_ / name, std::ios::binary);
+    out << cp1251::literal(text);
+}
+
+void QtProgramTest::start() {
+    program_ = std::make_unique<Program>(platform, files_);
+    program_->start();
+    ASSERT_FALSE(terminated);
+    ASSERT_NE(platform.mainWindow(), nullptr);
+}
+
+QString QtProgramTest::line(int n) const {
+    return toQt(program_->mainWindow().LangLine(n));
+}
+
+std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button) {
+    auto answer = std::make_shared<BoxAnswer>();
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        answer->text = box->text();
+        answer->title = box->windowTitle();
+        answer->icon = box->icon();
+        answer->seen = true;
+        poll->stop();
+        poll->deleteLater();
+        box->button(button)->click();
+    });
+    poll->start();
+    return answer;
+}
+
+void later(std::function<void()> action, int milliseconds) {
+    QTimer::singleShot(milliseconds, qApp, std::move(action));
+}
+
+bool waitFor(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+} // namespace norvik::qt::test

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/Program.h"
+#include "frontends/qt/QtPlatform.h"
+#include "store/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace norvik::qt::test {
+
+// The one application object of the test run, made on first use.
+void ensureApplication();
+
+// A fresh working directory with both language modules and a settings file,
+// the Qt platform, and the program started on them.
+class QtProgramTest : public ::testing::Test {
+protected:
+    QtProgramTest();
+    ~QtProgramTest() override;
+
+    // Writes a data file (UTF-8 text stored as code page 1251).
+    void writeFile(const std::string& name, const std::string& utf8);
+    void start();
+    TForm1& main() { return program_->mainWindow(); }
+    QWidget* widget(const char* name) { return platform.widgetOf(main(), name); }
+    QString line(int n) const;
+    // Runs a handler as the user's input would.
+    void run(const std::function<void()>& handler) { platform.run(handler); }
+
+    bool terminated = false;
+    QtPlatform platform{[this] { terminated = true; }};
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path directory_;
+    PosixFileSystem files_;
+    std::unique_ptr<Program> program_;
+};
+
+// Answers the next message box that opens with the given button; the box's
+// text, title and icon are kept for the test to check.
+struct BoxAnswer {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool seen = false;
+};
+std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button);
+
+// Runs the action once the event loop has started (inside a modal loop).
+void later(std::function<void()> action, int milliseconds = 0);
+
+// Spins the event loop until the condition holds or the time runs out.
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 3000);
+
+} // namespace norvik::qt::test

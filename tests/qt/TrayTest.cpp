@@ -1,0 +1,45 @@
+// The tray icon through the Qt platform. Without a notification area (the
+// offscreen platform) adding it fails, as the program must be told; with one
+// (Xvfb and trayer, see CMakeLists.txt) it shows, and its double click
+// reaches the icon's handler.
+#include "QtTestSupport.h"
+
+#include <QSystemTrayIcon>
+
+namespace norvik::qt::test {
+namespace {
+
+class TrayTest : public QtProgramTest {};
+
+TEST_F(TrayTest, RefusedWithoutANotificationArea) {
+    start();
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        GTEST_SKIP() << "this desktop has a notification area";
+    }
+    EXPECT_FALSE(platform.addTrayIcon(main().TrayIcon1));
+    EXPECT_EQ(platform.trayIcon(), nullptr);
+}
+
+TEST_F(TrayTest, DoubleClickReachesTheIcon) {
+    start();
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        GTEST_SKIP() << "no notification area";
+    }
+    std::vector<std::pair<MouseButton, bool>> mouse;
+    main().TrayIcon1.onMouse = [&mouse](MouseButton button, bool doubleClick) {
+        mouse.emplace_back(button, doubleClick);
+    };
+    ASSERT_TRUE(platform.addTrayIcon(main().TrayIcon1));
+    ASSERT_NE(platform.trayIcon(), nullptr);
+    EXPECT_TRUE(waitFor([this] { return platform.trayIcon()->isVisible(); }));
+    emit platform.trayIcon()->activated(QSystemTrayIcon::DoubleClick);
+    emit platform.trayIcon()->activated(QSystemTrayIcon::MiddleClick);
+    ASSERT_TRUE(waitFor([&mouse] { return mouse.size() == 2; }));
+    EXPECT_EQ(mouse[0], std::make_pair(MouseButton::Left, true));
+    EXPECT_EQ(mouse[1], std::make_pair(MouseButton::Middle, false));
+    EXPECT_TRUE(platform.removeTrayIcon(main().TrayIcon1));
+    EXPECT_EQ(platform.trayIcon(), nullptr);
+}
+
+} // namespace
+} // namespace norvik::qt::test
