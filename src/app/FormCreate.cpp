@@ -182,8 +182,4 @@ void TForm1::ExitClick() {
     FormClose();
 }
 
-void TForm1::CheckBox1Click() {
-    Timer.setEnabled(CheckBox1.checked());
-}
-
 } // namespace norvik

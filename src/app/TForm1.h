@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/TTrayIcon.h"
+#include "events/SchedulerState.h"
 #include "kit/Form.h"
 #include "store/FileStore.h"
 
@@ -77,6 +79,15 @@ public:
     // Settings: opens a new settings dialog.
     void ConfigurationsClick();
 
+    // The reminder scheduler: one tick of the timer.
+    void TimerTimer();
+
+    // The tray icon: to the tray, back from it, and a reminder bringing the
+    // window back (out of the tray if it is there).
+    void SystemTrayClick();
+    void TrayIcon1Restore();
+    void bringBackForReminder();
+
     // Run settings, fixed at start.
     Text notesDelimiter;
     Text warningText;
@@ -150,6 +161,8 @@ public:
     ListBox& LangBox;
     TrayIcon& TrayIcon1;
     norvik::Timer& Timer;
+    // The tray icon component driving TrayIcon1.
+    TTrayIcon trayIcon{TrayIcon1};
 
 private:
     // Each subsystem connects the handlers it defines.
@@ -162,12 +175,22 @@ private:
     void connectCalendar();
     void connectDesktop();
     void connectSettings();
+    void connectTray();
+
+    // The scheduler's steps (events/Scheduler.cpp).
+    void runTick();
+    void remindPastEvent(int index);
+    void remindDueEvent(int index, std::int64_t time);
+    void stopReminding();
+    void resumeReminding();
+    void postponeEvent(int index, int minutes);
 
     void markNotesModified();
 
     FileStore& files_;
     bool ended_ = false;
     bool notesChangedByProgram_ = false;
+    SchedulerState scheduler_;
 };
 
 } // namespace norvik

@@ -22,7 +22,7 @@ void TForm1::connectDesktop() {
     N20.onClick = [this] { N20Click(); };
     N1.onClick = [this] { N1Click(); };
     N2.onClick = [this] { N2Click(); };
-    // The tray icon's commands (SystemTray, TrayIcon1) are connected by the tray component.
+    connectTray();
 }
 
 void TForm1::N23Click() {

@@ -1,0 +1,31 @@
+#include "events/EventTimes.h"
+
+#include "events/DateTextReader.h"
+#include "events/EventLine.h"
+#include "events/EventTime.h"
+#include "kit/ListBox.h"
+
+#include <string_view>
+
+namespace norvik {
+
+const std::vector<std::int64_t>& EventTimes::of(const ListBox& list, int currentYear) {
+    if (list_ == &list && revision_ == list.itemsRevision() && year_ == currentYear &&
+        generation_ != 0) {
+        return times_;
+    }
+    const Lines& lines = list.items();
+    times_.resize(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto reading =
+            readDateText(std::string_view(lines[i]).substr(0, dateTextLength), currentYear);
+        times_[i] = reading ? momentMillis(reading->moment) : unreadable;
+    }
+    list_ = &list;
+    revision_ = list.itemsRevision();
+    year_ = currentYear;
+    ++generation_;
+    return times_;
+}
+
+} // namespace norvik

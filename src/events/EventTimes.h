@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+namespace norvik {
+
+class ListBox;
+
+// The times of the event lines, read once and kept while the list's lines
+// and the current year stay as they were: a tick with nothing due then only
+// compares numbers. The short date forms take the current year, so a new
+// year reads the lines again.
+class EventTimes {
+public:
+    // The time of a line the scheduler cannot read.
+    static constexpr std::int64_t unreadable = std::numeric_limits<std::int64_t>::min();
+
+    // One time per line (milliseconds, see momentMillis), or unreadable.
+    const std::vector<std::int64_t>& of(const ListBox& list, int currentYear);
+
+    // Counts the times the lines were read again.
+    std::uint64_t generation() const { return generation_; }
+
+private:
+    const ListBox* list_ = nullptr;
+    std::uint64_t revision_ = 0;
+    int year_ = 0;
+    std::uint64_t generation_ = 0;
+    std::vector<std::int64_t> times_;
+};
+
+} // namespace norvik
