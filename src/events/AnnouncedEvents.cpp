@@ -37,13 +37,13 @@ void AnnouncedEvents::keepPresent(const Lines& lines, const std::vector<std::int
             }
         }
     }
-    std::size_t write = 0;
+    std::vector<std::pair<std::int64_t, Text>> kept;
     for (std::size_t e = 0; e < events_.size(); ++e) {
         if (present[e]) {
-            events_[write++] = std::move(events_[e]);
+            kept.push_back(std::move(events_[e]));
         }
     }
-    events_.resize(write);
+    events_ = std::move(kept);
 }
 
 } // namespace norvik
