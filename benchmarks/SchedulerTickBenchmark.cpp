@@ -1,0 +1,137 @@
+// One reminder tick over a million event lines with nothing due, with and
+// without past-event reminding, and the tick right after a line changed,
+// which reads every line's time again. The lines' times are read once and
+// kept, so a tick with nothing due only compares numbers.
+
+#include "app/TForm1.h"
+#include "kit/Platform.h"
+#include "store/FileStore.h"
+#include "store/FileSystem.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+#include <stdexcept>
+
+namespace {
+
+using norvik::DateTime;
+using norvik::Lines;
+using norvik::Text;
+
+constexpr int lineCount = 1'000'000;
+
+// Nothing may be shown: a reminder would mean the benchmark measures the
+// wrong thing.
+class QuietPlatform : public norvik::Platform {
+public:
+    int messageBox(const Text&, const Text&, int) override {
+        throw std::logic_error("a message box during the benchmark");
+    }
+    int runModal(norvik::Form&) override {
+        throw std::logic_error("a reminder during the benchmark");
+    }
+    void showMainWindow(norvik::Form&) override {}
+    void hideMainWindow(norvik::Form&) override {}
+    void restoreMainWindow(norvik::Form&) override {}
+    DateTime now() override { return clock; }
+    void timerChanged(norvik::Timer&) override {}
+    bool shellOpen(const Text&, const Text&) override { return true; }
+    bool addTrayIcon(norvik::TrayIcon&) override { return true; }
+    bool removeTrayIcon(norvik::TrayIcon&) override { return true; }
+    void terminate() override {}
+
+    DateTime clock{2026, 12, 7, 12, 0, 0, 250};
+};
+
+// Events spread over the next thirty years, the full date text and a few
+// words; every hundredth line typed in a looser form, every thousandth not a
+// date at all.
+Lines makeFutureEvents() {
+    std::mt19937 random(2026);
+    Lines lines;
+    lines.reserve(lineCount);
+    char line[96];
+    for (int i = 0; i < lineCount; ++i) {
+        const int day = static_cast<int>(1 + random() % 28);
+        const int month = static_cast<int>(1 + random() % 12);
+        const int year = static_cast<int>(2027 + random() % 30);
+        const int hour = static_cast<int>(random() % 24);
+        const int minute = static_cast<int>(random() % 60);
+        if (i % 1000 == 999) {
+            std::snprintf(line, sizeof line, "call back about the order %d", i);
+        } else if (i % 100 == 99) {
+            std::snprintf(line, sizeof line, "%d.%d.%d %d:%02d >>> loose %d", day, month, year,
+                          hour, minute, i);
+        } else {
+            std::snprintf(line, sizeof line, "%02d.%02d.%04d %02d:%02d:%02d >>> event number %d",
+                          day, month, year, hour, minute, static_cast<int>(random() % 60), i);
+        }
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+class Program {
+public:
+    explicit Program(const char* lastEvent) : files_(fileSystem_), window_(platform_, files_) {
+        window_.ListBox3.setItems({"[config]", std::string("LastEvent=") + lastEvent});
+        window_.ListBox1.setItems(makeFutureEvents());
+        window_.CheckBox1.setChecked(true);
+    }
+    norvik::TForm1& window() { return window_; }
+    // The clock moves on by a second per tick, as the timer does.
+    void tick() {
+        platform_.clock.second = (platform_.clock.second + 1) % 60;
+        window_.TimerTimer();
+    }
+
+private:
+    QuietPlatform platform_;
+    norvik::PosixFileSystem fileSystem_;
+    norvik::FileStore files_;
+    norvik::TForm1 window_;
+};
+
+void tickNothingDue(benchmark::State& state, const char* lastEvent) {
+    Program program(lastEvent);
+    program.tick(); // the first tick reads the lines
+    for (auto _ : state) {
+        program.tick();
+    }
+    if (!program.window().CheckBox1.checked()) {
+        state.SkipWithError("reminders went off: something was due");
+    }
+    state.SetItemsProcessed(state.iterations() * lineCount);
+}
+
+void BM_TickNothingDue(benchmark::State& state) {
+    tickNothingDue(state, "1");
+}
+BENCHMARK(BM_TickNothingDue)->Unit(benchmark::kMillisecond);
+
+void BM_TickNothingDuePastEventsOff(benchmark::State& state) {
+    tickNothingDue(state, "0");
+}
+BENCHMARK(BM_TickNothingDuePastEventsOff)->Unit(benchmark::kMillisecond);
+
+// After an edit, the next tick reads every line's time again.
+void BM_TickAfterALineChanged(benchmark::State& state) {
+    Program program("1");
+    norvik::ListBox& list = program.window().ListBox1;
+    int line = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.replace(line, "01.01.2030 10:00:00 >>> edited " + std::to_string(line));
+        line = (line + 7919) % lineCount;
+        state.ResumeTiming();
+        program.tick();
+    }
+    state.SetItemsProcessed(state.iterations() * lineCount);
+}
+BENCHMARK(BM_TickAfterALineChanged)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
