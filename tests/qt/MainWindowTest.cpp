@@ -139,5 +139,16 @@ TEST_F(MainWindowTest, MenuCommandReachesItsHandler) {
     EXPECT_EQ(static_cast<QLabel*>(widget("Label1"))->text(), line(23));
 }
 
+TEST_F(MainWindowTest, UnminimisingIsTheApplicationsRestoreCommand) {
+    start();
+    int restores = 0;
+    main().onRestoreRequest = [&restores] { ++restores; };
+    QWidget* window = platform.mainWindow();
+    window->setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(restores, 0);
+    window->setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(restores, 1);
+}
+
 } // namespace
 } // namespace norvik::qt::test

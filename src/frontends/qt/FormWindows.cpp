@@ -60,6 +60,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const bool wasMinimised = (change->oldState() & Qt::WindowMinimized) != 0;
+    Form& shown = form();
+    if (wasMinimised && !isMinimized() && shown.onRestoreRequest) {
+        platform_.run(shown.onRestoreRequest);
+    }
+}
+
 ModalDialog::ModalDialog(QtPlatform& platform, Form& form, int baseDepth)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),

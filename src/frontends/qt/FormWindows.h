@@ -25,6 +25,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Un-minimising from the task bar is the application's restore command.
+    void changeEvent(QEvent* event) override;
 
 private:
     QtPlatform& platform_;

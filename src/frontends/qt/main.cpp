@@ -4,6 +4,7 @@
 #include "store/FileSystem.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 // Norvik with real windows. The data files live in the current working
 // directory; the command line is not read.
@@ -18,6 +19,13 @@ int main(int argc, char* argv[]) {
     if (program.ended()) {
         return 0;
     }
+    // The desktop's log-off notice: a shown tray icon is taken away.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, [&](QSessionManager&) {
+        norvik::Form& main = program.mainWindow();
+        if (main.onLogoff) {
+            platform.run(main.onLogoff);
+        }
+    });
     const int status = QApplication::exec();
     platform.closeAll();
     return status;
