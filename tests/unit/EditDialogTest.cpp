@@ -1,3 +1,5 @@
+#include "FakePlatform.h"
+#include "MemoryFileSystem.h"
 #include "app/TForm1.h"
 #include "events/TForm4.h"
 #include "kit/Platform.h"
@@ -14,54 +16,15 @@
 namespace norvik {
 namespace {
 
-class MemoryDisk : public FileSystem {
-public:
-    std::optional<std::string> read(const std::string& path) override {
-        const auto found = files.find(path);
-        if (found == files.end()) {
-            return std::nullopt;
-        }
-        return found->second;
-    }
-    bool exists(const std::string& path) override { return files.count(path) != 0; }
-    std::vector<std::string> list(const std::string&) override {
-        std::vector<std::string> names;
-        for (const auto& [name, bytes] : files) {
-            names.push_back(name);
-        }
-        return names;
-    }
-    bool createEmpty(const std::string& path) override {
-        files[path];
-        return true;
-    }
-    void replace(const std::string& path, const std::string& bytes) override {
-        files[path] = bytes;
-        ++writes;
-    }
-
-    std::map<std::string, std::string> files;
-    int writes = 0;
-};
-
 // The edit dialog is shown and the script acts on it, standing in for the
 // user and for a reminder that changes the list underneath.
-class ScriptedPlatform : public Platform {
+class ScriptedPlatform : public test::SilentPlatform {
 public:
     int messageBox(const Text&, const Text&, int) override { return idOk; }
     int runModal(Form& form) override {
         script(static_cast<TForm4&>(form));
         return form.modalResult;
     }
-    void showMainWindow(Form&) override {}
-    void hideMainWindow(Form&) override {}
-    void restoreMainWindow(Form&) override {}
-    DateTime now() override { return {2026, 12, 7, 10, 0, 0, 0}; }
-    void timerChanged(Timer&) override {}
-    bool shellOpen(const Text&, const Text&) override { return true; }
-    bool addTrayIcon(TrayIcon&) override { return true; }
-    bool removeTrayIcon(TrayIcon&) override { return true; }
-    void terminate() override {}
 
     std::function<void(TForm4&)> script;
 };
@@ -73,10 +36,7 @@ void pressOk(TForm4& dialog) {
 class EditDialogTest : public ::testing::Test {
 protected:
     EditDialogTest() {
-        Lines module;
-        for (int n = 0; n < 297; ++n) {
-            module.push_back("ru " + std::to_string(n));
-        }
+        const Lines module = test::numberedModule("ru");
         owner.LangBox.setItems(module);
         owner.ListBox1.setItems({"01.12.2026 10:00:00 >>> one", "02.12.2026 10:00:00 >>> two",
                                  "03.12.2026 10:00:00 >>> three"});
@@ -86,7 +46,7 @@ protected:
     ListBox& list() { return owner.ListBox1; }
 
     ScriptedPlatform platform;
-    MemoryDisk disk;
+    test::MemoryFileSystem disk;
     FileStore store{disk};
     TForm1 owner{platform, store};
 };

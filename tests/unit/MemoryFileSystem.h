@@ -34,9 +34,11 @@ public:
     }
     void replace(const std::string& path, const std::string& bytes) override {
         files[path] = bytes;
+        ++writes;
     }
 
     std::map<std::string, std::string> files;
+    int writes = 0;
 };
 
 } // namespace norvik::test

@@ -1,3 +1,5 @@
+#include "FakePlatform.h"
+#include "MemoryFileSystem.h"
 #include "app/TForm1.h"
 #include "events/TMyMessageBoxF.h"
 #include "kit/Platform.h"
@@ -15,18 +17,9 @@
 namespace norvik {
 namespace {
 
-class NoDisk : public FileSystem {
-public:
-    std::optional<std::string> read(const std::string&) override { return std::nullopt; }
-    bool exists(const std::string&) override { return false; }
-    std::vector<std::string> list(const std::string&) override { return {}; }
-    bool createEmpty(const std::string&) override { return false; }
-    void replace(const std::string&, const std::string&) override {}
-};
-
 // Runs a script on each modal window, as the user would act on it, and
 // records the message boxes.
-class ScriptedPlatform : public Platform {
+class ScriptedPlatform : public test::SilentPlatform {
 public:
     int messageBox(const Text& text, const Text& title, int flags) override {
         boxes.push_back(std::to_string(flags) + " " + title + " " + text);
@@ -41,15 +34,6 @@ public:
         }
         return form.modalResult;
     }
-    void showMainWindow(Form&) override {}
-    void hideMainWindow(Form&) override {}
-    void restoreMainWindow(Form&) override {}
-    DateTime now() override { return {2026, 12, 7, 10, 0, 0, 0}; }
-    void timerChanged(Timer&) override {}
-    bool shellOpen(const Text&, const Text&) override { return true; }
-    bool addTrayIcon(TrayIcon&) override { return true; }
-    bool removeTrayIcon(TrayIcon&) override { return true; }
-    void terminate() override {}
 
     std::function<void(Form&)> script;
     std::vector<std::string> boxes;
@@ -89,7 +73,7 @@ protected:
     }
 
     ScriptedPlatform platform;
-    NoDisk disk;
+    test::MemoryFileSystem disk;
     FileStore store{disk};
     TForm1 owner{platform, store};
 };

@@ -1,3 +1,4 @@
+#include "FakePlatform.h"
 #include "app/TForm1.h"
 #include "kit/Platform.h"
 #include "search/TForm6.h"
@@ -16,7 +17,7 @@ namespace {
 // Types the search string into each prompt and presses a button; every box
 // is recorded and may run a step that stands in for a reminder firing
 // under it.
-class SearchingPlatform : public Platform {
+class SearchingPlatform : public test::SilentPlatform {
 public:
     int messageBox(const Text& text, const Text&, int flags) override {
         boxes.push_back(std::to_string(flags) + " " + text);
@@ -35,15 +36,6 @@ public:
         form.modalResult = cancel ? prompt.Button2.modalResult : prompt.Button1.modalResult;
         return form.modalResult;
     }
-    void showMainWindow(Form&) override {}
-    void hideMainWindow(Form&) override {}
-    void restoreMainWindow(Form&) override {}
-    DateTime now() override { return {2026, 12, 7, 10, 0, 0, 0}; }
-    void timerChanged(Timer&) override {}
-    bool shellOpen(const Text&, const Text&) override { return true; }
-    bool addTrayIcon(TrayIcon&) override { return true; }
-    bool removeTrayIcon(TrayIcon&) override { return true; }
-    void terminate() override {}
 
     Text searchString;
     bool cancel = false;
@@ -55,10 +47,7 @@ public:
 class SearchCommandsTest : public ::testing::Test {
 protected:
     SearchCommandsTest() {
-        Lines module;
-        for (int n = 0; n < 297; ++n) {
-            module.push_back("ru " + std::to_string(n));
-        }
+        const Lines module = test::numberedModule("ru");
         owner.LangBox.setItems(module);
         owner.ListBox1.height = 4 * owner.ListBox1.itemHeight;
         owner.ListBox1.multiSelect = true;
