@@ -1,7 +1,7 @@
 #pragma once
 
 #include "desktop/TTrayIcon.h"
-#include "events/SchedulerState.h"
+#include "events/EventTimes.h"
 #include "kit/Form.h"
 #include "store/FileStore.h"
 
@@ -180,7 +180,7 @@ private:
     // The scheduler's steps (events/Scheduler.cpp).
     void runTick();
     void remindPastEvent(int index);
-    void remindDueEvent(int index, std::int64_t time);
+    void remindDueEvent(int index);
     void stopReminding();
     void resumeReminding();
     void postponeEvent(int index, int minutes);
@@ -190,7 +190,8 @@ private:
     FileStore& files_;
     bool ended_ = false;
     bool notesChangedByProgram_ = false;
-    SchedulerState scheduler_;
+    // The event lines' times, read once per change of the list.
+    EventTimes eventTimes_;
 };
 
 } // namespace norvik

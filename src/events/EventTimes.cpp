@@ -10,8 +10,7 @@
 namespace norvik {
 
 const std::vector<std::int64_t>& EventTimes::of(const ListBox& list, int currentYear) {
-    if (list_ == &list && revision_ == list.itemsRevision() && year_ == currentYear &&
-        generation_ != 0) {
+    if (list_ == &list && revision_ == list.itemsRevision() && year_ == currentYear && read_) {
         return times_;
     }
     const Lines& lines = list.items();
@@ -24,7 +23,7 @@ const std::vector<std::int64_t>& EventTimes::of(const ListBox& list, int current
     list_ = &list;
     revision_ = list.itemsRevision();
     year_ = currentYear;
-    ++generation_;
+    read_ = true;
     return times_;
 }
 

@@ -20,14 +20,11 @@ public:
     // One time per line (milliseconds, see momentMillis), or unreadable.
     const std::vector<std::int64_t>& of(const ListBox& list, int currentYear);
 
-    // Counts the times the lines were read again.
-    std::uint64_t generation() const { return generation_; }
-
 private:
     const ListBox* list_ = nullptr;
     std::uint64_t revision_ = 0;
     int year_ = 0;
-    std::uint64_t generation_ = 0;
+    bool read_ = false;
     std::vector<std::int64_t> times_;
 };
 

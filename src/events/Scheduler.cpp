@@ -2,6 +2,7 @@
 
 #include "events/EventLine.h"
 #include "events/EventTime.h"
+#include "events/EventTimes.h"
 #include "events/Postponement.h"
 #include "events/TMyMessageBoxF.h"
 #include "kit/Failure.h"
@@ -14,29 +15,35 @@ namespace norvik {
 namespace {
 
 const char* const settingsFile = "System.ini";
-// An event is due on a tick less than this far from its time.
+// An event is due on a tick less than this far from its time, either way.
 constexpr std::int64_t dueWindow = millisPerSecond;
-
-// Raises a flag for the length of one step.
-class Raised {
-public:
-    explicit Raised(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-    ~Raised() { flag_ = previous_; }
-    Raised(const Raised&) = delete;
-    Raised& operator=(const Raised&) = delete;
-
-private:
-    bool& flag_;
-    bool previous_;
-};
 
 enum class Announcement { None, Past, Due };
 
 struct Found {
     int index = -1;
     Announcement kind = Announcement::None;
-    std::int64_t time = 0;
 };
+
+// The first line from `from` on that a tick announces now.
+Found firstToAnnounce(const std::vector<std::int64_t>& times, int from, std::int64_t now,
+                      bool pastEventsToo) {
+    for (int i = from; i < static_cast<int>(times.size()); ++i) {
+        const std::int64_t time = times[static_cast<std::size_t>(i)];
+        // A line the scheduler cannot read is passed over: one mistyped line
+        // must not silence every event after it.
+        if (time == EventTimes::unreadable) {
+            continue;
+        }
+        if (pastEventsToo && time < now) {
+            return {i, Announcement::Past};
+        }
+        if (time - now < dueWindow && now - time < dueWindow) {
+            return {i, Announcement::Due};
+        }
+    }
+    return {};
+}
 
 } // namespace
 
@@ -45,21 +52,16 @@ void TForm1::connectScheduler() {
 }
 
 void TForm1::CheckBox1Click() {
-    if (CheckBox1.checked() && !scheduler_.ownSwitching) {
-        scheduler_.watchingSince = momentMillis(platform().now());
-    }
     Timer.setEnabled(CheckBox1.checked());
 }
 
 void TForm1::stopReminding() {
     // The timer goes first: no tick may start under the reminder.
     Timer.setEnabled(false);
-    const Raised own(scheduler_.ownSwitching);
     CheckBox1.setChecked(false);
 }
 
 void TForm1::resumeReminding() {
-    const Raised own(scheduler_.ownSwitching);
     CheckBox1.setChecked(true);
     Timer.setEnabled(true);
 }
@@ -86,50 +88,12 @@ void TForm1::runTick() {
     }
     const bool pastEventsToo = lookupKey(ListBox3.items(), "LastEvent") == "1";
 
+    // The clock is read again after every reminder: answering one takes time,
+    // and the lines after it are compared with the time it was answered.
     for (int from = 0; from < ListBox1.count();) {
         const DateTime clock = platform().now();
-        const std::int64_t now = momentMillis(clock);
-        // A clock set back before the moment reminders were switched on takes
-        // that moment back with it.
-        if (now < scheduler_.watchingSince) {
-            scheduler_.watchingSince = now;
-        }
-        const std::vector<std::int64_t>& times = scheduler_.times.of(ListBox1, clock.year);
-        if (scheduler_.announcedChecked != scheduler_.times.generation()) {
-            scheduler_.announced.keepPresent(ListBox1.items(), times);
-            scheduler_.announcedChecked = scheduler_.times.generation();
-        }
-
-        // Lines the scheduler cannot read are passed over: one mistyped line
-        // must not silence every event after it.
-        Found found;
-        const int count = ListBox1.count();
-        for (int i = from; i < count; ++i) {
-            const std::int64_t time = times[static_cast<std::size_t>(i)];
-            if (time == EventTimes::unreadable || time - now >= dueWindow) {
-                continue;
-            }
-            if (pastEventsToo) {
-                if (time < now) {
-                    found = {i, Announcement::Past, time};
-                    break;
-                }
-                if (now - time < dueWindow) {
-                    found = {i, Announcement::Due, time};
-                    break;
-                }
-                continue;
-            }
-            // Without past events each event is announced once, from the
-            // first tick less than a second before its time, also when an
-            // earlier reminder kept the user past its second; events before
-            // the user switched reminders on are not.
-            if (time >= scheduler_.watchingSince &&
-                !scheduler_.announced.contains(time, ListBox1.item(i))) {
-                found = {i, Announcement::Due, time};
-                break;
-            }
-        }
+        const std::vector<std::int64_t>& times = eventTimes_.of(ListBox1, clock.year);
+        const Found found = firstToAnnounce(times, from, momentMillis(clock), pastEventsToo);
         if (found.kind == Announcement::None) {
             return;
         }
@@ -137,7 +101,7 @@ void TForm1::runTick() {
             remindPastEvent(found.index);
             return;
         }
-        remindDueEvent(found.index, found.time);
+        remindDueEvent(found.index);
         resumeReminding();
         from = found.index + 1;
     }
@@ -167,11 +131,10 @@ void TForm1::remindPastEvent(int index) {
     stopReminding();
 }
 
-void TForm1::remindDueEvent(int index, std::int64_t time) {
+void TForm1::remindDueEvent(int index) {
     bringBackForReminder();
     ListBox1.setCurrent(index);
     ListBox1.setTopIndex(index);
-    scheduler_.announced.add(time, ListBox1.item(index));
     stopReminding();
     const ReminderAnswer answer = showReminder(*this, warningText);
     if (answer.result == reminderAgain) {
