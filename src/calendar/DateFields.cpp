@@ -14,7 +14,7 @@ bool allDigits(const Text& text) {
 
 // The fields hold at most four digits; a longer text still reads as a large
 // number instead of overflowing.
-int number(const Text& digits) {
+int digitsValue(const Text& digits) {
     constexpr int large = 100000;
     int value = 0;
     for (const char c : digits) {
@@ -23,31 +23,33 @@ int number(const Text& digits) {
     return value;
 }
 
+// A field is read only when a step needs its number, so the corrections made
+// before that step stay in the fields when its text turns out to be no number.
+int number(const Text& field) {
+    if (!allDigits(field)) {
+        throw Failure("'" + field + "' is not a valid integer value");
+    }
+    return digitsValue(field);
+}
+
 bool isShortMonth(int month) {
     return month == 4 || month == 6 || month == 9 || month == 11;
 }
 
-// One pass of the corrections; true when a field changed and the check has
-// to start again with the new contents.
+// One pass of the corrections after the leading zeros; true when a field
+// changed and the check has to start again with the new contents.
 bool correctOnce(DateFields& fields) {
-    if (fields.day.size() == 1) {
-        fields.day.insert(0, "0");
-    }
-    if (fields.month.size() == 1) {
-        fields.month.insert(0, "0");
-    }
     const int day = number(fields.day);
-    const int month = number(fields.month);
-    const int year = number(fields.year);
     if (day >= 32) {
         // The month is read before its own correction: month 13 gives 31.
-        fields.day = isShortMonth(month) ? "30" : "31";
+        fields.day = isShortMonth(number(fields.month)) ? "30" : "31";
         return true;
     }
     if (day == 0) {
         fields.day = "01";
         return true;
     }
+    const int month = number(fields.month);
     if (month == 0) {
         fields.month = "01";
         return true;
@@ -60,11 +62,11 @@ bool correctOnce(DateFields& fields) {
         fields.day = "30";
         return true;
     }
-    if (month == 2 && isLeapYear(year) && day >= 30) {
+    if (isLeapYear(number(fields.year)) && month == 2 && day >= 30) {
         fields.day = "29";
         return true;
     }
-    if (month == 2 && !isLeapYear(year) && day >= 29) {
+    if (!isLeapYear(number(fields.year)) && month == 2 && day >= 29) {
         fields.day = "28";
         return true;
     }
@@ -78,33 +80,36 @@ bool isDateFieldKey(char key) {
 }
 
 DateFieldsCheck correctDateFields(DateFields& fields) {
-    if (fields.day.empty()) {
-        return DateFieldsCheck::dayMissing;
-    }
-    if (fields.month.empty()) {
-        return DateFieldsCheck::monthMissing;
-    }
-    if (fields.year.empty()) {
-        return DateFieldsCheck::yearMissing;
-    }
-    if (fields.year.size() != 4) {
-        return DateFieldsCheck::yearNotFourDigits;
-    }
-    for (const Text* field : {&fields.day, &fields.month, &fields.year}) {
-        if (!allDigits(*field)) {
-            throw Failure("'" + *field + "' is not a valid integer value");
+    // Every correction moves a field into range, so this ends after a few passes.
+    for (;;) {
+        if (fields.day.empty()) {
+            return DateFieldsCheck::dayMissing;
+        }
+        if (fields.month.empty()) {
+            return DateFieldsCheck::monthMissing;
+        }
+        if (fields.year.empty()) {
+            return DateFieldsCheck::yearMissing;
+        }
+        if (fields.year.size() != 4) {
+            return DateFieldsCheck::yearNotFourDigits;
+        }
+        if (fields.day.size() == 1) {
+            fields.day.insert(0, "0");
+        }
+        if (fields.month.size() == 1) {
+            fields.month.insert(0, "0");
+        }
+        if (!correctOnce(fields)) {
+            return DateFieldsCheck::ready;
         }
     }
-    // Every correction moves a field into range, so this ends after a few passes.
-    while (correctOnce(fields)) {
-    }
-    return DateFieldsCheck::ready;
 }
 
 DateTime dateFromFields(const DateFields& fields) {
-    const int day = allDigits(fields.day) ? number(fields.day) : 0;
-    const int month = allDigits(fields.month) ? number(fields.month) : 0;
-    const int year = allDigits(fields.year) ? number(fields.year) : 0;
+    const int day = allDigits(fields.day) ? digitsValue(fields.day) : 0;
+    const int month = allDigits(fields.month) ? digitsValue(fields.month) : 0;
+    const int year = allDigits(fields.year) ? digitsValue(fields.year) : 0;
     if (!isValidDate(year, month, day)) {
         throw Failure("'" + fields.day + "." + fields.month + "." + fields.year +
                       "' is not a valid date and time");

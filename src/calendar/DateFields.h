@@ -28,8 +28,9 @@ bool isDateFieldKey(char key);
 // command writes it back: a one-digit day or month gets a leading zero, a day
 // beyond its month becomes the month's last day, day and month 00 become 01,
 // a month past 12 becomes 12. A field that is not all digits (text pasted
-// past the filter) fails with "'TEXT' is not a valid integer value" before
-// anything is changed.
+// past the filter) fails with "'TEXT' is not a valid integer value" at the
+// step that first reads its number; the leading zeros and corrections made
+// before that step stay in `fields`.
 DateFieldsCheck correctDateFields(DateFields& fields);
 
 // The date the corrected fields name; fails with "'DD.MM.YYYY' is not a valid

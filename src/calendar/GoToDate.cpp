@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "calendar/DateFields.h"
+#include "kit/Failure.h"
 #include "kit/Platform.h"
 
 namespace norvik {
@@ -42,7 +43,21 @@ void TForm1::Edit3KeyPress(char& key) {
 
 void TForm1::Button12Click() {
     DateFields fields{Edit1.text(), Edit2.text(), Edit3.text()};
-    switch (correctDateFields(fields)) {
+    // Every correction goes back into the fields, also the ones made before a
+    // field turned out to hold no number or the date cannot be set.
+    const auto showCorrections = [this, &fields] {
+        writeBack(Edit1, fields.day);
+        writeBack(Edit2, fields.month);
+        writeBack(Edit3, fields.year);
+    };
+    DateFieldsCheck check = DateFieldsCheck::ready;
+    try {
+        check = correctDateFields(fields);
+    } catch (const Failure&) {
+        showCorrections();
+        throw;
+    }
+    switch (check) {
     case DateFieldsCheck::dayMissing:
         ask(98, 99, mbError);
         return;
@@ -58,10 +73,7 @@ void TForm1::Button12Click() {
     case DateFieldsCheck::ready:
         break;
     }
-    // The corrections show in the fields even when the date then cannot be set.
-    writeBack(Edit1, fields.day);
-    writeBack(Edit2, fields.month);
-    writeBack(Edit3, fields.year);
+    showCorrections();
     DateTimePicker1.setDate(dateFromFields(fields));
 }
 

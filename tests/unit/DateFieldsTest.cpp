@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace norvik {
 namespace {
 
@@ -63,20 +65,39 @@ TEST(DateFieldsTest, ZeroDayAndMonthBecomeOneAndLargeMonthsTwelve) {
     expectFields(corrected("10", "19", "2026"), "10", "12", "2026");
 }
 
-TEST(DateFieldsTest, TextPastTheFilterIsNoNumberAndChangesNothing) {
-    DateFields fields{"5", "a3", "2026"};
+std::string failureOf(DateFields& fields) {
     try {
         correctDateFields(fields);
-        FAIL() << "a letter in the month was accepted";
     } catch (const Failure& failure) {
-        EXPECT_STREQ(failure.what(), "'a3' is not a valid integer value");
+        return failure.what();
     }
-    EXPECT_EQ(fields.day, "5");
+    return "no failure";
+}
 
-    DateFields blankYear{"1", "1", "20 6"};
-    EXPECT_THROW(correctDateFields(blankYear), Failure);
+TEST(DateFieldsTest, TextPastTheFilterFailsWhereItsNumberIsFirstRead) {
+    // The leading zeros come first, so a one-character field fails as padded.
+    DateFields padded{"a", "3", "2026"};
+    EXPECT_EQ(failureOf(padded), "'0a' is not a valid integer value");
+    EXPECT_EQ(padded.month, "03");
+
+    // The month is read after the day's own corrections.
+    DateFields month{"00", "a3", "2026"};
+    EXPECT_EQ(failureOf(month), "'a3' is not a valid integer value");
+    EXPECT_EQ(month.day, "01");
+
+    // A day of 32 or more reads the month before anything is corrected.
+    DateFields early{"45", "x", "2026"};
+    EXPECT_EQ(failureOf(early), "'0x' is not a valid integer value");
+    EXPECT_EQ(early.day, "45");
+
+    // The year is read last, once the day and month are in range.
+    DateFields year{"45", "13", "20 6"};
+    EXPECT_EQ(failureOf(year), "'20 6' is not a valid integer value");
+    EXPECT_EQ(year.day, "31");
+    EXPECT_EQ(year.month, "12");
+
     DateFields signedDay{"-1", "1", "2026"};
-    EXPECT_THROW(correctDateFields(signedDay), Failure);
+    EXPECT_EQ(failureOf(signedDay), "'-1' is not a valid integer value");
 }
 
 TEST(DateFieldsTest, LongDigitRunsStillCorrect) {
