@@ -16,10 +16,10 @@ namespace norvik {
 
 namespace {
 
-// Read under the spelling of the first start, saved under the one every save
-// uses; names match without regard to case, so both reach the same file.
-const char* const settingsFile = "System.ini";
-const char* const settingsSaveName = "system.ini";
+// The dialog reads and saves the file as "system.ini"; start-up spells it
+// "System.ini". Names match without regard to case, so both reach the same
+// file, and a failure names it as the dialog spells it.
+const char* const settingsFile = "system.ini";
 
 constexpr std::size_t longestMessageText = 120;
 constexpr int firstColorLine = 252;
@@ -335,7 +335,7 @@ void TConfiguration::SaveConfigClick() {
     // The colours change at once, also when the save below fails.
     applyColors();
     HelpBox.setItems(updatedSettings());
-    owner_.files().saveLines(settingsSaveName, HelpBox.items());
+    owner_.files().saveLines(settingsFile, HelpBox.items());
     owner_.ask(283, 284, mbInformation);
     close(mrOk);
 }
