@@ -7,6 +7,7 @@
 
 #include "Scenario.h"
 
+#include "store/QuotedText.h"
 #include "store/Settings.h"
 
 #include <sys/wait.h>
@@ -20,6 +21,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -149,6 +151,23 @@ bool compare(const std::vector<std::string>& expected, const std::vector<std::st
     return false;
 }
 
+// Compares the files the scenario expects after the run with the directory.
+bool compareFiles(const Scenario& scenario, const fs::path& directory) {
+    bool same = true;
+    for (const auto& [name, expected] : scenario.afterwards) {
+        const fs::path path = directory / name;
+        const std::optional<std::string> actual =
+            fs::is_regular_file(path) ? std::optional(readFile(path)) : std::nullopt;
+        if (actual != expected) {
+            std::cout << "File " << name << " afterwards: expected "
+                      << (expected ? norvik::quoteText(*expected) : "missing") << ", found "
+                      << (actual ? norvik::quoteText(*actual) : "missing") << "\n";
+            same = false;
+        }
+    }
+    return same;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -175,6 +194,7 @@ int main(int argc, char** argv) {
         const auto actual = splitOutput(readFile(work / "output.txt"));
 
         bool passed = compare(scenario.expected, actual);
+        passed = compareFiles(scenario, directory) && passed;
         if (status != scenario.status) {
             std::cout << "Exit status " << status << ", expected " << scenario.status << "\n";
             passed = false;

@@ -9,7 +9,7 @@ namespace norvik::scenario {
 
 namespace {
 
-enum class Section { Setup, Input, Expect };
+enum class Section { Setup, Input, Expect, Afterwards };
 
 std::string afterWord(const std::string& line, std::size_t words) {
     std::size_t at = 0;
@@ -40,8 +40,10 @@ int number(const std::string& word) {
     return std::stoi(word);
 }
 
-// `file NAME "TEXT"`: NAME is a plain word or a TEXT.
-void parseFile(const std::string& line, Scenario& scenario) {
+// `file NAME "TEXT"`: NAME is a plain word or a TEXT; `missing` in place of
+// the TEXT only where `missingAllowed`.
+std::pair<std::string, std::optional<std::string>> parseFileLine(const std::string& line,
+                                                                 bool missingAllowed) {
     std::string_view rest = std::string_view(line).substr(5);
     std::string name;
     if (!rest.empty() && rest.front() == '"') {
@@ -57,12 +59,20 @@ void parseFile(const std::string& line, Scenario& scenario) {
     if (rest.empty() || rest.front() != ' ') {
         throw std::runtime_error("file needs a name and a TEXT");
     }
+    if (missingAllowed && rest == " missing") {
+        return {std::move(name), std::nullopt};
+    }
     std::string_view after;
     std::string bytes = unquoted(rest.substr(1), after);
     if (!after.empty()) {
         throw std::runtime_error("unexpected text after the file's TEXT");
     }
-    scenario.files.emplace_back(std::move(name), std::move(bytes));
+    return {std::move(name), std::move(bytes)};
+}
+
+void parseFile(const std::string& line, Scenario& scenario) {
+    auto [name, bytes] = parseFileLine(line, false);
+    scenario.files.emplace_back(std::move(name), std::move(*bytes));
 }
 
 void parseModule(const std::string& line, Scenario& scenario) {
@@ -142,8 +152,15 @@ Scenario parseScenario(const std::string& text) {
             if (line.empty() || line.front() == '#') {
                 continue;
             }
-            if (section == Section::Expect) {
+            if (section == Section::Expect && line == "afterwards") {
+                section = Section::Afterwards;
+            } else if (section == Section::Expect) {
                 scenario.expected.push_back(line);
+            } else if (section == Section::Afterwards) {
+                if (line.rfind("file ", 0) != 0) {
+                    throw std::runtime_error("only file lines may follow `afterwards`");
+                }
+                scenario.afterwards.push_back(parseFileLine(line, true));
             } else if (line == "input") {
                 section = Section::Input;
             } else {

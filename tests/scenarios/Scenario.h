@@ -26,6 +26,8 @@ struct Scenario {
     int status = 0;
     std::vector<std::string> input;
     std::vector<std::string> expected;
+    // Files as they must stand once the program has exited (nullopt: missing).
+    std::vector<std::pair<std::string, std::optional<std::string>>> afterwards;
 };
 
 // Parses the text of a scenario file; throws std::runtime_error naming the
