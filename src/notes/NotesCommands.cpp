@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "kit/Failure.h"
 #include "kit/Platform.h"
 
 namespace norvik {
@@ -86,7 +87,14 @@ void TForm1::appendNotesDelimiter() {
 void TForm1::Button2Click() {
     Label1.caption = LangLine(24);
     appendNotesDelimiter();
-    files().saveNotes(notesFile, Memo1.text());
+    try {
+        files().saveNotes(notesFile, Memo1.text());
+    } catch (const Failure&) {
+        // The notes are not saved: the label must say so, or the close-time
+        // question would not be asked and the notes would be lost at exit.
+        Label1.caption = LangLine(23);
+        throw;
+    }
     Button2.enabled = false;
 }
 
