@@ -10,7 +10,8 @@ namespace norvik {
 namespace {
 
 // The groups of people the program thanks keep their design texts in every
-// language. Each label sits where its text comes out centred in the panel.
+// language. Each label has its design place; the texts are chosen to come
+// out centred in the panel there.
 void thankedGroup(Label& label, int left, int top, std::string_view name) {
     label.setBounds(left, top, 0, 0);
     label.font = pixelFont("Courier New", 19);
@@ -43,12 +44,12 @@ TAboutBox2::TAboutBox2(TForm1& owner)
     Label1.setBounds(14, 8, 0, 0);
     Label1.font = pixelFont("Courier New", 27, {.bold = true, .italic = true});
     Label1.caption = cp1251::literal("Огромное спасибо");
-    thankedGroup(Label2, 42, 56, "Всем пользователям");
-    thankedGroup(Label3, 59, 80, "Первым тестерам");
-    thankedGroup(Label6, 76, 104, "Переводчикам");
-    thankedGroup(Label9, 59, 128, "Авторам отзывов");
-    thankedGroup(Label5, 59, 152, "Всем, кто писал");
-    thankedGroup(Label4, 110, 176, "И вам!");
+    thankedGroup(Label2, 38, 56, "Всем пользователям");
+    thankedGroup(Label3, 71, 80, "Авторам писем");
+    thankedGroup(Label6, 99, 104, "Критикам");
+    thankedGroup(Label9, 100, 128, "Коллегам");
+    thankedGroup(Label5, 112, 152, "Родным");
+    thankedGroup(Label4, 122, 176, "Вам!");
     thanks(Label8, 11, 200, 262, 57,
            "Тестеры программы — ее пользователи, приславшие свои отзывы и замечания.");
     thanks(Label7, 8, 262, 277, 69,
