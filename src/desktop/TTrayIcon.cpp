@@ -31,6 +31,8 @@ void TTrayIcon::SetVisible(bool on) {
         return;
     }
     icon_.visible = false;
+    // An icon the desktop already took away (at a log-off notice) is simply
+    // gone: there is nothing left to fail on.
     if (added_ && !platform.removeTrayIcon(icon_)) {
         throw Failure("Cannot Remove System Shell Notification Icon");
     }
@@ -110,11 +112,11 @@ void TTrayIcon::LogOffNotice() {
     if (!added_) {
         return;
     }
-    // Whether the desktop took it away or not, the icon is gone for us: the
-    // hook stays, so the task bar's restore command still brings the window back.
-    icon_.form().platform().removeTrayIcon(icon_);
-    added_ = false;
-    icon_.visible = false;
+    // Only the icon goes: Visible keeps its value and the hook stays, so the
+    // task bar's restore command still brings the window back.
+    if (icon_.form().platform().removeTrayIcon(icon_)) {
+        added_ = false;
+    }
 }
 
 } // namespace norvik

@@ -20,10 +20,10 @@ enum class TTrayIconMessage {
 };
 
 // The notification-area icon component. It drives the main window's kit
-// control (TrayIcon1), whose visible flag says whether the icon is in the
-// notification area; the platform adds and deletes the icon itself. While the
-// icon is shown the component answers the application's restore command (its
-// hook on the application window).
+// control (TrayIcon1), whose visible flag is the component's Visible: set by
+// adding the icon, cleared by deleting it; the platform adds and deletes the
+// icon itself. While the icon is shown the component answers the
+// application's restore command (its hook on the application window).
 class TTrayIcon {
 public:
     explicit TTrayIcon(TrayIcon& icon);
@@ -45,7 +45,7 @@ public:
     // the hook is installed, otherwise it is none of the icon's business.
     void ApplicationRestoreCommand();
     // The desktop's log-off or shut-down notice: the icon is deleted, whether
-    // or not the session really ends.
+    // or not the session really ends; Visible and the hook stay as they were.
     void LogOffNotice();
 
     // Brings the application back, then raises OnRestore.

@@ -61,6 +61,7 @@ bool HeadlessPlatform::addTrayIcon(TrayIcon&) {
     if (!trayHost_) {
         return false;
     }
+    trayIconShown_ = true;
     output_.line("tray added");
     return true;
 }
@@ -69,6 +70,7 @@ bool HeadlessPlatform::removeTrayIcon(TrayIcon&) {
     if (!trayHost_) {
         return false;
     }
+    trayIconShown_ = false;
     output_.line("tray removed");
     return true;
 }

@@ -41,6 +41,8 @@ public:
 
     // Whether the desktop has a notification area (`trayhost on|off`).
     void setTrayHost(bool present) { trayHost_ = present; }
+    // Whether an icon of the program is in the notification area.
+    bool trayIconShown() const { return trayIconShown_; }
 
 private:
     Output& output_;
@@ -48,6 +50,7 @@ private:
     WindowStack& windows_;
     ModalInput& input_;
     bool trayHost_ = true;
+    bool trayIconShown_ = false;
 };
 
 } // namespace norvik::headless

@@ -335,7 +335,9 @@ void Session::trayAction(const std::vector<Token>& words) {
     if (icon == nullptr) {
         throw ProtocolError{"the main window has no tray icon"};
     }
-    if (!icon->visible) {
+    // The icon's Visible may outlive the icon itself (a log-off notice takes
+    // only the icon away): what counts is whether the desktop shows one.
+    if (!platform_.trayIconShown()) {
         output_.line("ignored " + icon->name() + " hidden");
         return;
     }
