@@ -179,11 +179,12 @@ private:
 
     // The scheduler's steps (events/Scheduler.cpp).
     void runTick();
-    void remindPastEvent(int index);
-    void remindDueEvent(int index);
+    // `year` is the year the tick read the line in (the short forms take it).
+    void remindPastEvent(int index, int year);
+    void remindDueEvent(int index, int year);
     void stopReminding();
     void resumeReminding();
-    void postponeEvent(int index, int minutes);
+    void postponeEvent(int index, int minutes, int year);
 
     void markNotesModified();
 

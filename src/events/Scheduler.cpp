@@ -98,21 +98,21 @@ void TForm1::runTick() {
             return;
         }
         if (found.kind == Announcement::Past) {
-            remindPastEvent(found.index);
+            remindPastEvent(found.index, clock.year);
             return;
         }
-        remindDueEvent(found.index);
+        remindDueEvent(found.index, clock.year);
         resumeReminding();
         from = found.index + 1;
     }
 }
 
-void TForm1::remindPastEvent(int index) {
+void TForm1::remindPastEvent(int index, int year) {
     bringBackForReminder();
     stopReminding();
     const ReminderAnswer answer = showReminder(*this, warningText);
     if (answer.result == reminderAgain) {
-        postponeEvent(index, answer.minutes);
+        postponeEvent(index, answer.minutes, year);
         resumeReminding();
         return;
     }
@@ -131,23 +131,26 @@ void TForm1::remindPastEvent(int index) {
     stopReminding();
 }
 
-void TForm1::remindDueEvent(int index) {
+void TForm1::remindDueEvent(int index, int year) {
     bringBackForReminder();
     ListBox1.setCurrent(index);
     ListBox1.setTopIndex(index);
     stopReminding();
     const ReminderAnswer answer = showReminder(*this, warningText);
     if (answer.result == reminderAgain) {
-        postponeEvent(index, answer.minutes);
+        postponeEvent(index, answer.minutes, year);
     }
 }
 
-void TForm1::postponeEvent(int index, int minutes) {
+void TForm1::postponeEvent(int index, int minutes, int year) {
     if (index >= ListBox1.count()) {
         return;
     }
     const Text& line = ListBox1.item(index);
-    const auto moved = postponeLine(line, minutes, platform().now().year);
+    // The line is read as the tick read it: a date text without a year that
+    // was due on New Year's Eve stays in the old year when the answer comes
+    // after midnight.
+    const auto moved = postponeLine(line, minutes, year);
     if (!moved) {
         throw Failure("'" + dateTextOf(line) + "' is not a valid date and time");
     }
