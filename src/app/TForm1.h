@@ -83,10 +83,11 @@ public:
     void TimerTimer();
 
     // The tray icon: to the tray, back from it, and a reminder bringing the
-    // window back (out of the tray if it is there).
+    // window back (out of the tray if it is there); false when the icon could
+    // not be deleted, after the failure was reported.
     void SystemTrayClick();
     void TrayIcon1Restore();
-    void bringBackForReminder();
+    bool bringBackForReminder();
 
     // Run settings, fixed at start.
     Text notesDelimiter;
@@ -181,7 +182,8 @@ private:
     void runTick();
     // `year` is the year the tick read the line in (the short forms take it).
     void remindPastEvent(int index, int year);
-    void remindDueEvent(int index, int year);
+    // False when the window could not be brought back and the tick ends.
+    bool remindDueEvent(int index, int year);
     void stopReminding();
     void resumeReminding();
     void postponeEvent(int index, int minutes, int year);

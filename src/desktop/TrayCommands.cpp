@@ -26,13 +26,17 @@ void TForm1::TrayIcon1Restore() {
     trayIcon.SetVisible(false);
 }
 
-void TForm1::bringBackForReminder() {
+bool TForm1::bringBackForReminder() {
     // Also out of a minimised state, raised and active, so that the modal
     // reminder is never hidden behind the window.
     platform().restoreMainWindow(*this);
-    if (trayIcon.Visible()) {
-        trayIcon.SetVisible(false);
+    if (!trayIcon.Visible()) {
+        return true;
     }
+    // An icon that cannot be deleted is reported here and ends the tick with
+    // reminders still on: its flag is false now, so the next tick brings the
+    // reminder instead of failing again.
+    return dispatch(platform(), [this] { trayIcon.SetVisible(false); });
 }
 
 } // namespace norvik

@@ -101,14 +101,18 @@ void TForm1::runTick() {
             remindPastEvent(found.index, clock.year);
             return;
         }
-        remindDueEvent(found.index, clock.year);
+        if (!remindDueEvent(found.index, clock.year)) {
+            return;
+        }
         resumeReminding();
         from = found.index + 1;
     }
 }
 
 void TForm1::remindPastEvent(int index, int year) {
-    bringBackForReminder();
+    if (!bringBackForReminder()) {
+        return;
+    }
     stopReminding();
     const ReminderAnswer answer = showReminder(*this, warningText);
     if (answer.result == reminderAgain) {
@@ -131,8 +135,10 @@ void TForm1::remindPastEvent(int index, int year) {
     stopReminding();
 }
 
-void TForm1::remindDueEvent(int index, int year) {
-    bringBackForReminder();
+bool TForm1::remindDueEvent(int index, int year) {
+    if (!bringBackForReminder()) {
+        return false;
+    }
     ListBox1.setCurrent(index);
     ListBox1.setTopIndex(index);
     stopReminding();
@@ -140,6 +146,7 @@ void TForm1::remindDueEvent(int index, int year) {
     if (answer.result == reminderAgain) {
         postponeEvent(index, answer.minutes, year);
     }
+    return true;
 }
 
 void TForm1::postponeEvent(int index, int minutes, int year) {
