@@ -102,13 +102,8 @@ void TForm1::FormCreate() {
         return;
     }
     const Lines& settings = ListBox3.items();
-    color = colorFromName(lookupKey(settings, "MainFormColor"));
-    const Color textColor = colorFromName(lookupKey(settings, "MainFormTextColor"));
-    for (Control* control :
-         std::initializer_list<Control*>{&Label1, &Label2, &Label3, &Label4, &Label5, &GroupBox1,
-                                         &GroupBox2, &GroupBox3, &GroupBox5}) {
-        control->font.color = textColor;
-    }
+    setBackgroundColor(colorFromName(lookupKey(settings, "MainFormColor")));
+    setCaptionColor(colorFromName(lookupKey(settings, "MainFormTextColor")));
     Memo1.font.size = parseInteger(lookupKey(settings, "NotebookSize"));
     const Text fontName = lookupKey(settings, "NotebookType");
     if (!fontName.empty()) {

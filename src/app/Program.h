@@ -26,7 +26,8 @@ public:
     // unless start-up ended the program.
     void start();
     TForm1& mainWindow() { return *main_; }
-    bool ended() const { return main_ && main_->ended(); }
+    // Also true when start() refused to run beside another copy: there is no main window then.
+    bool ended() const { return !main_ || main_->ended(); }
 
 private:
     Platform& platform_;

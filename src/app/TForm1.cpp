@@ -93,7 +93,6 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     caption = "Norvik (Vellum Edition)";
     clientWidth = 801;
     clientHeight = 593;
-    color = clNavy;
     font = makeFont("MS Sans Serif", 8);
     minimizeBox = true;
 
@@ -105,7 +104,6 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     GroupBox1.setBounds(0, 0, 313, 321);
     GroupBox1.caption = ru(" Дневник ");
     GroupBox1.font = panelFont;
-    GroupBox1.color = clNavy;
     Label1.setBounds(8, 20, 0, 0);
     Label1.caption = ru("Текущие заметки:");
     Label1.font = makeFont("Courier New", 10, clWindow, true);
@@ -124,7 +122,6 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     GroupBox2.setBounds(488, 0, 313, 321);
     GroupBox2.caption = ru(" Управление списком дел ");
     GroupBox2.font = panelFont;
-    GroupBox2.color = clNavy;
     ListBox1.setBounds(8, 22, 297, 259);
     dataList(ListBox1, 5500);
     imageButton(Button3, 104, 288, "add", "Добавить событие");
@@ -135,7 +132,6 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     GroupBox3.setBounds(0, 400, 801, 193);
     GroupBox3.caption = ru(" Телефонный справочник ");
     GroupBox3.font = panelFont;
-    GroupBox3.color = clNavy;
     ListBox2.setBounds(8, 20, 753, 165);
     dataList(ListBox2, 2000);
     imageButton(Button5, 768, 48, "add", "Добавить запись");
@@ -146,7 +142,6 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     GroupBox5.setBounds(320, 0, 161, 201);
     GroupBox5.caption = ru(" Календарь ");
     GroupBox5.font = panelFont;
-    GroupBox5.color = clNavy;
     DateTimePicker1.setBounds(24, 24, 113, 23);
     DateTimePicker1.color = clSkyBlue;
     DateTimePicker1.font = makeFont("Times New Roman", 10);
@@ -171,7 +166,8 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     CheckBox1.setBounds(12, 176, 139, 17);
     CheckBox1.caption = ru("Оповещение вкл.");
     CheckBox1.font = panelFont;
-    CheckBox1.color = clNavy;
+
+    setBackgroundColor(clNavy);
 
     ListBox3.visible = false;
     LangBox.visible = false;
@@ -197,6 +193,23 @@ int TForm1::ask(int textLine, int titleLine, int flags) {
     const Text text = LangLine(textLine);
     const Text title = LangLine(titleLine);
     return platform().messageBox(text, title, flags);
+}
+
+void TForm1::setBackgroundColor(Color value) {
+    color = value;
+    for (Control* control :
+         std::initializer_list<Control*>{&GroupBox1, &GroupBox2, &GroupBox3, &GroupBox5, &Label1,
+                                         &Label2, &Label3, &Label4, &Label5, &CheckBox1}) {
+        control->color = value;
+    }
+}
+
+void TForm1::setCaptionColor(Color value) {
+    for (Control* control :
+         std::initializer_list<Control*>{&Label1, &Label2, &Label3, &Label4, &Label5, &GroupBox1,
+                                         &GroupBox2, &GroupBox3, &GroupBox5}) {
+        control->font.color = value;
+    }
 }
 
 void TForm1::endProgram() {

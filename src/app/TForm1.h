@@ -31,6 +31,11 @@ public:
     void ExitClick();
     void CheckBox1Click();
     void applyCaptions();
+    // The window's background, which the panels, their labels and the reminder
+    // switch show through, having no colour of their own.
+    void setBackgroundColor(Color value);
+    // The colour of the labels and the panel titles.
+    void setCaptionColor(Color value);
     // The notes' close-time save: asks when the notes carry unsaved changes.
     void closeTimeSave();
 

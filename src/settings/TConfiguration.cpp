@@ -284,14 +284,10 @@ void TConfiguration::MessTextKeyPress(char& key) {
 
 void TConfiguration::applyColors() {
     if (const auto background = colorOfChoice(ComboBox1.itemIndex(), backgroundChoices)) {
-        owner_.color = *background;
+        owner_.setBackgroundColor(*background);
     }
     if (const auto textColor = colorOfChoice(ComboBox2.itemIndex(), textColorChoices)) {
-        for (Control* control : std::initializer_list<Control*>{
-                 &owner_.Label1, &owner_.Label2, &owner_.Label3, &owner_.Label4, &owner_.Label5,
-                 &owner_.GroupBox1, &owner_.GroupBox2, &owner_.GroupBox3, &owner_.GroupBox5}) {
-            control->font.color = *textColor;
-        }
+        owner_.setCaptionColor(*textColor);
     }
 }
 
