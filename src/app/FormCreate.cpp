@@ -59,6 +59,9 @@ void TForm1::FormCreate() {
 
     for (const char* name : {notesFile, eventsFile, phonesFile}) {
         store.createIfMissing(name);
+        // When a load below fails, the files after it stay unread, and the
+        // empty lists shown for them must never be saved over them.
+        store.holdBack(name);
     }
     setNotesText(store.loadNotes(notesFile));
     ListBox1.setItems(store.loadLines(eventsFile));

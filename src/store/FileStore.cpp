@@ -40,6 +40,10 @@ void FileStore::createIfMissing(const std::string& name) {
     }
 }
 
+void FileStore::holdBack(const std::string& name) {
+    unreadable_.insert(markOf(name));
+}
+
 std::string FileStore::loadBytes(const std::string& name) {
     auto bytes = files_.read(resolveName(files_, name));
     if (!bytes) {

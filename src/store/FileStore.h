@@ -10,8 +10,9 @@ namespace norvik {
 
 // The data files of the working directory, named as the program spells them
 // and matched without regard to letter case. A file that failed to load is
-// never written during the run: its saves fail with "Cannot open file NAME",
-// so that what the program shows never replaces the user's file.
+// never written during the run, nor is one held back until its load: their
+// saves fail with "Cannot open file NAME", so that what the program shows
+// never replaces the user's file.
 class FileStore {
 public:
     explicit FileStore(FileSystem& files) : files_(files) {}
@@ -20,6 +21,10 @@ public:
     bool exists(const std::string& name);
     // Creates the file empty only when no file of that name exists.
     void createIfMissing(const std::string& name);
+    // Refuses to write the file, as one that failed to load, until it has been
+    // loaded: a start-up stopped before its load must not let the empty list
+    // the window shows replace the file.
+    void holdBack(const std::string& name);
 
     // Fail with "Cannot open file NAME".
     Lines loadLines(const std::string& name);

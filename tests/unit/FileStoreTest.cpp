@@ -107,6 +107,17 @@ TEST_F(FileStoreTest, AFileThatFailedToLoadIsNeverWritten) {
     EXPECT_EQ(folder.read("do.txt"), "event\r\n");
 }
 
+TEST_F(FileStoreTest, AHeldBackFileIsWrittenOnlyOnceItHasLoaded) {
+    folder.write("do.txt", "event\r\n");
+    store.holdBack("do.txt");
+    EXPECT_EQ(failureOf([&] { store.saveLines("Do.txt", {"new"}); }), "Cannot open file Do.txt");
+    EXPECT_EQ(folder.read("do.txt"), "event\r\n");
+
+    EXPECT_EQ(store.loadLines("do.txt"), Lines{"event"});
+    store.saveLines("do.txt", {"new"});
+    EXPECT_EQ(folder.read("do.txt"), "new\r\n");
+}
+
 TEST_F(FileStoreTest, AMissingFileFailsToLoadWithTheProgramsSpelling) {
     EXPECT_EQ(failureOf([&] { store.loadNotes("quotes.txt"); }), "Cannot open file quotes.txt");
     EXPECT_EQ(failureOf([&] { store.loadLines("Language Modules/English.lng"); }),
