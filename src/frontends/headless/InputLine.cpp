@@ -87,8 +87,9 @@ std::int64_t parseSeconds(std::string_view word) {
         }
         return true;
     };
-    if (whole.empty() || whole.size() > 9 || !digitsOnly(whole) ||
-        (dot != std::string_view::npos && (fraction.empty() || !digitsOnly(fraction)))) {
+    // "0.5", ".5", "5." and "5" all read; a number needs a digit somewhere.
+    if (whole.size() > 9 || !digitsOnly(whole) || !digitsOnly(fraction) ||
+        (whole.empty() && fraction.empty())) {
         throw ProtocolError{"wait needs a decimal number of seconds: '" + std::string(word) + "'"};
     }
     std::int64_t millis = 0;
