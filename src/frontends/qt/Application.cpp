@@ -14,7 +14,8 @@ namespace norvik::qt {
 
 void prepareApplication(QApplication& application) {
     QApplication::setApplicationName(QString::fromLatin1(applicationTitle));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(applicationTitle));
+    // No display name: the desktop would add it to every window's title, and
+    // the titles the forms give are complete as they stand.
     QApplication::setWindowIcon(programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     // The forms are laid out in pixels; one style keeps them looking alike everywhere.

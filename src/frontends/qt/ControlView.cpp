@@ -27,13 +27,14 @@ void ControlView::sync() {
         height_ = c.height;
         applyGeometry();
     }
-    if (first_ || !sameFont(c.font, font_) || c.color != color_) {
-        const bool fontChanged = first_ || !sameFont(c.font, font_);
+    const bool fontChanged = first_ || !sameFont(c.font, font_);
+    if (fontChanged || c.caption != fontCaption_) {
+        fontCaption_ = c.caption;
+        widget_.setFont(fontForText(toQt(c.font), toQt(c.caption)));
+    }
+    if (fontChanged || c.color != color_) {
         font_ = c.font;
         color_ = c.color;
-        if (fontChanged) {
-            widget_.setFont(toQt(c.font));
-        }
         applyColors();
     }
     if (first_ || c.hint != hint_) {

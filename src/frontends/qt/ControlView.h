@@ -41,6 +41,8 @@ private:
     bool visible_ = false;
     bool enabled_ = false;
     Font font_;
+    // The caption the font was chosen for.
+    Text fontCaption_;
     Color color_ = 0;
     Text hint_;
 };

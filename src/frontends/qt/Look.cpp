@@ -3,6 +3,7 @@
 #include "frontends/qt/QtText.h"
 
 #include <QPalette>
+#include <QRawFont>
 #include <QWidget>
 
 namespace norvik::qt {
@@ -39,7 +40,34 @@ bool narrowFace(const QString& family) {
     return false;
 }
 
+bool showsAll(const QFont& font, const QString& text) {
+    const QRawFont face = QRawFont::fromFont(font);
+    if (!face.isValid()) {
+        return true;
+    }
+    for (const char32_t c : text.toUcs4()) {
+        if (c > 0x7F && !QChar::isSpace(c) && !face.supportsCharacter(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+QFont fontForText(const QFont& font, const QString& text) {
+    if (text.isEmpty() || showsAll(font, text)) {
+        return font;
+    }
+    for (const QString& face : QFont::substitutes(font.family())) {
+        QFont candidate(font);
+        candidate.setFamily(face);
+        if (showsAll(candidate, text)) {
+            return candidate;
+        }
+    }
+    return font;
+}
 
 void installFontSubstitutions() {
     for (const auto& [face, replacement, fallback] : substitutions) {

@@ -16,6 +16,10 @@ void installFontSubstitutions();
 
 // A kit font in pixels, so that text does not depend on the screen's DPI.
 QFont toQt(const Font& font);
+// The font for a caption: where the face lacks some of its characters (Comic
+// Neue has no Cyrillic), the whole caption takes the first substitute that has
+// them all, rather than mixing two faces letter by letter.
+QFont fontForText(const QFont& font, const QString& text);
 // A kit colour (red in the low byte; desktop scheme colours resolved).
 QColor toQColor(Color color);
 
