@@ -1,14 +1,18 @@
 // How the captions of the real dialogs look: each one drawn in a single face
-// that has all its letters, whatever face the form names.
+// that has all its letters, whatever face the form names, and the captions of
+// the choices whole and clear of their neighbours in the stand-in faces.
 #include "QtTestSupport.h"
 
 #include "app/TForm1.h"
+#include "events/TMyMessageBoxF.h"
 #include "frontends/qt/Look.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QRadioButton>
 #include <QRawFont>
 
 #include <functional>
@@ -74,6 +78,44 @@ TEST_F(CaptionLookTest, RussianCaptionsInCasualFacesKeepOneFace) {
     // for some of their captions.
     inDialog([this] { main().N1Click(); }, expectOneFacePerCaption);
     inDialog([this] { main().N21Click(); }, expectOneFacePerCaption);
+}
+
+// Every check box and option shows its whole caption, clear of the
+// neighbour to its right.
+void expectChoicesFit(QWidget& dialog) {
+    int choices = 0;
+    for (const QAbstractButton* choice : dialog.findChildren<QAbstractButton*>()) {
+        if (qobject_cast<const QCheckBox*>(choice) == nullptr &&
+            qobject_cast<const QRadioButton*>(choice) == nullptr) {
+            continue;
+        }
+        ++choices;
+        const QRect drawn(choice->pos(), QSize(choice->sizeHint().width(), choice->height()));
+        EXPECT_LE(drawn.width(), choice->width()) << choice->text().toStdString();
+        for (const QObject* child : choice->parentWidget()->children()) {
+            const auto* sibling = qobject_cast<const QWidget*>(child);
+            if (sibling != nullptr && sibling != choice && sibling->isVisible() &&
+                sibling->x() > choice->x()) {
+                EXPECT_FALSE(sibling->geometry().intersects(drawn))
+                    << choice->text().toStdString() << " runs into the "
+                    << sibling->metaObject()->className() << " at " << sibling->x();
+            }
+        }
+    }
+    EXPECT_GT(choices, 1);
+}
+
+TEST_F(CaptionLookTest, ChoicesShowTheirWholeCaptionsInRussian) {
+    startInRussian();
+    inDialog([this] { showReminder(main(), main().warningText); }, expectChoicesFit);
+    inDialog([this] { main().ConfigurationsClick(); }, expectChoicesFit);
+    inDialog([this] { main().Button5Click(); }, expectChoicesFit);
+}
+
+TEST_F(CaptionLookTest, ChoicesShowTheirWholeCaptionsInEnglish) {
+    start();
+    inDialog([this] { showReminder(main(), main().warningText); }, expectChoicesFit);
+    inDialog([this] { main().ConfigurationsClick(); }, expectChoicesFit);
 }
 
 TEST(CaptionFace, OnlyCaptionsTheFaceCannotShowChangeFace) {

@@ -30,7 +30,7 @@ void ControlView::sync() {
     const bool fontChanged = first_ || !sameFont(c.font, font_);
     if (fontChanged || c.caption != fontCaption_) {
         fontCaption_ = c.caption;
-        widget_.setFont(fontForText(toQt(c.font), toQt(c.caption)));
+        applyFont();
     }
     if (fontChanged || c.color != color_) {
         font_ = c.font;
@@ -55,6 +55,10 @@ void ControlView::sync() {
 
 void ControlView::applyGeometry() {
     widget_.setGeometry(control_.left, control_.top, control_.width, control_.height);
+}
+
+void ControlView::applyFont() {
+    widget_.setFont(fontForText(toQt(control_.font), toQt(control_.caption)));
 }
 
 void ControlView::applyColors() {

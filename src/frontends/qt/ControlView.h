@@ -32,6 +32,8 @@ protected:
     virtual void syncOwn() {}
     virtual void applyGeometry();
     virtual void applyColors();
+    // The font for the control's font and caption.
+    virtual void applyFont();
 
 private:
     Control& control_;

@@ -59,6 +59,8 @@ protected:
     void syncOwn() override;
     void applyColors() override;
     void applyGeometry() override;
+    // The fitting may draw the caption narrower: the font goes with the geometry.
+    void applyFont() override { applyGeometry(); }
     void refit() override { applyGeometry(); }
 
 private:
@@ -76,6 +78,8 @@ protected:
     void syncOwn() override;
     void applyColors() override;
     void applyGeometry() override;
+    // The fitting may draw the caption narrower: the font goes with the geometry.
+    void applyFont() override { applyGeometry(); }
     void refit() override { applyGeometry(); }
 
 private:

@@ -29,25 +29,41 @@ bool captionChanged(const Control& control, Text& shown, bool& first) {
 
 // The stand-in faces can be wider than the ones a form was laid out for: a
 // check box or option whose caption no longer fits grows to the right, as far
-// as its parent reaches and no neighbour is in the way.
+// as its parent reaches and no neighbour in its row is in the way. A caption
+// that still does not fit is drawn a little narrower, rather than cut or run
+// under the neighbour.
 void placeFitting(QWidget& widget, const Control& control) {
     QRect rect(control.left, control.top, control.width, control.height);
-    const int wanted = widget.sizeHint().width();
+    QFont font = fontForText(toQt(control.font), toQt(control.caption));
+    widget.setFont(font);
     const QWidget* parent = widget.parentWidget();
-    if (wanted > rect.width() && parent != nullptr) {
-        QRect wider = rect;
-        wider.setWidth(std::min(wanted, parent->width() - rect.left() - 2));
-        for (const QObject* child : parent->children()) {
-            const auto* sibling = qobject_cast<const QWidget*>(child);
-            if (sibling != nullptr && sibling != &widget && !sibling->isWindow() &&
-                sibling->isVisibleTo(parent) && sibling->geometry().intersects(wider) &&
-                !sibling->geometry().intersects(rect)) {
-                wider.setRight(std::min(wider.right(), sibling->geometry().left() - 2));
-            }
+    if (parent == nullptr) {
+        widget.setGeometry(rect);
+        return;
+    }
+    int room = parent->width() - rect.left() - 2;
+    for (const QObject* child : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (sibling == nullptr || sibling == &widget || sibling->isWindow() ||
+            !sibling->isVisibleTo(parent)) {
+            continue;
         }
-        if (wider.width() > rect.width()) {
-            rect = wider;
+        const QRect other = sibling->geometry();
+        const bool sameRow = other.top() <= rect.bottom() && other.bottom() >= rect.top();
+        if (sameRow && other.left() > rect.left()) {
+            room = std::min(room, other.left() - 2 - rect.left());
         }
+    }
+    const int wanted = widget.sizeHint().width();
+    if (wanted > rect.width() && room > rect.width()) {
+        rect.setWidth(std::min(wanted, room));
+    }
+    const int fit = std::min(rect.width(), room);
+    const int normal = font.stretch() > 0 ? font.stretch() : 100;
+    for (int stretch = normal - 2; widget.sizeHint().width() > fit && stretch >= normal * 85 / 100;
+         stretch -= 2) {
+        font.setStretch(stretch);
+        widget.setFont(font);
     }
     widget.setGeometry(rect);
 }
