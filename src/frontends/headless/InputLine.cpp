@@ -6,6 +6,36 @@
 
 namespace norvik::headless {
 
+namespace {
+
+// The UTF-8 of the private code point the codec gives byte 0x98, which has no
+// character: on input that byte is written \x98, never as itself.
+constexpr std::string_view byte98StandIn = "\xEF\xA2\x98";
+
+bool isUpperHex(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+}
+
+// What the shared unquoting lets pass but the protocol does not: a \x with
+// lower-case hex digits, and the stand-in for byte 0x98 written as itself.
+// `text` is a TEXT that already unquoted, quotes included.
+void checkProtocolText(std::string_view text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '\\') {
+            continue;
+        }
+        ++at; // the escape's letter
+        if (text[at] == 'x' && !(isUpperHex(text[at + 1]) && isUpperHex(text[at + 2]))) {
+            throw ProtocolError{"\\x takes two upper-case hex digits: " + std::string(text)};
+        }
+    }
+    if (text.find(byte98StandIn) != std::string_view::npos) {
+        throw ProtocolError{"byte 0x98 has no character; write it as \\x98"};
+    }
+}
+
+} // namespace
+
 std::vector<Token> splitLine(std::string_view line) {
     std::vector<Token> tokens;
     std::size_t at = 0;
@@ -28,6 +58,7 @@ std::vector<Token> splitLine(std::string_view line) {
                 throw ProtocolError{error};
             }
             const std::size_t end = line.size() - rest.size();
+            checkProtocolText(line.substr(at, end - at));
             token.spelled = std::string(line.substr(at, end - at));
             token.quoted = true;
             token.value = std::move(*bytes);
@@ -51,7 +82,7 @@ Text bytesOf(const Token& token) {
         return token.value;
     }
     auto bytes = cp1251::fromUtf8(token.value);
-    if (!bytes) {
+    if (!bytes || token.value.find(byte98StandIn) != std::string::npos) {
         throw ProtocolError{"'" + token.spelled +
                             "' holds a character code page 1251 cannot store"};
     }
