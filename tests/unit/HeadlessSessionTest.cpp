@@ -427,5 +427,16 @@ TEST_F(HeadlessSessionTest, ShowPrintsWindowAndControlProperties) {
                             }));
 }
 
+TEST_F(HeadlessSessionTest, ACrBeforeTheLineFeedIsDroppedAndOnlyThatOne) {
+    auto result = run("start\r\n\r\n# note\r\nset Memo1 \"a\rb\"\r\nshow Memo1 text\r\n");
+    EXPECT_EQ(result.lines, (Lines{"shown TForm1", "value Memo1.text \"a\\rb\""}));
+    EXPECT_EQ(result.status, 0);
+
+    result = run("start\r\r\nshow TForm1 caption\n");
+    ASSERT_EQ(result.lines.size(), 1u);
+    EXPECT_EQ(result.lines[0].rfind("error \"", 0), 0u);
+    EXPECT_EQ(result.status, 2);
+}
+
 } // namespace
 } // namespace norvik
