@@ -97,6 +97,36 @@ TEST_F(HeadlessTextEditingTest, TheLengthLimitRefusesTypedCharactersAndCutsPaste
     EXPECT_EQ(memo.text(), "a\r\n");
 }
 
+TEST_F(HeadlessTextEditingTest, APasteThatKeepsNothingStillReplacesTheSelection) {
+    edit.setText("abcd");
+    edit.setSelection(1, 2);
+    editing.paste(edit, "\r\nnext line"); // nothing before the first line break
+    EXPECT_EQ(edit.text(), "ad");
+    EXPECT_EQ(edit.selStart(), 1u);
+
+    edit.setSelection(0, 1);
+    clipboard = "";
+    editing.key(edit, character('v', {false, true, false}));
+    EXPECT_EQ(edit.text(), "d");
+
+    edit.setSelection(0, 1);
+    clipboard = "\nx";
+    editing.key(edit, key(KeyStroke::Key::Insert, {true, false, false}));
+    EXPECT_EQ(edit.text(), "");
+
+    // With no selection an empty paste changes nothing and raises no change.
+    const int before = changes;
+    editing.paste(edit, "");
+    EXPECT_EQ(changes, before);
+
+    // A typed character that does not fit leaves the selection alone.
+    memo.setText("abc");
+    memo.maxLength = 3;
+    memo.setSelection(1, 1);
+    editing.type(memo, "\n");
+    EXPECT_EQ(memo.text(), "abc");
+}
+
 TEST_F(HeadlessTextEditingTest, ASingleLineFieldKeepsPastedTextUpToItsFirstLineBreak) {
     editing.paste(edit, "one\rtwo\nthree");
     EXPECT_EQ(edit.text(), "one");

@@ -216,7 +216,7 @@ void TextEditing::keyDownEffect(TextControl& field, int code, ShiftState shift) 
         }
     } else if (code == vkInsert && shift.shift) {
         if (!field.readOnly) {
-            insert(field, clipboard_);
+            pasteIn(field, clipboard_);
         }
     } else if (code == vkInsert && shift.ctrl) {
         copy(field);
@@ -236,7 +236,7 @@ void TextEditing::characterEffect(TextControl& field, unsigned char character) {
         return;
     case ctrlV:
         if (!field.readOnly) {
-            insert(field, clipboard_);
+            pasteIn(field, clipboard_);
         }
         return;
     case charBack:
@@ -260,7 +260,17 @@ void TextEditing::characterEffect(TextControl& field, unsigned char character) {
 
 void TextEditing::insert(TextControl& field, const Text& text) {
     const Text fitting = pastable(text, singleLine(field), roomFor(field));
-    if (!fitting.empty()) {
+    if (fitting.size() == text.size()) {
+        field.replaceSelection(fitting);
+    }
+}
+
+void TextEditing::pasteIn(TextControl& field, const Text& text) {
+    // What is left of the text replaces the selection even when nothing is
+    // left, as a paste does; with no selection and nothing left, nothing
+    // changes.
+    const Text fitting = pastable(text, singleLine(field), roomFor(field));
+    if (!fitting.empty() || field.selLength() > 0) {
         field.replaceSelection(fitting);
     }
 }
@@ -295,7 +305,7 @@ void TextEditing::copy(TextControl& field) {
 }
 
 void TextEditing::paste(TextControl& field, const Text& text) {
-    dispatch(platform_, [&] { insert(field, text); });
+    dispatch(platform_, [&] { pasteIn(field, text); });
 }
 
 void TextEditing::erase(TextControl& field) {

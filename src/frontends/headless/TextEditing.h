@@ -57,7 +57,10 @@ private:
                ShiftState shift);
     void keyDownEffect(TextControl& field, int code, ShiftState shift);
     void characterEffect(TextControl& field, unsigned char character);
+    // A typed character (or the CR LF of Enter): all of it or nothing.
     void insert(TextControl& field, const Text& text);
+    // A paste: the part the line and length rules keep replaces the selection.
+    void pasteIn(TextControl& field, const Text& text);
     void deleteForward(TextControl& field);
     void deleteBackward(TextControl& field);
     void copy(TextControl& field);
