@@ -85,12 +85,14 @@ TEST(HeadlessInputLineTest, WordsAndTextsAreSeparatedByOneBlank) {
     for (const char* bad :
          {"show  Edit1", "show Edit1 ", " show", "type Edit1 \"open", "type Edit1 \"\\q\"",
           "type Edit1 \"a\"b", "type Edit1 \"\xE2\x82\xB9\"",
-          // hex digits are upper-case; the private code point that stands in
-          // for byte 0x98 is no character of the code page
-          "type Edit1 \"\\x4a\"", "type Edit1 \"\\xe9\"", "type Edit1 \"\xEF\xA2\x98\""}) {
+          // the private code point that stands in for byte 0x98 is no
+          // character of the code page
+          "type Edit1 \"\xEF\xA2\x98\""}) {
         EXPECT_THROW(splitLine(bad), ProtocolError) << bad;
     }
     EXPECT_THROW(bytesOf(splitLine("file \xEF\xA2\x98")[1]), ProtocolError);
+    // \x names any byte, its hex digits in either case.
+    EXPECT_EQ(splitLine("type Edit1 \"\\x4a\\xE9\"")[2].value, "J\xE9");
     EXPECT_EQ(splitLine(R"(type Edit1 "\x98\xE9\x00\xFF")")[2].value,
               std::string("\x98\xE9\0\xFF", 4));
 }

@@ -8,27 +8,14 @@ namespace norvik::headless {
 
 namespace {
 
-// The UTF-8 of the private code point the codec gives byte 0x98, which has no
-// character: on input that byte is written \x98, never as itself.
+// The UTF-8 of the private code point the codec gives byte 0x98.
 constexpr std::string_view byte98StandIn = "\xEF\xA2\x98";
 
-bool isUpperHex(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
-}
-
-// What the shared unquoting lets pass but the protocol does not: a \x with
-// lower-case hex digits, and the stand-in for byte 0x98 written as itself.
+// The stand-in for byte 0x98 written as itself is no character of the code
+// page: on input that byte is written \x98. (Hex digits of \x may be written
+// in either case; the program itself prints them in upper case.)
 // `text` is a TEXT that already unquoted, quotes included.
 void checkProtocolText(std::string_view text) {
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] != '\\') {
-            continue;
-        }
-        ++at; // the escape's letter
-        if (text[at] == 'x' && !(isUpperHex(text[at + 1]) && isUpperHex(text[at + 2]))) {
-            throw ProtocolError{"\\x takes two upper-case hex digits: " + std::string(text)};
-        }
-    }
     if (text.find(byte98StandIn) != std::string_view::npos) {
         throw ProtocolError{"byte 0x98 has no character; write it as \\x98"};
     }
