@@ -6,9 +6,14 @@ namespace norvik {
 
 namespace {
 
-bool needsHexEscape(unsigned char byte) {
+// Where the bytes come from: program text in code page 1251, or a message of
+// the program's own already in UTF-8 (where 0x98 is part of a character).
+enum class Source { cp1251, utf8 };
+
+bool needsHexEscape(unsigned char byte, Source source) {
     return (byte >= 0x01 && byte <= 0x08) || byte == 0x0B || byte == 0x0C ||
-           (byte >= 0x0E && byte <= 0x1F) || byte == 0x7F || byte == 0x98;
+           (byte >= 0x0E && byte <= 0x1F) || byte == 0x7F ||
+           (byte == 0x98 && source == Source::cp1251);
 }
 
 int hexValue(char c) {
@@ -24,9 +29,7 @@ int hexValue(char c) {
     return -1;
 }
 
-} // namespace
-
-std::string quoteText(std::string_view bytes) {
+std::string quoted(std::string_view bytes, Source source) {
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string out = "\"";
     for (const char c : bytes) {
@@ -51,10 +54,12 @@ std::string quoteText(std::string_view bytes) {
             out += "\\0";
             break;
         default:
-            if (needsHexEscape(byte)) {
+            if (needsHexEscape(byte, source)) {
                 out += "\\x";
                 out += hex[byte >> 4];
                 out += hex[byte & 15];
+            } else if (source == Source::utf8) {
+                out += c;
             } else {
                 out += cp1251::toUtf8(std::string_view(&c, 1));
             }
@@ -62,6 +67,16 @@ std::string quoteText(std::string_view bytes) {
     }
     out += '"';
     return out;
+}
+
+} // namespace
+
+std::string quoteText(std::string_view bytes) {
+    return quoted(bytes, Source::cp1251);
+}
+
+std::string quoteUtf8(std::string_view utf8) {
+    return quoted(utf8, Source::utf8);
 }
 
 std::optional<std::string> unquoteText(std::string_view input, std::string_view& rest,
