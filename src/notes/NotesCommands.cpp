@@ -2,6 +2,7 @@
 
 #include "kit/Failure.h"
 #include "kit/Platform.h"
+#include "kit/RaisedFlag.h"
 
 namespace norvik {
 
@@ -9,19 +10,6 @@ namespace {
 
 const char* const notesFile = "quotes.txt";
 const Text lineBreak = "\r\n";
-
-// Raises a flag for the length of one change the program makes.
-class ProgramChange {
-public:
-    explicit ProgramChange(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-    ~ProgramChange() { flag_ = previous_; }
-    ProgramChange(const ProgramChange&) = delete;
-    ProgramChange& operator=(const ProgramChange&) = delete;
-
-private:
-    bool& flag_;
-    bool previous_;
-};
 
 } // namespace
 
@@ -67,7 +55,7 @@ void TForm1::Memo1Change() {
 }
 
 void TForm1::setNotesText(const Text& text) {
-    const ProgramChange change(notesChangedByProgram_);
+    const RaisedFlag change(notesChangedByProgram_);
     Memo1.setText(text);
 }
 
@@ -76,7 +64,7 @@ void TForm1::appendNotesDelimiter() {
         return;
     }
     // The delimiter becomes a new last line, so the next entry starts below the rule.
-    const ProgramChange change(notesChangedByProgram_);
+    const RaisedFlag change(notesChangedByProgram_);
     if (Memo1.endsWith(lineBreak)) {
         Memo1.append(notesDelimiter + lineBreak);
     } else {

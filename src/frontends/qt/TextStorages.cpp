@@ -1,6 +1,7 @@
 #include "frontends/qt/TextStorages.h"
 
 #include "frontends/qt/QtText.h"
+#include "kit/RaisedFlag.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,19 +23,6 @@ QString toDocumentText(const Text& bytes) {
     text.replace(QChar(u'\n'), QChar::ParagraphSeparator);
     return text;
 }
-
-// Raises a flag for the length of one change the program makes.
-class Changing {
-public:
-    explicit Changing(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-    ~Changing() { flag_ = previous_; }
-    Changing(const Changing&) = delete;
-    Changing& operator=(const Changing&) = delete;
-
-private:
-    bool& flag_;
-    bool previous_;
-};
 
 } // namespace
 
@@ -58,7 +46,7 @@ Text DocumentStorage::text() const {
 }
 
 void DocumentStorage::setText(const Text& text) {
-    const Changing changing(changing_);
+    const RaisedFlag changing(changing_);
     editor_.setPlainText(toDocumentText(text));
     QTextCursor cursor = editor_.textCursor();
     cursor.movePosition(QTextCursor::End);
@@ -122,7 +110,7 @@ void DocumentStorage::setSelection(std::size_t start, std::size_t length) {
 }
 
 void DocumentStorage::replaceSelection(const Text& text) {
-    const Changing changing(changing_);
+    const RaisedFlag changing(changing_);
     QTextCursor cursor = editor_.textCursor();
     cursor.insertText(toDocumentText(text));
     editor_.setTextCursor(cursor);
@@ -130,7 +118,7 @@ void DocumentStorage::replaceSelection(const Text& text) {
 }
 
 void DocumentStorage::append(const Text& text) {
-    const Changing changing(changing_);
+    const RaisedFlag changing(changing_);
     QTextCursor cursor(editor_.document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(toDocumentText(text));
@@ -158,7 +146,7 @@ Text LineEditStorage::text() const {
 }
 
 void LineEditStorage::setText(const Text& text) {
-    const Changing changing(changing_);
+    const RaisedFlag changing(changing_);
     edit_.setText(toQt(text));
     edit_.end(false);
 }
@@ -188,12 +176,12 @@ void LineEditStorage::setSelection(std::size_t start, std::size_t length) {
 }
 
 void LineEditStorage::replaceSelection(const Text& text) {
-    const Changing changing(changing_);
+    const RaisedFlag changing(changing_);
     edit_.insert(toQt(text));
 }
 
 void LineEditStorage::append(const Text& text) {
-    const Changing changing(changing_);
+    const RaisedFlag changing(changing_);
     edit_.setText(edit_.text() + toQt(text));
     edit_.end(false);
 }
