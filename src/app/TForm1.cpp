@@ -8,10 +8,6 @@ namespace norvik {
 
 namespace {
 
-Text ru(std::string_view utf8) {
-    return cp1251::literal(utf8);
-}
-
 Font makeFont(const char* name, int size, Color color = clWindowText, bool bold = false) {
     Font f;
     f.name = name;
@@ -27,7 +23,7 @@ const Font panelFont = makeFont("Courier New", 10, clWindow);
 void imageButton(Button& button, int left, int top, const char* glyph, std::string_view hint) {
     button.setBounds(left, top, 23, 22);
     button.glyph = glyph;
-    button.hint = ru(hint);
+    button.hint = cp1251::literal(hint);
 }
 
 void dataList(ListBox& list, int extent) {
@@ -48,33 +44,35 @@ void dateField(Edit& edit, int left, int width, std::size_t maxLength) {
 } // namespace
 
 TForm1::TForm1(Platform& platform, FileStore& files)
-    : Form(platform, "TForm1"), Quotes(addMenuItem(nullptr, "Quotes", ru("Заметки"))),
-      N8(addMenuItem(&Quotes, "N8", ru("Сохранить"))),
-      N9(addMenuItem(&Quotes, "N9", ru("Очистить"))),
-      N10(addMenuItem(&Quotes, "N10", ru("Поиск..."))),
-      Events(addMenuItem(nullptr, "Events", ru("События"))),
-      N11(addMenuItem(&Events, "N11", ru("Добавить..."))),
-      N12(addMenuItem(&Events, "N12", ru("Редактировать..."))),
-      N13(addMenuItem(&Events, "N13", ru("Удалить"))),
-      N14(addMenuItem(&Events, "N14", ru("Поиск..."))),
-      Telephones(addMenuItem(nullptr, "Telephones", ru("Телефоны"))),
-      N15(addMenuItem(&Telephones, "N15", ru("Добавить..."))),
-      N16(addMenuItem(&Telephones, "N16", ru("Редактировать..."))),
-      N17(addMenuItem(&Telephones, "N17", ru("Удалить"))),
-      N18(addMenuItem(&Telephones, "N18", ru("Поиск..."))),
-      Configurations(addMenuItem(nullptr, "Configurations", ru("Настройки"))),
-      SystemTray(addMenuItem(nullptr, "SystemTray", ru("В трей"))),
-      Helps(addMenuItem(nullptr, "Helps", ru("Справка"))),
-      N23(addMenuItem(&Helps, "N23", ru("Помощь"))),
-      N21(addMenuItem(&Helps, "N21", ru("О программе"))), N22(addMenuItem(&Helps, "N22", "-")),
-      N1(addMenuItem(&Helps, "N1", ru("Официальные тестеры"))),
-      N20(addMenuItem(&Helps, "N20", ru("Об авторе"))),
-      N2(addMenuItem(&Helps, "N2", ru("Сайт программы"))),
-      Exit(addMenuItem(nullptr, "Exit", ru("Выход"))), Image1(add<Image>(nullptr, "Image1")),
-      Image2(add<Image>(nullptr, "Image2")), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
-      Label1(add<Label>(&GroupBox1, "Label1")), Memo1(add<Memo>(&GroupBox1, "Memo1")),
-      Button2(add<Button>(&GroupBox1, "Button2")), Button1(add<Button>(&GroupBox1, "Button1")),
-      BitBtn6(add<Button>(&GroupBox1, "BitBtn6")), GroupBox2(add<GroupBox>(nullptr, "GroupBox2")),
+    : Form(platform, "TForm1"), Quotes(addMenuItem(nullptr, "Quotes", cp1251::literal("Заметки"))),
+      N8(addMenuItem(&Quotes, "N8", cp1251::literal("Сохранить"))),
+      N9(addMenuItem(&Quotes, "N9", cp1251::literal("Очистить"))),
+      N10(addMenuItem(&Quotes, "N10", cp1251::literal("Поиск..."))),
+      Events(addMenuItem(nullptr, "Events", cp1251::literal("События"))),
+      N11(addMenuItem(&Events, "N11", cp1251::literal("Добавить..."))),
+      N12(addMenuItem(&Events, "N12", cp1251::literal("Редактировать..."))),
+      N13(addMenuItem(&Events, "N13", cp1251::literal("Удалить"))),
+      N14(addMenuItem(&Events, "N14", cp1251::literal("Поиск..."))),
+      Telephones(addMenuItem(nullptr, "Telephones", cp1251::literal("Телефоны"))),
+      N15(addMenuItem(&Telephones, "N15", cp1251::literal("Добавить..."))),
+      N16(addMenuItem(&Telephones, "N16", cp1251::literal("Редактировать..."))),
+      N17(addMenuItem(&Telephones, "N17", cp1251::literal("Удалить"))),
+      N18(addMenuItem(&Telephones, "N18", cp1251::literal("Поиск..."))),
+      Configurations(addMenuItem(nullptr, "Configurations", cp1251::literal("Настройки"))),
+      SystemTray(addMenuItem(nullptr, "SystemTray", cp1251::literal("В трей"))),
+      Helps(addMenuItem(nullptr, "Helps", cp1251::literal("Справка"))),
+      N23(addMenuItem(&Helps, "N23", cp1251::literal("Помощь"))),
+      N21(addMenuItem(&Helps, "N21", cp1251::literal("О программе"))),
+      N22(addMenuItem(&Helps, "N22", "-")),
+      N1(addMenuItem(&Helps, "N1", cp1251::literal("Официальные тестеры"))),
+      N20(addMenuItem(&Helps, "N20", cp1251::literal("Об авторе"))),
+      N2(addMenuItem(&Helps, "N2", cp1251::literal("Сайт программы"))),
+      Exit(addMenuItem(nullptr, "Exit", cp1251::literal("Выход"))),
+      Image1(add<Image>(nullptr, "Image1")), Image2(add<Image>(nullptr, "Image2")),
+      GroupBox1(add<GroupBox>(nullptr, "GroupBox1")), Label1(add<Label>(&GroupBox1, "Label1")),
+      Memo1(add<Memo>(&GroupBox1, "Memo1")), Button2(add<Button>(&GroupBox1, "Button2")),
+      Button1(add<Button>(&GroupBox1, "Button1")), BitBtn6(add<Button>(&GroupBox1, "BitBtn6")),
+      GroupBox2(add<GroupBox>(nullptr, "GroupBox2")),
       ListBox1(add<ListBox>(&GroupBox2, "ListBox1")), Button3(add<Button>(&GroupBox2, "Button3")),
       Button10(add<Button>(&GroupBox2, "Button10")), Button4(add<Button>(&GroupBox2, "Button4")),
       BitBtn7(add<Button>(&GroupBox2, "BitBtn7")), GroupBox3(add<GroupBox>(nullptr, "GroupBox3")),
@@ -102,17 +100,17 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     Image2.picture = "emblem";
 
     GroupBox1.setBounds(0, 0, 313, 321);
-    GroupBox1.caption = ru(" Дневник ");
+    GroupBox1.caption = cp1251::literal(" Дневник ");
     GroupBox1.font = panelFont;
     Label1.setBounds(8, 20, 0, 0);
-    Label1.caption = ru("Текущие заметки:");
+    Label1.caption = cp1251::literal("Текущие заметки:");
     Label1.font = makeFont("Courier New", 10, clWindow, true);
     Memo1.setBounds(8, 40, 297, 241);
     Memo1.color = clSkyBlue;
     Memo1.font = makeFont("Monotype Corsiva", 16, clBlack);
     Memo1.verticalScrollBar = true;
     Memo1.hideSelection = false;
-    Memo1.setText(ru("Новые настройки"));
+    Memo1.setText(cp1251::literal("Новые настройки"));
     imageButton(Button2, 112, 288, "save", "Сохранить изменения");
     Button2.enabled = false;
     imageButton(Button1, 144, 288, "clear", "Очистить");
@@ -120,7 +118,7 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     imageButton(BitBtn6, 176, 288, "search", "Запуск поиска");
 
     GroupBox2.setBounds(488, 0, 313, 321);
-    GroupBox2.caption = ru(" Управление списком дел ");
+    GroupBox2.caption = cp1251::literal(" Управление списком дел ");
     GroupBox2.font = panelFont;
     ListBox1.setBounds(8, 22, 297, 259);
     dataList(ListBox1, 5500);
@@ -130,7 +128,7 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     imageButton(BitBtn7, 200, 288, "search", "Запуск поиска");
 
     GroupBox3.setBounds(0, 400, 801, 193);
-    GroupBox3.caption = ru(" Телефонный справочник ");
+    GroupBox3.caption = cp1251::literal(" Телефонный справочник ");
     GroupBox3.font = panelFont;
     ListBox2.setBounds(8, 20, 753, 165);
     dataList(ListBox2, 2000);
@@ -140,7 +138,7 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     imageButton(BitBtn8, 768, 144, "search", "Запуск поиска");
 
     GroupBox5.setBounds(320, 0, 161, 201);
-    GroupBox5.caption = ru(" Календарь ");
+    GroupBox5.caption = cp1251::literal(" Календарь ");
     GroupBox5.font = panelFont;
     DateTimePicker1.setBounds(24, 24, 113, 23);
     DateTimePicker1.color = clSkyBlue;
@@ -149,9 +147,9 @@ TForm1::TForm1(Platform& platform, FileStore& files)
         label->font = panelFont;
     }
     Label2.setBounds(8, 56, 0, 0);
-    Label2.caption = ru("Перейти к дате:");
+    Label2.caption = cp1251::literal("Перейти к дате:");
     Label3.setBounds(6, 72, 0, 0);
-    Label3.caption = ru("(формат ДД-ММ-ГГГГ)");
+    Label3.caption = cp1251::literal("(формат ДД-ММ-ГГГГ)");
     dateField(Edit1, 9, 29, 2);
     Label4.setBounds(43, 96, 0, 0);
     Label4.caption = "-";
@@ -160,11 +158,11 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     Label5.caption = "-";
     dateField(Edit3, 105, 45, 4);
     Button12.setBounds(46, 127, 75, 25);
-    Button12.caption = ru("Переход");
-    Button12.hint = ru("Перейти к введенной дате");
+    Button12.caption = cp1251::literal("Переход");
+    Button12.hint = cp1251::literal("Перейти к введенной дате");
     Button12.font = makeFont("Courier New", 10);
     CheckBox1.setBounds(12, 176, 139, 17);
-    CheckBox1.caption = ru("Оповещение вкл.");
+    CheckBox1.caption = cp1251::literal("Оповещение вкл.");
     CheckBox1.font = panelFont;
 
     setBackgroundColor(clNavy);

@@ -9,14 +9,10 @@ namespace norvik {
 
 namespace {
 
-Text ru(std::string_view utf8) {
-    return cp1251::literal(utf8);
-}
-
 void characteristic(Label& label, int top, std::string_view design) {
     label.setBounds(8, top, 0, 0);
     label.font = pixelFont("Courier New", 13);
-    label.caption = ru(design);
+    label.caption = cp1251::literal(design);
 }
 
 } // namespace
@@ -32,7 +28,7 @@ TAboutBox::TAboutBox(TForm1& owner)
       Label6(add<Label>(&Panel2, "Label6")), Image1(add<Image>(&Panel2, "Image1")),
       Label7(add<Label>(&Panel2, "Label7")), OKButton(add<Button>(nullptr, "OKButton")),
       owner_(owner) {
-    caption = ru("О программе");
+    caption = cp1251::literal("О программе");
     clientWidth = 326;
     clientHeight = 427;
 
@@ -42,7 +38,7 @@ TAboutBox::TAboutBox(TForm1& owner)
     ProgramIcon.stretch = true;
     ProductName.setBounds(104, 8, 0, 0);
     ProductName.font = pixelFont("Impact", 19);
-    ProductName.caption = ru("«Norvik»");
+    ProductName.caption = cp1251::literal("«Norvik»");
     Label8.setBounds(128, 40, 169, 27);
     Label8.autoSize = false;
     Label8.font =
@@ -50,17 +46,18 @@ TAboutBox::TAboutBox(TForm1& owner)
     Label8.caption = "Vellum Edition";
     Copyright.setBounds(8, 80, 0, 0);
     Copyright.font = pixelFont("Impact", 15);
-    Copyright.caption = ru("E-mail автора: norvik@example.org");
+    Copyright.caption = cp1251::literal("E-mail автора: norvik@example.org");
     Comments.setBounds(8, 112, 275, 34);
     Comments.autoSize = false;
     Comments.wordWrap = true;
     Comments.font = pixelFont("Impact", 13);
-    Comments.caption = ru("Все пожелания и предложения отправляйте на вышеуказанный адрес e-mail.");
+    Comments.caption =
+        cp1251::literal("Все пожелания и предложения отправляйте на вышеуказанный адрес e-mail.");
 
     Panel2.setBounds(8, 170, 312, 223);
     Label1.setBounds(50, 0, 0, 0);
     Label1.font = pixelFont("Courier New", 13, {.underline = true});
-    Label1.caption = ru("Программные характеристики");
+    Label1.caption = cp1251::literal("Программные характеристики");
     characteristic(Label2, 32, "Тип: ежедневник для одного человека");
     characteristic(Label3, 56,
                    "Состав: заметки, события с напоминаниями, телефонный справочник и календарь");
@@ -74,7 +71,7 @@ TAboutBox::TAboutBox(TForm1& owner)
     Image1.picture = "screen";
     Label7.setBounds(32, 184, 0, 0);
     Label7.font = pixelFont("Comic Sans MS", 13, {.bold = true});
-    Label7.caption = ru("Нужное разрешение монитора: 1024х768");
+    Label7.caption = cp1251::literal("Нужное разрешение монитора: 1024х768");
 
     OKButton.setBounds(127, 396, 75, 25);
     OKButton.caption = "OK";

@@ -27,14 +27,10 @@ constexpr int colorEntries = 11;
 constexpr int firstDelimiterLine = 263;
 constexpr int delimiterEntries = 4;
 
-Text ru(std::string_view utf8) {
-    return cp1251::literal(utf8);
-}
-
 Lines ruLines(std::initializer_list<std::string_view> texts) {
     Lines lines;
     for (const auto text : texts) {
-        lines.push_back(ru(text));
+        lines.push_back(cp1251::literal(text));
     }
     return lines;
 }
@@ -80,88 +76,88 @@ TConfiguration::TConfiguration(TForm1& owner)
       EnglishLanguage(add<RadioButton>(&GroupBox7, "EnglishLanguage")),
       SaveConfig(add<Button>(nullptr, "SaveConfig")), Button1(add<Button>(nullptr, "Button1")),
       HelpBox(add<ListBox>(nullptr, "HelpBox")), owner_(owner) {
-    caption = ru("Настройки программы");
+    caption = cp1251::literal("Настройки программы");
     clientWidth = 561;
     clientHeight = 393;
 
     GroupBox1.setBounds(8, 8, 273, 121);
-    GroupBox1.caption = ru(" Цветовое оформление ");
+    GroupBox1.caption = cp1251::literal(" Цветовое оформление ");
     Label7.setBounds(6, 24, 0, 0);
-    Label7.caption = ru("Фон главной формы:");
+    Label7.caption = cp1251::literal("Фон главной формы:");
     placeList(ComboBox1, 20);
     ComboBox1.items = ruLines({"(По умолчанию)", "Белый", "Голубой", "Синий", "Красный", "Зеленый",
                                "Светло-зеленый", "Малиновый", "Пурпурный", "Коричневый", "Черный"});
     Label6.setBounds(37, 52, 0, 0);
-    Label6.caption = ru("Цвет надписей:");
+    Label6.caption = cp1251::literal("Цвет надписей:");
     placeList(ComboBox2, 48);
     ComboBox2.items = ruLines({"(По умолчанию)", "Голубой", "Синий", "Красный", "Зеленый",
                                "Светло-зеленый", "Малиновый", "Пурпурный", "Коричневый", "Черный"});
     CheckBox1.setBounds(7, 84, 258, 17);
-    CheckBox1.caption = ru("При следующем запуске применить эти цвета");
+    CheckBox1.caption = cp1251::literal("При следующем запуске применить эти цвета");
 
     GroupBox2.setBounds(8, 136, 273, 113);
-    GroupBox2.caption = ru(" Настройки компонента \"Блокнот\" ");
+    GroupBox2.caption = cp1251::literal(" Настройки компонента \"Блокнот\" ");
     Label1.setBounds(16, 24, 0, 0);
-    Label1.caption = ru("Вид разделителя:");
+    Label1.caption = cp1251::literal("Вид разделителя:");
     placeList(DelimeterType, 20);
     DelimeterType.items = ruLines({"Стандарт (==========)", "Тип 1 (--------------------------)",
                                    "Тип 2 (+++++++++++++)", "Отключить"});
     Label2.setBounds(41, 52, 0, 0);
-    Label2.caption = ru("Тип шрифта:");
+    Label2.caption = cp1251::literal("Тип шрифта:");
     placeList(FontType, 48);
     FontType.items = ruLines({"(По умолчанию)", "Arial", "Comic Sans MS", "Impact", "Fixedsys",
                               "Monotype Corsiva", "Small Fonts", "Times New Roman"});
     Label3.setBounds(22, 80, 0, 0);
-    Label3.caption = ru("Размер шрифта:");
+    Label3.caption = cp1251::literal("Размер шрифта:");
     placeList(FontSize, 76);
     FontSize.items =
         ruLines({"(По умолчанию)", "10", "14", "16", "18", "20", "22", "24", "26", "28", "30"});
 
     GroupBox3.setBounds(8, 256, 273, 129);
-    GroupBox3.caption = ru(" Настройки оповещений ");
+    GroupBox3.caption = cp1251::literal(" Настройки оповещений ");
     Label4.setBounds(8, 18, 0, 0);
-    Label4.caption = ru("Текст сообщения:");
+    Label4.caption = cp1251::literal("Текст сообщения:");
     MessText.setBounds(8, 34, 257, 61);
     MessText.maxLength = longestMessageText;
     MessText.verticalScrollBar = true;
     LastEvent.setBounds(24, 102, 209, 17);
-    LastEvent.caption = ru("Напоминать о прошедших событиях");
+    LastEvent.caption = cp1251::literal("Напоминать о прошедших событиях");
     LastEvent.setChecked(true);
 
     GroupBox4.setBounds(288, 8, 265, 193);
-    GroupBox4.caption = ru(" Настройки поиска ");
+    GroupBox4.caption = cp1251::literal(" Настройки поиска ");
     GroupBox6.setBounds(8, 18, 249, 89);
-    GroupBox6.caption = ru(" Общие ");
+    GroupBox6.caption = cp1251::literal(" Общие ");
     Register.setBounds(12, 18, 225, 17);
-    Register.caption = ru("Учитывать регистр");
+    Register.caption = cp1251::literal("Учитывать регистр");
     Register.setChecked(true);
     FirstStr.setBounds(12, 40, 225, 17);
-    FirstStr.caption = ru("Искать первое вхождение");
+    FirstStr.caption = cp1251::literal("Искать первое вхождение");
     FirstStr.setChecked(true);
     LastStr.setBounds(12, 62, 225, 17);
-    LastStr.caption = ru("Искать последнее вхождение");
+    LastStr.caption = cp1251::literal("Искать последнее вхождение");
     GroupBox5.setBounds(8, 114, 249, 69);
-    GroupBox5.caption = ru(" Хранитель событий ");
+    GroupBox5.caption = cp1251::literal(" Хранитель событий ");
     EventOnly.setBounds(12, 20, 225, 17);
-    EventOnly.caption = ru("Поиск только в событии");
+    EventOnly.caption = cp1251::literal("Поиск только в событии");
     AllString.setBounds(12, 42, 225, 17);
-    AllString.caption = ru("Поиск по всей строке");
+    AllString.caption = cp1251::literal("Поиск по всей строке");
     AllString.setChecked(true);
 
     GroupBox7.setBounds(288, 208, 265, 73);
-    GroupBox7.caption = ru(" Язык ");
+    GroupBox7.caption = cp1251::literal(" Язык ");
     RussianLanguage.setBounds(12, 20, 113, 17);
-    RussianLanguage.caption = ru("Русский");
+    RussianLanguage.caption = cp1251::literal("Русский");
     RussianLanguage.setChecked(true);
     EnglishLanguage.setBounds(12, 44, 113, 17);
-    EnglishLanguage.caption = ru("Английский");
+    EnglishLanguage.caption = cp1251::literal("Английский");
 
     // Accept closes the dialog itself, only once the file is saved: a save
     // that fails leaves the dialog open.
     SaveConfig.setBounds(360, 356, 89, 25);
-    SaveConfig.caption = ru("Принять");
+    SaveConfig.caption = cp1251::literal("Принять");
     Button1.setBounds(464, 356, 89, 25);
-    Button1.caption = ru("Отмена");
+    Button1.caption = cp1251::literal("Отмена");
     Button1.modalResult = mrCancel;
 
     HelpBox.visible = false;
