@@ -1,5 +1,5 @@
+#include "FailureOf.h"
 #include "TempFolder.h"
-#include "kit/Failure.h"
 #include "store/FileStore.h"
 
 #include <csignal>
@@ -12,6 +12,8 @@
 
 namespace norvik {
 namespace {
+
+using test::failureOf;
 
 // Runs `child` in a forked process and returns its exit code (-1: killed).
 int inChild(const std::function<int()>& child) {
@@ -27,15 +29,6 @@ int inChild(const std::function<int()>& child) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.what();
-    }
-    return "no failure";
 }
 
 mode_t modeOf(const std::string& path) {

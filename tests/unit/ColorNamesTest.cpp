@@ -1,5 +1,5 @@
 #include "store/ColorNames.h"
-#include "kit/Failure.h"
+#include "FailureOf.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -8,12 +8,7 @@ namespace norvik {
 namespace {
 
 std::string failureOf(std::string_view text) {
-    try {
-        colorFromName(text);
-    } catch (const Failure& failure) {
-        return failure.what();
-    }
-    return "no failure";
+    return test::failureOf([&] { colorFromName(text); });
 }
 
 TEST(ColorNamesTest, IdentifiersIgnoreLetterCase) {

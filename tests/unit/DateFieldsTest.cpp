@@ -1,5 +1,6 @@
 #include "calendar/DateFields.h"
 
+#include "FailureOf.h"
 #include "kit/Failure.h"
 
 #include <gtest/gtest.h>
@@ -66,12 +67,7 @@ TEST(DateFieldsTest, ZeroDayAndMonthBecomeOneAndLargeMonthsTwelve) {
 }
 
 std::string failureOf(DateFields& fields) {
-    try {
-        correctDateFields(fields);
-    } catch (const Failure& failure) {
-        return failure.what();
-    }
-    return "no failure";
+    return test::failureOf([&] { correctDateFields(fields); });
 }
 
 TEST(DateFieldsTest, TextPastTheFilterFailsWhereItsNumberIsFirstRead) {

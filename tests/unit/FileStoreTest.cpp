@@ -1,6 +1,6 @@
 #include "store/FileStore.h"
+#include "FailureOf.h"
 #include "TempFolder.h"
-#include "kit/Failure.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -8,6 +8,8 @@
 
 namespace norvik {
 namespace {
+
+using test::failureOf;
 
 // The real disk, except that some files cannot be read (as a permission
 // would do for a normal user; the tests may run as root).
@@ -22,15 +24,6 @@ public:
     }
     std::set<std::string> denied;
 };
-
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.what();
-    }
-    return "no failure";
-}
 
 class FileStoreTest : public ::testing::Test {
 protected:
