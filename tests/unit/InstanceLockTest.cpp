@@ -1,8 +1,10 @@
 #include "store/InstanceLock.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,15 +12,9 @@
 namespace norvik {
 namespace {
 
-std::string freshFolder() {
-    std::string pattern = ::testing::TempDir() + "norvik-lock-XXXXXX";
-    const char* made = ::mkdtemp(pattern.data());
-    EXPECT_NE(made, nullptr);
-    return pattern;
-}
-
 TEST(InstanceLockTest, SecondCopyIsRefusedWhileTheFirstHoldsTheFolder) {
-    const std::string path = freshFolder() + "/.norvik.lock";
+    const test::TempFolder folder;
+    const std::string path = folder / ".norvik.lock";
     std::unique_ptr<InstanceLock> first;
     ASSERT_EQ(InstanceLock::acquire(path, first), InstanceLock::Outcome::Acquired);
 
@@ -31,7 +27,8 @@ TEST(InstanceLockTest, SecondCopyIsRefusedWhileTheFirstHoldsTheFolder) {
 }
 
 TEST(InstanceLockTest, LockLeftByAKilledProcessDoesNotBlock) {
-    const std::string path = freshFolder() + "/.norvik.lock";
+    const test::TempFolder folder;
+    const std::string path = folder / ".norvik.lock";
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
