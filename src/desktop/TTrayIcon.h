@@ -36,7 +36,6 @@ public:
     // "Cannot Remove System Shell Notification Icon" after the flag went
     // false, with the hook still in place.
     void SetVisible(bool on);
-    bool hookInstalled() const { return hooked_; }
 
     // A press and release, or a double click, on the icon, as the desktop
     // reports it.
