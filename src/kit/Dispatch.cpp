@@ -1,6 +1,5 @@
 #include "kit/Dispatch.h"
 
-#include "kit/Failure.h"
 #include "kit/Platform.h"
 #include "kit/ProgramEnded.h"
 

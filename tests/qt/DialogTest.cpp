@@ -3,7 +3,6 @@
 // under it. Message boxes carry the program's texts and answers.
 #include "QtTestSupport.h"
 
-#include "frontends/qt/QtText.h"
 #include "kit/Failure.h"
 #include "kit/Form.h"
 #include "store/Codec1251.h"

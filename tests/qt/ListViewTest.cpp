@@ -2,8 +2,6 @@
 // stay quick; marks, the current line and the top line go both ways.
 #include "QtTestSupport.h"
 
-#include "frontends/qt/QtText.h"
-
 #include <QElapsedTimer>
 #include <QListView>
 #include <QScrollBar>

@@ -2,8 +2,6 @@
 // come from the kit objects, and later changes to them reach the widgets.
 #include "QtTestSupport.h"
 
-#include "frontends/qt/QtText.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>

@@ -4,6 +4,7 @@
 #include "frontends/headless/InputLine.h"
 #include "frontends/headless/ProtocolError.h"
 #include "frontends/headless/SimulatedTime.h"
+#include "kit/Failure.h"
 
 #include <gtest/gtest.h>
 

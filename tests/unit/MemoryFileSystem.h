@@ -1,6 +1,5 @@
 #pragma once
 
-#include "kit/Failure.h"
 #include "store/FileSystem.h"
 
 #include <map>

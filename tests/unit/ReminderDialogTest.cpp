@@ -5,7 +5,6 @@
 #include "kit/Platform.h"
 #include "store/Codec1251.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
 
 #include <gtest/gtest.h>
 
