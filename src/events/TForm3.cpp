@@ -1,8 +1,8 @@
 #include "events/TForm3.h"
 
 #include "app/TForm1.h"
-#include "events/DialogLook.h"
 #include "events/EventLine.h"
+#include "kit/DialogLook.h"
 #include "kit/Platform.h"
 #include "store/Codec1251.h"
 #include "store/Language.h"
@@ -20,7 +20,7 @@ TForm3::TForm3(TForm1& owner)
     caption = cp1251::literal("Добавить событие");
     clientWidth = 369;
     clientHeight = 161;
-    paintEventDialog(*this);
+    paintDialog(*this);
 
     Label1.setBounds(39, 16, 32, 13);
     Label1.caption = cp1251::literal("Дата:");

@@ -1,7 +1,7 @@
 #include "events/TForm4.h"
 
 #include "app/TForm1.h"
-#include "events/DialogLook.h"
+#include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
@@ -13,7 +13,7 @@ TForm4::TForm4(TForm1& owner)
     caption = cp1251::literal("Редактировать событие");
     clientWidth = 401;
     clientHeight = 97;
-    paintEventDialog(*this);
+    paintDialog(*this);
 
     Label1.setBounds(16, 12, 140, 13);
     Label1.caption = cp1251::literal("Отредактируйте событие:");

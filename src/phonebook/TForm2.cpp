@@ -1,6 +1,7 @@
 #include "phonebook/TForm2.h"
 
 #include "app/TForm1.h"
+#include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
@@ -11,14 +12,12 @@ constexpr int rowPitch = 26;
 constexpr int firstRowTop = 40;
 constexpr int fieldLeft = 152;
 constexpr int fieldWidth = 225;
-const Color captionColor = clWhite;
 
 void placeRow(int row, CheckBox& box, std::string_view caption, Edit& field) {
     const int top = firstRowTop + row * rowPitch;
     box.setBounds(16, top + 2, 129, 17);
     box.caption = cp1251::literal(caption);
-    box.color = clPurple;
-    box.font.color = captionColor;
+    paintOnDialog(box);
     field.setBounds(fieldLeft, top, fieldWidth, 21);
     field.enabled = false;
     field.setText(unsetMarker);
@@ -53,12 +52,11 @@ TForm2::TForm2(TForm1& owner)
     caption = cp1251::literal("Добавить запись в справочник");
     clientWidth = 393;
     clientHeight = 397;
-    color = clPurple;
-    font.color = captionColor;
+    paintDialog(*this);
 
     Label1.setBounds(16, 15, 0, 0);
     Label1.caption = cp1251::literal("ФИО:");
-    Label1.font.color = captionColor;
+    Label1.font.color = clWhite;
     Edit1.setBounds(fieldLeft, 12, fieldWidth, 21);
 
     placeRow(0, CheckBox5, "Страна:", Edit6);

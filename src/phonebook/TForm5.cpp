@@ -1,6 +1,7 @@
 #include "phonebook/TForm5.h"
 
 #include "app/TForm1.h"
+#include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
@@ -12,8 +13,7 @@ TForm5::TForm5(TForm1& owner)
     caption = cp1251::literal("Редактировать запись");
     clientWidth = 297;
     clientHeight = 105;
-    color = clPurple;
-    font.color = clWhite;
+    paintDialog(*this);
 
     Label1.setBounds(8, 8, 0, 0);
     Label1.caption = cp1251::literal("Отредактируйте запись:");

@@ -1,6 +1,7 @@
 #include "search/TForm6.h"
 
 #include "app/TForm1.h"
+#include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
@@ -12,13 +13,11 @@ TForm6::TForm6(TForm1& owner)
     caption = cp1251::literal("Ввод");
     clientWidth = 185;
     clientHeight = 97;
-    color = clPurple;
-    font.color = clWhite;
+    paintDialog(*this);
 
     Label1.setBounds(8, 8, 169, 13);
     Label1.caption = cp1251::literal("Введите искомую строку:");
-    Label1.color = clPurple;
-    Label1.font.color = clWhite;
+    paintOnDialog(Label1);
     Edit1.setBounds(8, 28, 169, 21);
 
     // Neither button answers Enter or Escape; only a click closes the prompt.

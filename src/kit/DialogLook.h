@@ -4,8 +4,9 @@
 
 namespace norvik {
 
-// The event dialogs share one look: a purple window with white texts on it.
-inline void paintEventDialog(Form& form) {
+// The small dialogs (events, phone book, search) share one look: a purple
+// window with white texts on it.
+inline void paintDialog(Form& form) {
     form.color = clPurple;
     form.font.color = clWhite;
 }
