@@ -51,9 +51,11 @@ private:
     bool first_ = true;
 };
 
-class CheckBoxView : public ControlView {
+// A check box or an option: a caption that fits itself into its row and a
+// mark the widget shows as the kit control holds it.
+class ChoiceView : public ControlView {
 public:
-    CheckBoxView(QtPlatform& platform, CheckBox& box, QWidget& parent);
+    ChoiceView(Control& control, QAbstractButton& widget);
 
 protected:
     void syncOwn() override;
@@ -62,31 +64,34 @@ protected:
     // The fitting may draw the caption narrower: the font goes with the geometry.
     void applyFont() override { applyGeometry(); }
     void refit() override { applyGeometry(); }
+    virtual bool checked() const = 0;
 
 private:
-    CheckBox& box_;
-    QCheckBox& widget_;
+    QAbstractButton& widget_;
     Text caption_;
     bool first_ = true;
 };
 
-class RadioButtonView : public ControlView {
+class CheckBoxView : public ChoiceView {
+public:
+    CheckBoxView(QtPlatform& platform, CheckBox& box, QWidget& parent);
+
+protected:
+    bool checked() const override { return box_.checked(); }
+
+private:
+    CheckBox& box_;
+};
+
+class RadioButtonView : public ChoiceView {
 public:
     RadioButtonView(QtPlatform& platform, RadioButton& button, QWidget& parent);
 
 protected:
-    void syncOwn() override;
-    void applyColors() override;
-    void applyGeometry() override;
-    // The fitting may draw the caption narrower: the font goes with the geometry.
-    void applyFont() override { applyGeometry(); }
-    void refit() override { applyGeometry(); }
+    bool checked() const override { return button_.checked(); }
 
 private:
     RadioButton& button_;
-    QRadioButton& widget_;
-    Text caption_;
-    bool first_ = true;
 };
 
 // A frame drawn as the desktop's classic group box: an etched rectangle with

@@ -139,58 +139,43 @@ void ButtonView::syncOwn() {
     }
 }
 
+ChoiceView::ChoiceView(Control& control, QAbstractButton& widget)
+    : ControlView(control, widget), widget_(widget) {}
+
+void ChoiceView::applyGeometry() {
+    placeFitting(widget_, control());
+}
+
+void ChoiceView::syncOwn() {
+    if (captionChanged(control(), caption_, first_)) {
+        widget_.setText(toQt(control().caption));
+        applyGeometry();
+    }
+    if (widget_.isChecked() != checked()) {
+        widget_.setChecked(checked());
+    }
+}
+
+void ChoiceView::applyColors() {
+    paintSurface(widget_, control().color, control().font.color, true);
+}
+
 CheckBoxView::CheckBoxView(QtPlatform& platform, CheckBox& box, QWidget& parent)
-    : ControlView(box, *new QCheckBox(&parent)), box_(box),
-      widget_(static_cast<QCheckBox&>(widget())) {
-    QObject::connect(&widget_, &QCheckBox::clicked, &widget_, [&platform, &box] {
+    : ChoiceView(box, *new QCheckBox(&parent)), box_(box) {
+    auto& check = static_cast<QCheckBox&>(widget());
+    QObject::connect(&check, &QCheckBox::clicked, &check, [&platform, &box] {
         platform.run([&box] { box.setChecked(!box.checked()); });
     });
 }
 
-void CheckBoxView::applyGeometry() {
-    placeFitting(widget_, box_);
-}
-
-void CheckBoxView::syncOwn() {
-    if (captionChanged(box_, caption_, first_)) {
-        widget_.setText(toQt(box_.caption));
-        applyGeometry();
-    }
-    if (widget_.isChecked() != box_.checked()) {
-        widget_.setChecked(box_.checked());
-    }
-}
-
-void CheckBoxView::applyColors() {
-    paintSurface(widget_, box_.color, box_.font.color, true);
-}
-
 RadioButtonView::RadioButtonView(QtPlatform& platform, RadioButton& button, QWidget& parent)
-    : ControlView(button, *new QRadioButton(&parent)), button_(button),
-      widget_(static_cast<QRadioButton&>(widget())) {
+    : ChoiceView(button, *new QRadioButton(&parent)), button_(button) {
+    auto& radio = static_cast<QRadioButton&>(widget());
     // The kit unchecks the siblings; the widgets only show it.
-    widget_.setAutoExclusive(false);
-    QObject::connect(&widget_, &QRadioButton::clicked, &widget_, [&platform, &button] {
+    radio.setAutoExclusive(false);
+    QObject::connect(&radio, &QRadioButton::clicked, &radio, [&platform, &button] {
         platform.run([&button] { button.setChecked(true); });
     });
-}
-
-void RadioButtonView::applyGeometry() {
-    placeFitting(widget_, button_);
-}
-
-void RadioButtonView::syncOwn() {
-    if (captionChanged(button_, caption_, first_)) {
-        widget_.setText(toQt(button_.caption));
-        applyGeometry();
-    }
-    if (widget_.isChecked() != button_.checked()) {
-        widget_.setChecked(button_.checked());
-    }
-}
-
-void RadioButtonView::applyColors() {
-    paintSurface(widget_, button_.color, button_.font.color, true);
 }
 
 void FrameBox::paintEvent(QPaintEvent* /*event*/) {
