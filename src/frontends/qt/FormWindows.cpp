@@ -30,8 +30,10 @@ QRect screenArea(const QWidget& window) {
 
 MainWindow::MainWindow(QtPlatform& platform, Form& form)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                               Qt::WindowCloseButtonHint),
       platform_(platform) {
+    // A fixed border: never a maximise box, a minimise box as the form says.
+    setWindowFlag(Qt::WindowMinimizeButtonHint, form.minimizeBox);
     auto* client = new QWidget(this);
     setCentralWidget(client);
     view_ = std::make_unique<FormView>(platform, form, *client);
