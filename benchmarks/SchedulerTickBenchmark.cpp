@@ -1,5 +1,6 @@
 // One reminder tick over a million event lines with nothing due, with and
-// without past-event reminding, and the tick right after a line changed,
+// without past-event reminding, over future dates and over ten years back
+// and ten ahead, and the tick right after a line changed,
 // which reads every line's time again. The lines' times are read once and
 // kept, so a tick with nothing due only compares numbers.
 
@@ -45,10 +46,10 @@ public:
     DateTime clock{2026, 12, 7, 12, 0, 0, 250};
 };
 
-// Events spread over the next thirty years, the full date text and a few
-// words; every hundredth line typed in a looser form, every thousandth not a
-// date at all.
-Lines makeFutureEvents() {
+// Events spread over the thirty years from `firstYear`, the full date text and
+// a few words; every hundredth line typed in a looser form, every thousandth
+// not a date at all.
+Lines makeEvents(int firstYear) {
     std::mt19937 random(2026);
     Lines lines;
     lines.reserve(lineCount);
@@ -56,7 +57,7 @@ Lines makeFutureEvents() {
     for (int i = 0; i < lineCount; ++i) {
         const int day = static_cast<int>(1 + random() % 28);
         const int month = static_cast<int>(1 + random() % 12);
-        const int year = static_cast<int>(2027 + random() % 30);
+        const int year = firstYear + static_cast<int>(random() % 30);
         const int hour = static_cast<int>(random() % 24);
         const int minute = static_cast<int>(random() % 60);
         if (i % 1000 == 999) {
@@ -75,9 +76,10 @@ Lines makeFutureEvents() {
 
 class Program {
 public:
-    explicit Program(const char* lastEvent) : files_(fileSystem_), window_(platform_, files_) {
+    explicit Program(const char* lastEvent, int firstYear = 2027)
+        : files_(fileSystem_), window_(platform_, files_) {
         window_.ListBox3.setItems({"[config]", std::string("LastEvent=") + lastEvent});
-        window_.ListBox1.setItems(makeFutureEvents());
+        window_.ListBox1.setItems(makeEvents(firstYear));
         window_.CheckBox1.setChecked(true);
     }
     norvik::TForm1& window() { return window_; }
@@ -94,8 +96,8 @@ private:
     norvik::TForm1 window_;
 };
 
-void tickNothingDue(benchmark::State& state, const char* lastEvent) {
-    Program program(lastEvent);
+void tickNothingDue(benchmark::State& state, const char* lastEvent, int firstYear = 2027) {
+    Program program(lastEvent, firstYear);
     program.tick(); // the first tick reads the lines
     for (auto _ : state) {
         program.tick();
@@ -115,6 +117,13 @@ void BM_TickNothingDuePastEventsOff(benchmark::State& state) {
     tickNothingDue(state, "0");
 }
 BENCHMARK(BM_TickNothingDuePastEventsOff)->Unit(benchmark::kMillisecond);
+
+// Past and future events alike (the years 2011 to 2040, the clock in 2026):
+// those before the moment reminders were switched on are passed over.
+void BM_TickMixedYearsPastEventsOff(benchmark::State& state) {
+    tickNothingDue(state, "0", 2011);
+}
+BENCHMARK(BM_TickMixedYearsPastEventsOff)->Unit(benchmark::kMillisecond);
 
 // After an edit, the next tick reads every line's time again.
 void BM_TickAfterALineChanged(benchmark::State& state) {

@@ -2,10 +2,13 @@
 
 #include "desktop/TTrayIcon.h"
 #include "events/EventTimes.h"
+#include "events/ReminderMemory.h"
 #include "kit/Form.h"
 #include "store/FileStore.h"
 
 namespace norvik {
+
+struct ReminderAnswer;
 
 // The main window: the notes, the events, the phone book and the calendar,
 // the two invisible lists that hold the settings and the language lines, the
@@ -185,12 +188,17 @@ private:
 
     // The scheduler's steps (events/Scheduler.cpp).
     void runTick();
+    // The tick while past events are reminded too.
+    void runPastEventsTick();
     // `year` is the year the tick read the line in (the short forms take it).
     void remindPastEvent(int index, int year);
     // False when the window could not be brought back and the tick ends.
-    bool remindDueEvent(int index, int year);
+    // `time` is the event's time as the tick read it.
+    bool remindDueEvent(int index, int year, std::int64_t time);
     void stopReminding();
     void resumeReminding();
+    // The reminder dialog for line `index`, with the desktop told of it.
+    ReminderAnswer showReminderFor(int index);
     void postponeEvent(int index, int minutes, int year);
 
     void markNotesModified();
@@ -200,6 +208,10 @@ private:
     bool notesChangedByProgram_ = false;
     // The event lines' times, read once per change of the list.
     EventTimes eventTimes_;
+    // Which events were announced, and since when reminders are on.
+    ReminderMemory reminderMemory_;
+    // Raised while the scheduler switches reminders back on after a reminder.
+    bool resumingReminders_ = false;
 };
 
 } // namespace norvik

@@ -65,6 +65,9 @@ void TForm1::Button10Click() {
         return;
     }
     ListBox1.replace(ListBox1.current(), dialog.Edit1.text());
+    // An edited line is a new event, even with its text unchanged: it is
+    // announced again when it falls due.
+    reminderMemory_.replaced(dialog.Edit1.text());
     saveEvents();
 }
 

@@ -8,6 +8,7 @@
 #include "kit/Failure.h"
 #include "kit/Platform.h"
 #include "kit/ProgramEnded.h"
+#include "kit/RaisedFlag.h"
 #include "store/Settings.h"
 
 namespace norvik {
@@ -25,9 +26,9 @@ struct Found {
     Announcement kind = Announcement::None;
 };
 
-// The first line from `from` on that a tick announces now.
-Found firstToAnnounce(const std::vector<std::int64_t>& times, int from, std::int64_t now,
-                      bool pastEventsToo) {
+// With past events reminded: the first line from `from` on that a tick
+// announces now, a past one or one within a second of its time either way.
+Found firstToAnnounce(const std::vector<std::int64_t>& times, int from, std::int64_t now) {
     for (int i = from; i < static_cast<int>(times.size()); ++i) {
         const std::int64_t time = times[static_cast<std::size_t>(i)];
         // A line the scheduler cannot read is passed over: one mistyped line
@@ -35,7 +36,7 @@ Found firstToAnnounce(const std::vector<std::int64_t>& times, int from, std::int
         if (time == EventTimes::unreadable) {
             continue;
         }
-        if (pastEventsToo && time < now) {
+        if (time < now) {
             return {i, Announcement::Past};
         }
         if (time - now < dueWindow && now - time < dueWindow) {
@@ -45,6 +46,20 @@ Found firstToAnnounce(const std::vector<std::int64_t>& times, int from, std::int
     return {};
 }
 
+// Tells the platform that the reminder is over, however the dialog ends.
+class ReminderOnScreen {
+public:
+    ReminderOnScreen(Platform& platform, const Text& eventLine) : platform_(platform) {
+        platform_.reminderShown(eventLine);
+    }
+    ~ReminderOnScreen() { platform_.reminderAnswered(); }
+    ReminderOnScreen(const ReminderOnScreen&) = delete;
+    ReminderOnScreen& operator=(const ReminderOnScreen&) = delete;
+
+private:
+    Platform& platform_;
+};
+
 } // namespace
 
 void TForm1::connectScheduler() {
@@ -52,6 +67,12 @@ void TForm1::connectScheduler() {
 }
 
 void TForm1::CheckBox1Click() {
+    // Only the user's switching on (a click, or an event added with reminders
+    // on) sets the moment from which events are announced; the scheduler's
+    // own switching back on after a reminder keeps it.
+    if (CheckBox1.checked() && !resumingReminders_) {
+        reminderMemory_.switchedOn(momentMillis(platform().now()));
+    }
     Timer.setEnabled(CheckBox1.checked());
 }
 
@@ -62,6 +83,7 @@ void TForm1::stopReminding() {
 }
 
 void TForm1::resumeReminding() {
+    const RaisedFlag resuming(resumingReminders_);
     CheckBox1.setChecked(true);
     Timer.setEnabled(true);
 }
@@ -86,14 +108,38 @@ void TForm1::runTick() {
     if (ListBox1.empty()) {
         return;
     }
-    const bool pastEventsToo = lookupKey(ListBox3.items(), "LastEvent") == "1";
+    if (lookupKey(ListBox3.items(), "LastEvent") == "1") {
+        runPastEventsTick();
+        return;
+    }
+    // Each event is announced once: the lines already announced are skipped,
+    // so the scan starts again from the top after every reminder and finds
+    // what fell due while it was being answered.
+    for (;;) {
+        const DateTime clock = platform().now();
+        const std::int64_t now = momentMillis(clock);
+        reminderMemory_.clockIs(now);
+        const std::vector<std::int64_t>& times = eventTimes_.of(ListBox1, clock.year);
+        const int index =
+            reminderMemory_.firstDue(times, ListBox1.items(), now, EventTimes::unreadable);
+        if (index < 0) {
+            return;
+        }
+        const std::int64_t time = times[static_cast<std::size_t>(index)];
+        if (!remindDueEvent(index, clock.year, time)) {
+            return;
+        }
+        resumeReminding();
+    }
+}
 
+void TForm1::runPastEventsTick() {
     // The clock is read again after every reminder: answering one takes time,
     // and the lines after it are compared with the time it was answered.
     for (int from = 0; from < ListBox1.count();) {
         const DateTime clock = platform().now();
         const std::vector<std::int64_t>& times = eventTimes_.of(ListBox1, clock.year);
-        const Found found = firstToAnnounce(times, from, momentMillis(clock), pastEventsToo);
+        const Found found = firstToAnnounce(times, from, momentMillis(clock));
         if (found.kind == Announcement::None) {
             return;
         }
@@ -101,7 +147,8 @@ void TForm1::runTick() {
             remindPastEvent(found.index, clock.year);
             return;
         }
-        if (!remindDueEvent(found.index, clock.year)) {
+        const std::int64_t time = times[static_cast<std::size_t>(found.index)];
+        if (!remindDueEvent(found.index, clock.year, time)) {
             return;
         }
         resumeReminding();
@@ -114,7 +161,7 @@ void TForm1::remindPastEvent(int index, int year) {
         return;
     }
     stopReminding();
-    const ReminderAnswer answer = showReminder(*this, warningText);
+    const ReminderAnswer answer = showReminderFor(index);
     if (answer.result == reminderAgain) {
         postponeEvent(index, answer.minutes, year);
         resumeReminding();
@@ -135,18 +182,27 @@ void TForm1::remindPastEvent(int index, int year) {
     stopReminding();
 }
 
-bool TForm1::remindDueEvent(int index, int year) {
+bool TForm1::remindDueEvent(int index, int year, std::int64_t time) {
+    // A reminder whose window could not be brought back is not counted as
+    // shown: a following tick brings it.
     if (!bringBackForReminder()) {
         return false;
     }
     ListBox1.setCurrent(index);
     ListBox1.setTopIndex(index);
+    ListBox1.setFocus();
+    reminderMemory_.announced(time, ListBox1.item(index));
     stopReminding();
-    const ReminderAnswer answer = showReminder(*this, warningText);
+    const ReminderAnswer answer = showReminderFor(index);
     if (answer.result == reminderAgain) {
         postponeEvent(index, answer.minutes, year);
     }
     return true;
+}
+
+ReminderAnswer TForm1::showReminderFor(int index) {
+    const ReminderOnScreen onScreen(platform(), ListBox1.item(index));
+    return showReminder(*this, warningText);
 }
 
 void TForm1::postponeEvent(int index, int minutes, int year) {
@@ -162,6 +218,7 @@ void TForm1::postponeEvent(int index, int minutes, int year) {
         throw Failure("'" + dateTextOf(line) + "' is not a valid date and time");
     }
     ListBox1.replace(index, *moved);
+    reminderMemory_.replaced(*moved);
     // Saved at once, like every other change of the list: quitting must not
     // bring the old time back.
     saveEvents();

@@ -18,4 +18,8 @@ bool Control::usable() const {
     return parent_ == nullptr || parent_->usable();
 }
 
+void Control::setFocus() {
+    form_.setFocused(*this);
+}
+
 } // namespace norvik

@@ -63,6 +63,9 @@ public:
     // Usable: enabled itself and every parent enabled.
     bool usable() const;
 
+    // Gives this control the keyboard focus of its window.
+    void setFocus();
+
     void setBounds(int l, int t, int w, int h) {
         left = l;
         top = t;

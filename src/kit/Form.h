@@ -5,6 +5,7 @@
 #include "kit/Font.h"
 #include "kit/Text.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -60,6 +61,15 @@ public:
     // Ends the modal loop with this result.
     void close(int result) { modalResult = result; }
 
+    // The control the program last gave the keyboard focus to, and a count of
+    // such changes so that a front end can tell when to move its own focus.
+    Control* focused() const { return focused_; }
+    std::uint64_t focusRevision() const { return focusRevision_; }
+    void setFocused(Control& control) {
+        focused_ = &control;
+        ++focusRevision_;
+    }
+
     Text caption;
     int clientWidth = 0;
     int clientHeight = 0;
@@ -85,6 +95,8 @@ private:
     std::string className_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<MenuItem*> menu_;
+    Control* focused_ = nullptr;
+    std::uint64_t focusRevision_ = 0;
 };
 
 } // namespace norvik

@@ -51,6 +51,12 @@ public:
     virtual bool addTrayIcon(TrayIcon& icon) = 0;
     virtual bool removeTrayIcon(TrayIcon& icon) = 0;
 
+    // A reminder dialog opened for an event line, and was answered. A front
+    // end that can also tell the desktop (a notification, since a desktop may
+    // refuse to bring the window forward) does so; the others ignore it.
+    virtual void reminderShown(const Text& /*eventLine*/) {}
+    virtual void reminderAnswered() {}
+
     // Ends the program; the caller returns at once and nothing else runs.
     virtual void terminate() = 0;
 };

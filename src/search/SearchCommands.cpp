@@ -62,6 +62,7 @@ void searchList(TForm1& form, ListBox& list, bool lastOccurrence, bool matchCase
     list.setCurrent(found);
     // Clamped: near the end the last lines stay at the bottom.
     list.setTopIndex(found);
+    list.setFocus();
 }
 
 void searchNotes(TForm1& form, bool matchCase) {

@@ -209,6 +209,8 @@ std::string windowProperty(const Form& form, std::string_view property) {
         return number(form.clientWidth);
     if (property == "height")
         return number(form.clientHeight);
+    if (property == "focus")
+        return quoted(form.focused() != nullptr ? form.focused()->name() : std::string());
     throw ProtocolError{"a window has no property '" + std::string(property) + "'"};
 }
 

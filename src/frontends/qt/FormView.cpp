@@ -126,6 +126,15 @@ void FormView::sync() {
         view->sync();
     }
     syncMenu();
+    if (form_.focusRevision() != focus_) {
+        focus_ = form_.focusRevision();
+        // The program moved the focus (a due or found line): the widget takes
+        // it, also while the window is inactive, so it has it when it comes back.
+        if (QWidget* widget = form_.focused() != nullptr ? widgetOf(form_.focused()->name())
+                                                         : nullptr) {
+            widget->setFocus(Qt::OtherFocusReason);
+        }
+    }
     first_ = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "kit/Form.h"
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -54,6 +55,7 @@ private:
     Text caption_;
     Color color_ = 0;
     int width_ = 0, height_ = 0;
+    std::uint64_t focus_ = 0;
 };
 
 } // namespace norvik::qt

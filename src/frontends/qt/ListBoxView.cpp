@@ -1,4 +1,5 @@
 #include "frontends/qt/ControlViews.h"
+#include "frontends/qt/CurrentLineMarker.h"
 #include "frontends/qt/KeyInput.h"
 #include "frontends/qt/Look.h"
 #include "frontends/qt/QtPlatform.h"
@@ -12,6 +13,7 @@ ListBoxView::ListBoxView(QtPlatform& platform, ListBox& list, QWidget& parent)
     : ControlView(list, *new ListView(&parent)), platform_(platform), list_(list),
       widget_(static_cast<ListView&>(widget())), model_(new ListModel(list, &widget_)) {
     widget_.setModel(model_);
+    widget_.setItemDelegate(new CurrentLineMarker(widget_));
     // Uniform rows: a list of hundreds of thousands of lines lays out at once.
     widget_.setUniformItemSizes(true);
     widget_.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);

@@ -3,6 +3,7 @@
 #include "frontends/qt/FormWindows.h"
 #include "frontends/qt/Pictures.h"
 #include "frontends/qt/QtText.h"
+#include "frontends/qt/ReminderNotification.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"
@@ -18,6 +19,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,7 +51,9 @@ bool trayHasNoDoubleClick() {
 
 } // namespace
 
-QtPlatform::QtPlatform(std::function<void()> onTerminate) : onTerminate_(std::move(onTerminate)) {
+QtPlatform::QtPlatform(std::function<void()> onTerminate)
+    : onTerminate_(std::move(onTerminate)),
+      notification_(std::make_unique<ReminderNotification>()) {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
@@ -127,6 +131,7 @@ int QtPlatform::messageBox(const Text& text, const Text& title, int flags) {
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    placeWithMainWindow(box);
     const int answer = box.exec();
     if (!yesNo) {
         return idOk;
@@ -145,6 +150,7 @@ int QtPlatform::runModal(Form& form) {
     QWidget* owner = dialogs_.size() > 1 ? static_cast<QWidget*>(dialogs_[dialogs_.size() - 2])
                                          : static_cast<QWidget*>(main_.get());
     dialog->centreOver(owner);
+    placeWithMainWindow(*dialog);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -189,6 +195,39 @@ void QtPlatform::restoreMainWindow(Form& form) {
     }
     main_->raise();
     main_->activateWindow();
+    // activateWindow alone is often refused (focus-stealing prevention): ask
+    // the window manager itself, and where the window is still not active
+    // after a moment, have the desktop draw attention to it.
+    if (QWindow* window = main_->windowHandle()) {
+        window->requestActivate();
+    }
+    QTimer::singleShot(500, main_.get(), [this] {
+        if (main_ && main_->isVisible() && QApplication::activeWindow() == nullptr) {
+            QApplication::alert(main_.get());
+        }
+    });
+}
+
+void QtPlatform::placeWithMainWindow(QWidget& window) const {
+    // Never a minimise or maximise box: a modal window minimised away would
+    // leave the main window blocked with nothing to answer.
+    window.setWindowFlags((window.windowFlags() | Qt::CustomizeWindowHint) &
+                          ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    window.winId();
+    QWindow* handle = window.windowHandle();
+    if (handle == nullptr) {
+        return;
+    }
+    const bool mainShown = main_ && main_->isVisible() && main_->form().visible;
+    handle->setTransientParent(mainShown ? main_->windowHandle() : nullptr);
+}
+
+void QtPlatform::reminderShown(const Text& eventLine) {
+    notification_->show(toQt(eventLine));
+}
+
+void QtPlatform::reminderAnswered() {
+    notification_->close();
 }
 
 DateTime QtPlatform::now() {

@@ -16,6 +16,7 @@ namespace norvik::qt {
 
 class MainWindow;
 class ModalDialog;
+class ReminderNotification;
 
 // The Platform on Qt: message boxes, modal dialogs, the main window, the
 // clock, the timers, the desktop's opener and the tray icon. Every handler
@@ -38,6 +39,8 @@ public:
     bool shellOpen(const Text& verb, const Text& target) override;
     bool addTrayIcon(TrayIcon& icon) override;
     bool removeTrayIcon(TrayIcon& icon) override;
+    void reminderShown(const Text& eventLine) override;
+    void reminderAnswered() override;
     void terminate() override;
 
     // Runs one handler inside dispatch; false when it failed.
@@ -62,12 +65,16 @@ private:
     void startFormTimers(Form& form);
     void dropFormTimers(const Form& form);
     void onTrayActivated(TrayIcon& icon, int reason);
+    // Boxes and dialogs stay with the main window while it is shown, and
+    // stand on their own while it is in the tray.
+    void placeWithMainWindow(QWidget& window) const;
 
     std::function<void()> onTerminate_;
     std::unique_ptr<MainWindow> main_;
     std::vector<ModalDialog*> dialogs_;
     std::map<Timer*, std::unique_ptr<QTimer>> timers_;
     std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<ReminderNotification> notification_;
     bool singleActivationRestores_ = false;
     int depth_ = 0;
     bool ended_ = false;

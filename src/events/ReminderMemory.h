@@ -1,0 +1,49 @@
+#pragma once
+
+#include "kit/Text.h"
+
+#include <cstdint>
+#include <limits>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace norvik {
+
+// What the scheduler remembers for the run so that each event is announced as
+// due exactly once: the moment the user last switched reminders on (nothing
+// earlier is announced, so switching on does not bring up a day's worth of
+// old events) and the events whose reminder has been shown. An event is its
+// time and its line; identical lines share one reminder, and a line that is
+// edited or postponed becomes a new event. Nothing of this is stored in the
+// data files.
+class ReminderMemory {
+public:
+    static constexpr std::int64_t never = std::numeric_limits<std::int64_t>::max();
+
+    // The user switched reminders on at `now` (milliseconds). The moment is
+    // kept to the whole second: an event of that very second still counts.
+    void switchedOn(std::int64_t now);
+    // A clock set back before the switch-on moment takes the moment with it,
+    // so that the events of the new time are not all held back.
+    void clockIs(std::int64_t now);
+
+    // The first line from `from` on whose event is due at `now` and was not
+    // announced yet; -1 when none. Unreadable lines carry `unreadable`.
+    int firstDue(const std::vector<std::int64_t>& times, const Lines& lines, std::int64_t now,
+                 std::int64_t unreadable) const;
+
+    void announced(std::int64_t time, const Text& line);
+    // A line replaced by an edit or a postponement is a new event, whatever
+    // was announced for the same text before.
+    void replaced(const Text& line);
+
+private:
+    bool wasAnnounced(std::int64_t time, const Text& line) const;
+
+    std::int64_t switchedOnAt_ = never;
+    // Ordered by line first, so that every time of one line is one range.
+    std::set<std::pair<Text, std::int64_t>> announced_;
+};
+
+} // namespace norvik
