@@ -24,4 +24,4 @@ install_missing() {
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
     fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
 # What the test suite needs on top.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth dbus-daemon)

@@ -22,11 +22,12 @@ void CurrentLineMarker::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->save();
     QPen pen(option.palette.color(QPalette::Active,
                                   marked ? QPalette::HighlightedText : QPalette::Text));
-    pen.setWidth(1);
-    pen.setStyle(Qt::DotLine);
+    // Two pixels wide, solid: it must catch the eye when a reminder comes.
+    pen.setWidth(2);
+    pen.setJoinStyle(Qt::MiterJoin);
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);
-    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
     painter->restore();
 }
 

@@ -130,8 +130,8 @@ void FormView::sync() {
         focus_ = form_.focusRevision();
         // The program moved the focus (a due or found line): the widget takes
         // it, also while the window is inactive, so it has it when it comes back.
-        if (QWidget* widget = form_.focused() != nullptr ? widgetOf(form_.focused()->name())
-                                                         : nullptr) {
+        if (QWidget* widget =
+                form_.focused() != nullptr ? widgetOf(form_.focused()->name()) : nullptr) {
             widget->setFocus(Qt::OtherFocusReason);
         }
     }

@@ -51,6 +51,23 @@ void MainWindow::centre() {
     adjustSize();
     centreOn(*this, screenArea(*this));
     centred_ = true;
+    // The window manager's frame (title bar, borders) is known only once the
+    // window is on screen; then it is centred again as a whole frame.
+    centreFrameWhenKnown(10);
+}
+
+void MainWindow::centreFrameWhenKnown(int triesLeft) {
+    QTimer::singleShot(50, this, [this, triesLeft] {
+        const QRect frame = frameGeometry();
+        if (!isVisible() || frame.size() == size()) {
+            if (triesLeft > 0) {
+                centreFrameWhenKnown(triesLeft - 1);
+            }
+            return;
+        }
+        const QRect area = screenArea(*this);
+        move(area.center().x() - frame.width() / 2, area.center().y() - frame.height() / 2);
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

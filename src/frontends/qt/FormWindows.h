@@ -31,6 +31,8 @@ protected:
 private:
     QtPlatform& platform_;
     std::unique_ptr<FormView> view_;
+    void centreFrameWhenKnown(int triesLeft);
+
     bool centred_ = false;
 };
 

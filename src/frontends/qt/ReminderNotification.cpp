@@ -21,19 +21,19 @@ constexpr unsigned char urgencyCritical = 2;
 } // namespace
 
 void ReminderNotification::show(const QString& eventLine) {
-    QDBusMessage notify = QDBusMessage::createMethodCall(service, path, interface,
-                                                         QStringLiteral("Notify"));
+    QDBusMessage notify =
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(urgencyCritical));
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("norvik"));
-    notify << QStringLiteral("Norvik") << 0U << QStringLiteral("norvik")
-           << QStringLiteral("Norvik") << eventLine << QStringList() << hints << -1;
+    notify << QStringLiteral("Norvik") << 0U << QStringLiteral("norvik") << QStringLiteral("Norvik")
+           << eventLine << QStringList() << hints << -1;
     // Sent without asking first whether the service is there: an error reply
     // (no service, no bus) is simply dropped.
     auto shown = std::make_shared<Shown>();
     last_ = shown;
-    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify),
-                                                this);
+    auto* watcher =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
                      [shown](QDBusPendingCallWatcher* call) {
                          const QDBusPendingReply<unsigned> reply = *call;
