@@ -105,71 +105,71 @@ public:
     bool eventOnly = false;
 
     // Menu.
-    MenuItem& Quotes;
-    MenuItem& N8;
-    MenuItem& N9;
-    MenuItem& N10;
-    MenuItem& Events;
-    MenuItem& N11;
-    MenuItem& N12;
-    MenuItem& N13;
-    MenuItem& N14;
-    MenuItem& Telephones;
-    MenuItem& N15;
-    MenuItem& N16;
-    MenuItem& N17;
-    MenuItem& N18;
-    MenuItem& Configurations;
-    MenuItem& SystemTray;
-    MenuItem& Helps;
-    MenuItem& N23;
-    MenuItem& N21;
-    MenuItem& N22;
-    MenuItem& N1;
-    MenuItem& N20;
-    MenuItem& N2;
-    MenuItem& Exit;
+    MenuItem& Quotes;         // Notes menu
+    MenuItem& N8;             // Notes > Save
+    MenuItem& N9;             // Notes > Clear
+    MenuItem& N10;            // Notes > Search...
+    MenuItem& Events;         // Events menu
+    MenuItem& N11;            // Events > Add...
+    MenuItem& N12;            // Events > Edit...
+    MenuItem& N13;            // Events > Delete
+    MenuItem& N14;            // Events > Search...
+    MenuItem& Telephones;     // Phones menu
+    MenuItem& N15;            // Phones > Add...
+    MenuItem& N16;            // Phones > Edit...
+    MenuItem& N17;            // Phones > Delete
+    MenuItem& N18;            // Phones > Search...
+    MenuItem& Configurations; // Settings (a command of the menu bar)
+    MenuItem& SystemTray;     // To tray (a command of the menu bar)
+    MenuItem& Helps;          // Help menu
+    MenuItem& N23;            // Help > Help topics (help.chm)
+    MenuItem& N21;            // Help > About
+    MenuItem& N22;            // Help > separator
+    MenuItem& N1;             // Help > Official testers
+    MenuItem& N20;            // Help > About the author
+    MenuItem& N2;             // Help > Program website
+    MenuItem& Exit;           // Exit (a command of the menu bar)
 
-    Image& Image1;
-    Image& Image2;
+    Image& Image1; // banner across the window under the top panels
+    Image& Image2; // emblem under the calendar
 
-    GroupBox& GroupBox1;
-    Label& Label1;
-    Memo& Memo1;
-    Button& Button2;
-    Button& Button1;
-    Button& BitBtn6;
+    GroupBox& GroupBox1; // "Notes" panel, top left
+    Label& Label1;       // "Current notes:", with the modified or saved mark
+    Memo& Memo1;         // the notes (quotes.txt)
+    Button& Button2;     // save the notes
+    Button& Button1;     // clear the notes
+    Button& BitBtn6;     // search the notes
 
-    GroupBox& GroupBox2;
-    ListBox& ListBox1;
-    Button& Button3;
-    Button& Button10;
-    Button& Button4;
-    Button& BitBtn7;
+    GroupBox& GroupBox2; // "To-do list" panel, top right
+    ListBox& ListBox1;   // the events, one a line (do.txt)
+    Button& Button3;     // add event
+    Button& Button10;    // edit event
+    Button& Button4;     // delete event
+    Button& BitBtn7;     // search the events
 
-    GroupBox& GroupBox3;
-    ListBox& ListBox2;
-    Button& Button5;
-    Button& Button6;
-    Button& Button11;
-    Button& BitBtn8;
+    GroupBox& GroupBox3; // "Phone book" panel, bottom
+    ListBox& ListBox2;   // the phone records, one a line (telephone.txt)
+    Button& Button5;     // add phone record
+    Button& Button6;     // edit phone record
+    Button& Button11;    // delete phone record
+    Button& BitBtn8;     // search the phone book
 
-    GroupBox& GroupBox5;
-    DatePicker& DateTimePicker1;
-    Label& Label2;
-    Label& Label3;
-    Edit& Edit1;
-    Label& Label4;
-    Edit& Edit2;
-    Label& Label5;
-    Edit& Edit3;
-    Button& Button12;
-    CheckBox& CheckBox1;
+    GroupBox& GroupBox5;         // "Calendar" panel, top middle
+    DatePicker& DateTimePicker1; // the calendar
+    Label& Label2;               // "Go to date:"
+    Label& Label3;               // "(format DD-MM-YYYY)"
+    Edit& Edit1;                 // go to date: day
+    Label& Label4;               // "-" between day and month
+    Edit& Edit2;                 // go to date: month
+    Label& Label5;               // "-" between month and year
+    Edit& Edit3;                 // go to date: year
+    Button& Button12;            // "Go": shows the typed date in the calendar
+    CheckBox& CheckBox1;         // "Reminders on": the reminder switch
 
-    ListBox& ListBox3;
-    ListBox& LangBox;
-    TrayIcon& TrayIcon1;
-    norvik::Timer& Timer;
+    ListBox& ListBox3;    // invisible: the lines of System.ini
+    ListBox& LangBox;     // invisible: the lines of the language module
+    TrayIcon& TrayIcon1;  // the icon in the notification area
+    norvik::Timer& Timer; // the reminder timer, one tick a second
     // The tray icon component driving TrayIcon1.
     TTrayIcon trayIcon{TrayIcon1};
 

@@ -15,22 +15,22 @@ public:
 
     void FormShow();
 
-    GroupBox& Panel1;
-    Image& ProgramIcon;
-    Label& ProductName;
-    Label& Label8;
-    Label& Copyright; // the author's contact address
-    Label& Comments;
-    GroupBox& Panel2;
-    Label& Label1;
-    Label& Label2;
-    Label& Label3;
-    Label& Label4;
-    Label& Label5;
-    Label& Label6;
-    Image& Image1;
-    Label& Label7;
-    Button& OKButton;
+    GroupBox& Panel1;   // upper panel: name, edition, contact
+    Image& ProgramIcon; // the program's icon
+    Label& ProductName; // the product name
+    Label& Label8;      // "Vellum Edition", never translated
+    Label& Copyright;   // the author's contact address
+    Label& Comments;    // "Please send all wishes and suggestions ..."
+    GroupBox& Panel2;   // lower panel: the characteristics
+    Label& Label1;      // "Program characteristics", the heading
+    Label& Label2;      // "Type: ..."
+    Label& Label3;      // "Contents: ...", two lines
+    Label& Label4;      // "Required OS: ..."
+    Label& Label5;      // "Required processor: ..."
+    Label& Label6;      // "Executable file size: ..."
+    Image& Image1;      // screen picture beside Label7
+    Label& Label7;      // "Screen resolution needed: ..."
+    Button& OKButton;   // "OK" (result OK)
 
 private:
     TForm1& owner_;

@@ -14,11 +14,11 @@ public:
 
     void FormShow();
 
-    GroupBox& GroupBox1;
-    Image& Image2;
-    Label& Label2;
-    Label& Label1;
-    Button& OKButton;
+    GroupBox& GroupBox1; // frame round the picture and the two paragraphs
+    Image& Image2;       // the author's picture
+    Label& Label2;       // first paragraph: who wrote the program, how to reach the author
+    Label& Label1;       // second paragraph: why the program was written
+    Button& OKButton;    // "Close" (result OK)
 
 private:
     TForm1& owner_;

@@ -14,17 +14,17 @@ public:
 
     void FormShow();
 
-    GroupBox& Panel1;
-    Label& Label1;
-    Label& Label2;
-    Label& Label3;
-    Label& Label6;
-    Label& Label9;
-    Label& Label5;
-    Label& Label4;
-    Label& Label8;
-    Label& Label7;
-    Button& OKButton;
+    GroupBox& Panel1; // frame round the texts
+    Label& Label1;    // "Many Thanks", the heading
+    Label& Label2;    // thanked group: all users (a fixed Russian text)
+    Label& Label3;    // thanked group: letter writers (fixed)
+    Label& Label6;    // thanked group: critics (fixed)
+    Label& Label9;    // thanked group: colleagues (fixed)
+    Label& Label5;    // thanked group: family (fixed)
+    Label& Label4;    // thanked group: you, the reader (fixed)
+    Label& Label8;    // who the testers are
+    Label& Label7;    // what they are thanked for
+    Button& OKButton; // "OK" (result OK)
 
 private:
     TForm1& owner_;

@@ -14,15 +14,15 @@ public:
 
     void FormShow();
 
-    Label& Label1;
-    Edit& Edit1;
-    Label& Label3;
-    Edit& Edit2;
-    GroupBox& GroupBox1;
-    RadioButton& RadioButton2;
-    RadioButton& RadioButton1;
-    Button& Button1;
-    Button& Button2;
+    Label& Label1;             // "Date:"
+    Edit& Edit1;               // the event's date and time, DD.MM.YYYY HH:MM:SS
+    Label& Label3;             // "Event:"
+    Edit& Edit2;               // the event's text
+    GroupBox& GroupBox1;       // "Reminders" frame
+    RadioButton& RadioButton2; // "Do not switch on": leaves the switch as it is
+    RadioButton& RadioButton1; // "Switch on": turns the reminder switch on
+    Button& Button1;           // "Add" (result OK)
+    Button& Button2;           // "Cancel" (result Cancel)
 
 private:
     TForm1& owner_;

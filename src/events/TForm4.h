@@ -18,10 +18,10 @@ public:
     // that switching to another program and back keeps what was typed.
     void FormActivate();
 
-    Label& Label1;
-    Edit& Edit1;
-    Button& Button1;
-    Button& Button2;
+    Label& Label1;   // "Edit the event:"
+    Edit& Edit1;     // the whole event line
+    Button& Button1; // "OK" (result OK)
+    Button& Button2; // "Cancel" (result Cancel)
 
 private:
     void fillFromList();

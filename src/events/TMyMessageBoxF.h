@@ -21,15 +21,15 @@ public:
     // The minutes chosen; always within the up-down's range.
     int minutes() const;
 
-    Image& Image1;
-    Label& Label1;
-    RadioButton& RadioButton1;
-    Button& Button1;
-    RadioButton& RadioButton2;
-    Edit& Edit1;
-    UpDown& UpDown1;
-    Label& Label2;
-    Button& Button2;
+    Image& Image1;             // reminder picture
+    Label& Label1;             // the warning text
+    RadioButton& RadioButton1; // "To overlook": forget the event
+    Button& Button1;           // OK for forget (result OK)
+    RadioButton& RadioButton2; // "Remind me in:"
+    Edit& Edit1;               // the minutes, read-only, set by UpDown1
+    UpDown& UpDown1;           // 3 to 30 minutes
+    Label& Label2;             // "min"
+    Button& Button2;           // OK for remind again (result 4)
 
 private:
     TForm1& owner_;

@@ -35,34 +35,34 @@ public:
     // The fields as the phone line builder reads them.
     PhoneRecord record() const;
 
-    Label& Label1;
-    Edit& Edit1;
-    CheckBox& CheckBox5;
-    Edit& Edit6;
-    CheckBox& CheckBox1;
-    Edit& Edit2;
-    CheckBox& CheckBox7;
-    Edit& Edit7;
-    CheckBox& CheckBox16;
-    Edit& Edit8;
-    CheckBox& CheckBox8;
-    Edit& Edit9;
-    CheckBox& CheckBox9;
-    Edit& Edit10;
-    CheckBox& CheckBox6;
-    Edit& Edit12;
-    CheckBox& CheckBox12;
-    Edit& Edit14;
-    CheckBox& CheckBox10;
-    Edit& Edit11;
-    CheckBox& CheckBox2;
-    Edit& Edit3;
-    CheckBox& CheckBox3;
-    Edit& Edit4;
-    CheckBox& CheckBox4;
-    Edit& Edit5;
-    Button& Button1;
-    Button& Button2;
+    Label& Label1;        // "Full name:"
+    Edit& Edit1;          // full name (required)
+    CheckBox& CheckBox5;  // "Country:" box: enables Edit6
+    Edit& Edit6;          // country
+    CheckBox& CheckBox1;  // "Postcode:" box: enables Edit2
+    Edit& Edit2;          // postcode
+    CheckBox& CheckBox7;  // "Region:" box: enables Edit7
+    Edit& Edit7;          // region
+    CheckBox& CheckBox16; // "City:" box: enables Edit8
+    Edit& Edit8;          // city
+    CheckBox& CheckBox8;  // "Street:" box: enables Edit9
+    Edit& Edit9;          // street
+    CheckBox& CheckBox9;  // "House:" box: enables Edit10
+    Edit& Edit10;         // house
+    CheckBox& CheckBox6;  // "Building:" box: enables Edit12
+    Edit& Edit12;         // building
+    CheckBox& CheckBox12; // "Structure:" box: enables Edit14
+    Edit& Edit14;         // structure
+    CheckBox& CheckBox10; // "Flat:" box: enables Edit11
+    Edit& Edit11;         // flat
+    CheckBox& CheckBox2;  // "Mobile phone:" box: enables Edit3
+    Edit& Edit3;          // mobile phone
+    CheckBox& CheckBox3;  // "Phone:" box: enables Edit4
+    Edit& Edit4;          // phone
+    CheckBox& CheckBox4;  // "Fax:" box: enables Edit5
+    Edit& Edit5;          // fax
+    Button& Button1;      // "Add" (result OK)
+    Button& Button2;      // "Cancel" (result Cancel)
 
 private:
     // Checking a row's box opens its field empty; unchecking discards what

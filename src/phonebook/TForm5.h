@@ -15,10 +15,10 @@ public:
     // the language lines.
     void FormShow();
 
-    Label& Label1;
-    Edit& Edit1;
-    Button& Button1;
-    Button& Button2;
+    Label& Label1;   // "Edit the entry:"
+    Edit& Edit1;     // the whole phone line
+    Button& Button1; // "OK" (result OK)
+    Button& Button2; // "Cancel" (result Cancel)
 
 private:
     TForm1& owner_;

@@ -14,10 +14,10 @@ public:
 
     void FormShow();
 
-    Label& Label1;
-    Edit& Edit1;
-    Button& Button1;
-    Button& Button2;
+    Label& Label1;   // "Enter the text to find:"
+    Edit& Edit1;     // the text to find
+    Button& Button1; // "Search" (result OK)
+    Button& Button2; // "Cancel" (result Cancel)
 
 private:
     TForm1& owner_;

@@ -19,43 +19,42 @@ public:
     void SaveConfigClick();
     void MessTextKeyPress(char& key);
 
-    GroupBox& GroupBox1;
-    Label& Label7;
-    ComboBox& ComboBox1;
-    Label& Label6;
-    ComboBox& ComboBox2;
-    CheckBox& CheckBox1;
+    GroupBox& GroupBox1; // "Colours" frame
+    Label& Label7;       // "Main form background:"
+    ComboBox& ComboBox1; // main window background colour
+    Label& Label6;       // "Color of inscriptions:"
+    ComboBox& ComboBox2; // colour of the main window's labels and frames
+    CheckBox& CheckBox1; // keep the colours for the next start (MainFormColor, MainFormTextColor)
 
-    GroupBox& GroupBox2;
-    Label& Label1;
-    ComboBox& DelimeterType;
-    Label& Label2;
-    ComboBox& FontType;
-    Label& Label3;
-    ComboBox& FontSize;
+    GroupBox& GroupBox2;     // "Notebook" frame: the notes
+    Label& Label1;           // "Kind of a delimeter:"
+    ComboBox& DelimeterType; // notes delimiter (Delimeter)
+    Label& Label2;           // "Font type:"
+    ComboBox& FontType;      // notes font (NotebookType)
+    Label& Label3;           // "Font size:"
+    ComboBox& FontSize;      // notes font size (NotebookSize)
 
-    GroupBox& GroupBox3;
-    Label& Label4;
-    Memo& MessText;
-    CheckBox& LastEvent;
+    GroupBox& GroupBox3; // "Reminder settings" frame
+    Label& Label4;       // "Message text:"
+    Memo& MessText;      // reminder message text (WarningMessageText)
+    CheckBox& LastEvent; // remind of past events (LastEvent)
 
-    GroupBox& GroupBox4;
-    GroupBox& GroupBox6;
-    CheckBox& Register;
-    RadioButton& FirstStr;
-    RadioButton& LastStr;
-    GroupBox& GroupBox5;
-    RadioButton& EventOnly;
-    RadioButton& AllString;
+    GroupBox& GroupBox4;    // "Search settings" frame
+    GroupBox& GroupBox6;    // "General" frame in it
+    CheckBox& Register;     // match case (RegisterCheck)
+    RadioButton& FirstStr;  // find the first occurrence (SubStringPosition 0)
+    RadioButton& LastStr;   // find the last occurrence (SubStringPosition 1)
+    GroupBox& GroupBox5;    // "Event keeper" frame in it
+    RadioButton& EventOnly; // search events in their text only (EventOnly 1)
+    RadioButton& AllString; // search events in the whole line (EventOnly 0)
 
-    GroupBox& GroupBox7;
-    RadioButton& RussianLanguage;
-    RadioButton& EnglishLanguage;
+    GroupBox& GroupBox7;          // "Language" frame
+    RadioButton& RussianLanguage; // Russian (LangID 0)
+    RadioButton& EnglishLanguage; // English (LangID 1)
 
-    Button& SaveConfig;
-    Button& Button1;
-    // The dialog's own copy of the settings lines.
-    ListBox& HelpBox;
+    Button& SaveConfig; // "Apply": save, recolour and close
+    Button& Button1;    // "Cancel" (result Cancel)
+    ListBox& HelpBox;   // invisible: the dialog's own copy of the settings lines
 
 private:
     void applyCaptions();
