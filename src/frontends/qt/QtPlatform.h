@@ -16,6 +16,7 @@ namespace norvik::qt {
 
 class MainWindow;
 class ModalDialog;
+class TrayDoubleClicks;
 
 // The Platform on Qt: message boxes, modal dialogs, the main window, the
 // clock, the timers, the desktop's opener and the tray icon. Every handler
@@ -39,6 +40,7 @@ public:
     bool addTrayIcon(TrayIcon& icon) override;
     bool removeTrayIcon(TrayIcon& icon) override;
     void terminate() override;
+    void languageChosen(int module) override;
 
     // Runs one handler inside dispatch; false when it failed.
     bool run(const std::function<void()>& handler);
@@ -68,6 +70,7 @@ private:
     std::vector<ModalDialog*> dialogs_;
     std::map<Timer*, std::unique_ptr<QTimer>> timers_;
     std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<TrayDoubleClicks> trayClicks_;
     bool singleActivationRestores_ = false;
     int depth_ = 0;
     bool ended_ = false;
