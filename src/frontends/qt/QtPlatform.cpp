@@ -1,5 +1,6 @@
 #include "frontends/qt/QtPlatform.h"
 
+#include "frontends/qt/BoxWidth.h"
 #include "frontends/qt/FormWindows.h"
 #include "frontends/qt/ModuleLanguage.h"
 #include "frontends/qt/Pictures.h"
@@ -130,6 +131,7 @@ int QtPlatform::messageBox(const Text& text, const Text& title, int flags) {
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    fitBoxToTitle(box);
     const int answer = box.exec();
     if (!yesNo) {
         return idOk;
