@@ -20,8 +20,11 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building Norvik needs (fp-utils compiles the help; the build goes on without it).
-BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
+# What building Norvik needs (fp-utils compiles the help; the build goes on without it;
+# file is what cpack uses to find the programs whose libraries the package depends on).
+BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config file qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
     fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
-# What the test suite needs on top.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth dbus-daemon)
+# What the test suite needs on top (trayer and xdotool for the tray icon, appstream to
+# validate the software-centre metadata, desktop-file-utils the menu and login entries,
+# dbus-daemon for a private session bus).
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth trayer xdotool appstream desktop-file-utils dbus-daemon)

@@ -76,6 +76,7 @@ void TForm1::FormCreate() {
     if (!store.exists(settingsFile)) {
         // The first-run boxes are always Russian, whatever the settings will say.
         LangBox.setItems(store.loadLines(russianModule));
+        platform().languageChosen(0);
         ask(72, 73, mbError);
         bool giveUp = false;
         for (;;) {
@@ -121,6 +122,7 @@ void TForm1::FormCreate() {
     if (langId == "0" || langId == "1") {
         const int language = langId == "0" ? 0 : 1;
         LangBox.setItems(store.loadLines(language == 0 ? russianModule : englishModule));
+        platform().languageChosen(language);
         Lines updated = ListBox3.items();
         resetWarningText(updated, language);
         ListBox3.setItems(std::move(updated));

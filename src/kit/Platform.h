@@ -59,6 +59,10 @@ public:
 
     // Ends the program; the caller returns at once and nothing else runs.
     virtual void terminate() = 0;
+
+    // A language module was loaded (0 Russian, 1 English): the platform's own
+    // texts (box buttons, the calendar, context menus) may follow it.
+    virtual void languageChosen(int /*module*/) {}
 };
 
 } // namespace norvik

@@ -111,6 +111,38 @@ if out=$(launch "$fake/bin/norvik-launch" "$work/file/sub" 2>/dev/null); then
 fi
 [ -z "$out" ] || fail "the program started without a data directory"
 
+# Autostart: a login entry that runs the launcher in the data directory; the
+# program itself is not started. Quotes, dollars and percent signs in the
+# directory's name are escaped as a desktop entry's Exec line needs.
+odd="$work/a \"b\" \$c 5%"
+mkdir -p "$odd"
+out=$(cd "$work" && launch XDG_CONFIG_HOME="$work/config" "$fake/bin/norvik-launch" --autostart on \
+    "${odd#"$work/"}") || fail "--autostart on failed"
+case "$out" in started*) fail "--autostart started the program" ;; esac
+login="$work/config/autostart/norvik.desktop"
+expect_file "$login"
+if [ -f "$login" ]; then
+    want="Exec=\"$fake/bin/norvik-launch\" \"$work/a \\\\\"b\\\\\" \\\\\$c 5%%\""
+    grep -qxF "$want" "$login" || fail "login entry: $(grep '^Exec=' "$login") instead of $want"
+    if command -v desktop-file-validate >/dev/null; then
+        desktop-file-validate "$login" || fail "the login entry does not validate"
+    fi
+fi
+out=$(launch XDG_CONFIG_HOME="$work/config" "$fake/bin/norvik-launch" --autostart off) ||
+    fail "--autostart off failed"
+[ ! -e "$login" ] || fail "--autostart off left the login entry"
+launch XDG_CONFIG_HOME="$work/config" "$fake/bin/norvik-launch" --autostart off >/dev/null ||
+    fail "--autostart off failed without an entry"
+# Without XDG_CONFIG_HOME the entry goes to ~/.config, for ~/Norvik unless given.
+launch env -u XDG_CONFIG_HOME "$fake/bin/norvik-launch" --autostart on >/dev/null ||
+    fail "--autostart on failed with the defaults"
+login="$work/home/.config/autostart/norvik.desktop"
+[ "$(grep '^Exec=' "$login" 2>/dev/null)" = "Exec=\"$fake/bin/norvik-launch\" \"$work/home/Norvik\"" ] ||
+    fail "default login entry: $(cat "$login" 2>/dev/null)"
+if launch XDG_CONFIG_HOME="$work/config" "$fake/bin/norvik-launch" --autostart maybe 2>/dev/null; then
+    fail "--autostart accepted a word other than on and off"
+fi
+
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1

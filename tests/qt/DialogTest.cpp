@@ -3,11 +3,13 @@
 // under it. Message boxes carry the program's texts and answers.
 #include "QtTestSupport.h"
 
+#include "frontends/qt/QtText.h"
 #include "kit/Failure.h"
 #include "kit/Form.h"
 #include "store/Codec1251.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,6 +134,36 @@ TEST_F(DialogTest, AnyFormRendersAndItsControlsReachTheKit) {
     EXPECT_EQ(activations, 1);
     // The field's text stays readable after the dialog closed.
     EXPECT_EQ(dialog.Edit1.text(), "4");
+}
+
+TEST_F(DialogTest, LongTextsShowWholeInOpenListsAndFromTheirStartInFields) {
+    start();
+    SampleDialog dialog(platform);
+    const Text longest = "Standard (==========================)";
+    dialog.ComboBox1.items = {"Off", longest};
+    dialog.ComboBox1.editable = true;
+    later([&] {
+        auto* combo = find<QComboBox>(platform, dialog, "ComboBox1");
+        EXPECT_EQ(combo->width(), 120);
+        EXPECT_GT(combo->view()->minimumWidth(),
+                  combo->view()->fontMetrics().horizontalAdvance(toQt(longest)));
+
+        // The program fills the field: it shows the start, the program's caret is at the end.
+        const Text name = "John Smith, Flat 12, 34 Long Road, Northtown, +44 20 7946 0000";
+        find<QAbstractButton>(platform, dialog, "Button2")->setFocus();
+        run([&] { dialog.Edit1.setText(name); });
+        auto* field = find<QLineEdit>(platform, dialog, "Edit1");
+        EXPECT_EQ(field->cursorPosition(), 0);
+        EXPECT_EQ(dialog.Edit1.selStart(), name.size());
+        // Once the user moves the caret, the field's caret is the program's.
+        QTest::keyClick(field, Qt::Key_Right);
+        EXPECT_EQ(dialog.Edit1.selStart(), 1U);
+        run([&] { dialog.Edit1.setText(name); });
+        run([&] { dialog.Edit1.replaceSelection("!"); });
+        EXPECT_EQ(dialog.Edit1.text(), name + "!");
+        find<QAbstractButton>(platform, dialog, "Button1")->click();
+    });
+    EXPECT_EQ(dialog.showModal(), mrOk);
 }
 
 TEST_F(DialogTest, CloseBoxGivesCancel) {

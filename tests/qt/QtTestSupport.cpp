@@ -86,6 +86,9 @@ std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button) {
         answer->text = box->text();
         answer->title = box->windowTitle();
         answer->icon = box->icon();
+        for (QAbstractButton* shown : box->buttons()) {
+            answer->buttons << shown->text().remove(QLatin1Char('&'));
+        }
         answer->seen = true;
         poll->stop();
         poll->deleteLater();

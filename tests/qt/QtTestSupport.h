@@ -8,6 +8,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -50,6 +51,8 @@ struct BoxAnswer {
     QString text;
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // The buttons' texts as shown, shortcut marks removed.
+    QStringList buttons;
     bool seen = false;
 };
 std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button);

@@ -4,7 +4,11 @@
 // reaches the icon's handler.
 #include "QtTestSupport.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QTest>
+#include <QWidget>
 
 namespace norvik::qt::test {
 namespace {
@@ -39,6 +43,35 @@ TEST_F(TrayTest, DoubleClickReachesTheIcon) {
     EXPECT_EQ(mouse[1], std::make_pair(MouseButton::Middle, false));
     EXPECT_TRUE(platform.removeTrayIcon(main().TrayIcon1));
     EXPECT_EQ(platform.trayIcon(), nullptr);
+}
+
+// A real right double click from the X server on the icon trayer embedded:
+// Qt reports no activation for it, and still the window comes back.
+TEST_F(TrayTest, RightDoubleClickOnTheEmbeddedIconRestores) {
+    start();
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        GTEST_SKIP() << "no notification area";
+    }
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (xdotool.isEmpty()) {
+        GTEST_SKIP() << "xdotool is not installed";
+    }
+    run([this] { main().SystemTrayClick(); });
+    ASSERT_NE(platform.trayIcon(), nullptr);
+    ASSERT_TRUE(waitFor([this] { return platform.trayIcon()->geometry().isValid(); }));
+    // Embedding takes a moment after the geometry is known.
+    QTest::qWait(300);
+    ASSERT_FALSE(platform.mainWindow()->isVisible());
+    const QPoint centre = platform.trayIcon()->geometry().center();
+    ASSERT_EQ(QProcess::execute(xdotool, {QStringLiteral("mousemove"), QString::number(centre.x()),
+                                          QString::number(centre.y()), QStringLiteral("click"),
+                                          QStringLiteral("--repeat"), QStringLiteral("2"),
+                                          QStringLiteral("--delay"), QStringLiteral("80"),
+                                          QStringLiteral("3")}),
+              0);
+    EXPECT_TRUE(waitFor([this] { return platform.trayIcon() == nullptr; }));
+    EXPECT_TRUE(platform.mainWindow()->isVisible());
+    EXPECT_FALSE(main().trayIcon.Visible());
 }
 
 } // namespace

@@ -5,10 +5,7 @@
 #include "kit/Dispatch.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStyleFactory>
-#include <QTranslator>
 
 namespace norvik::qt {
 
@@ -23,13 +20,8 @@ void prepareApplication(QApplication& application) {
         QApplication::setStyle(style);
     }
     installFontSubstitutions();
-    // The buttons of the message boxes speak the desktop's language, where
-    // Qt's translations are installed.
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
+    // Qt's own texts follow the language module, not the desktop; until one
+    // is loaded they stay as Qt writes them.
     application.setFont(toQt(Font{}));
 }
 

@@ -210,6 +210,8 @@ protected:
     void applyColors() override;
 
 private:
+    void fitPopupWidth();
+
     QtPlatform& platform_;
     ComboBox& combo_;
     QComboBox& widget_;

@@ -4,9 +4,11 @@
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/QtText.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 
 namespace norvik::qt {
@@ -72,6 +74,7 @@ void ComboBoxView::syncOwn() {
             entries << toQt(item);
         }
         widget_.addItems(entries);
+        fitPopupWidth();
         text_.clear();
         first_ = true;
     }
@@ -87,6 +90,17 @@ void ComboBoxView::syncOwn() {
     }
     applying_ = false;
     first_ = false;
+}
+
+void ComboBoxView::fitPopupWidth() {
+    // The open list shows every entry whole; the closed box keeps its design
+    // width. An editable box's list is otherwise no wider than the box.
+    QAbstractItemView* list = widget_.view();
+    int width = list->sizeHintForColumn(0) + 2 * list->frameWidth() + 4;
+    if (widget_.count() > widget_.maxVisibleItems()) {
+        width += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    }
+    list->setMinimumWidth(width);
 }
 
 void ComboBoxView::applyColors() {

@@ -1,9 +1,12 @@
 #include "frontends/qt/QtPlatform.h"
 
+#include "frontends/qt/BoxWidth.h"
 #include "frontends/qt/FormWindows.h"
+#include "frontends/qt/ModuleLanguage.h"
 #include "frontends/qt/Pictures.h"
 #include "frontends/qt/QtText.h"
 #include "frontends/qt/ReminderNotification.h"
+#include "frontends/qt/TrayDoubleClicks.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"
@@ -63,6 +66,7 @@ QtPlatform::~QtPlatform() {
 
 void QtPlatform::closeAll() {
     timers_.clear();
+    trayClicks_.reset();
     tray_.reset();
     main_.reset();
 }
@@ -131,6 +135,7 @@ int QtPlatform::messageBox(const Text& text, const Text& title, int flags) {
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    fitBoxToTitle(box);
     placeWithMainWindow(box);
     const int answer = box.exec();
     if (!yesNo) {
@@ -294,6 +299,11 @@ bool QtPlatform::addTrayIcon(TrayIcon& icon) {
                 onTrayActivated(*kitIcon, static_cast<int>(reason));
             },
             Qt::QueuedConnection);
+        trayClicks_ = std::make_unique<TrayDoubleClicks>([this, kitIcon](MouseButton button) {
+            if (kitIcon->onMouse) {
+                run([kitIcon, button] { kitIcon->onMouse(button, true); });
+            }
+        });
     }
     singleActivationRestores_ = trayHasNoDoubleClick();
     tray_->show();
@@ -306,6 +316,8 @@ bool QtPlatform::removeTrayIcon(TrayIcon& /*icon*/) {
     }
     tray_->hide();
     tray_.release()->deleteLater();
+    // Later too: the removal may come from one of its own double clicks.
+    trayClicks_.release()->deleteLater();
     return true;
 }
 
@@ -351,6 +363,10 @@ void QtPlatform::terminate() {
     if (main_) {
         main_->hide();
     }
+}
+
+void QtPlatform::languageChosen(int module) {
+    speakModuleLanguage(module);
 }
 
 QWidget* QtPlatform::mainWindow() const {

@@ -17,6 +17,7 @@ namespace norvik::qt {
 class MainWindow;
 class ModalDialog;
 class ReminderNotification;
+class TrayDoubleClicks;
 
 // The Platform on Qt: message boxes, modal dialogs, the main window, the
 // clock, the timers, the desktop's opener and the tray icon. Every handler
@@ -42,6 +43,7 @@ public:
     void reminderShown(const Text& eventLine) override;
     void reminderAnswered() override;
     void terminate() override;
+    void languageChosen(int module) override;
 
     // Runs one handler inside dispatch; false when it failed.
     bool run(const std::function<void()>& handler);
@@ -75,6 +77,7 @@ private:
     std::map<Timer*, std::unique_ptr<QTimer>> timers_;
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<ReminderNotification> notification_;
+    std::unique_ptr<TrayDoubleClicks> trayClicks_;
     bool singleActivationRestores_ = false;
     int depth_ = 0;
     bool ended_ = false;

@@ -141,6 +141,29 @@ bool DocumentStorage::endsWith(const Text& tail) const {
            last.compare(last.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+LineEditStorage::LineEditStorage(QLineEdit& edit) : edit_(edit) {
+    userMoves_ = QObject::connect(&edit_, &QLineEdit::cursorPositionChanged, &edit_, [this] {
+        if (!changing_) {
+            caretAtEnd_ = false;
+        }
+    });
+}
+
+LineEditStorage::~LineEditStorage() {
+    QObject::disconnect(userMoves_);
+}
+
+void LineEditStorage::showFromStart() {
+    // In the field the user is in, the caret shows where typing goes.
+    if (edit_.hasFocus()) {
+        edit_.end(false);
+        caretAtEnd_ = false;
+        return;
+    }
+    edit_.setCursorPosition(0);
+    caretAtEnd_ = true;
+}
+
 Text LineEditStorage::text() const {
     return fromQt(edit_.text());
 }
@@ -148,7 +171,7 @@ Text LineEditStorage::text() const {
 void LineEditStorage::setText(const Text& text) {
     const RaisedFlag changing(changing_);
     edit_.setText(toQt(text));
-    edit_.end(false);
+    showFromStart();
 }
 
 std::size_t LineEditStorage::length() const {
@@ -156,19 +179,28 @@ std::size_t LineEditStorage::length() const {
 }
 
 std::size_t LineEditStorage::selStart() const {
+    if (caretAtEnd_) {
+        return length();
+    }
     return static_cast<std::size_t>(edit_.hasSelectedText() ? edit_.selectionStart()
                                                             : edit_.cursorPosition());
 }
 
 std::size_t LineEditStorage::selLength() const {
-    return static_cast<std::size_t>(edit_.selectionLength());
+    return caretAtEnd_ ? 0 : static_cast<std::size_t>(edit_.selectionLength());
 }
 
 void LineEditStorage::setSelection(std::size_t start, std::size_t length) {
+    const RaisedFlag changing(changing_);
+    caretAtEnd_ = false;
     const std::size_t total = this->length();
     start = std::min(start, total);
     length = std::min(length, total - start);
-    if (length == 0) {
+    if (length == 0 && start == total) {
+        // The caret after a text the program set (a field filled before its
+        // window shows): the text shows from its start.
+        showFromStart();
+    } else if (length == 0) {
         edit_.setCursorPosition(static_cast<int>(start));
     } else {
         edit_.setSelection(static_cast<int>(start), static_cast<int>(length));
@@ -177,13 +209,17 @@ void LineEditStorage::setSelection(std::size_t start, std::size_t length) {
 
 void LineEditStorage::replaceSelection(const Text& text) {
     const RaisedFlag changing(changing_);
+    if (caretAtEnd_) {
+        edit_.end(false);
+        caretAtEnd_ = false;
+    }
     edit_.insert(toQt(text));
 }
 
 void LineEditStorage::append(const Text& text) {
     const RaisedFlag changing(changing_);
     edit_.setText(edit_.text() + toQt(text));
-    edit_.end(false);
+    showFromStart();
 }
 
 bool LineEditStorage::endsWith(const Text& tail) const {

@@ -2,6 +2,7 @@
 
 #include "kit/TextControls.h"
 
+#include <QObject>
 #include <QString>
 #include <QValidator>
 #include <functional>
@@ -40,9 +41,13 @@ private:
 };
 
 // An edit field's text kept in its line editor.
+// A text the program puts in a field the user is not in shows from its start
+// (a long name keeps its first letters in view), while for the program the
+// caret stands at the end, as after any text it sets, until the user moves it.
 class LineEditStorage : public TextStorage {
 public:
-    explicit LineEditStorage(QLineEdit& edit) : edit_(edit) {}
+    explicit LineEditStorage(QLineEdit& edit);
+    ~LineEditStorage() override;
 
     Text text() const override;
     void setText(const Text& text) override;
@@ -57,8 +62,12 @@ public:
     bool programChanging() const { return changing_; }
 
 private:
+    void showFromStart();
+
     QLineEdit& edit_;
     bool changing_ = false;
+    bool caretAtEnd_ = false;
+    QMetaObject::Connection userMoves_;
 };
 
 // Guards what the user puts into a line field: characters the code page

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# check-package.sh PACKAGE-FOLDER VERSION EXPECT-HELP
+# The Debian package's fields and files: everything under /usr, the programs,
+# the modules and help, the menu entry, icon and software-centre metadata.
+set -euo pipefail
+expect_help=$3
+debs=("$1/norvik_$2"_*.deb)
+[ "${#debs[@]}" = 1 ] || { echo "FAIL: not one package in $1: ${debs[*]}" >&2; exit 1; }
+deb=${debs[0]}
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+[ -f "$deb" ] || { echo "FAIL: no package $deb" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+field() {
+    dpkg-deb -f "$deb" "$1"
+}
+[ "$(field Package)" = norvik ] || fail "Package: $(field Package)"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
+[ "$(basename "$deb")" = "norvik_$(field Version)_$(field Architecture).deb" ] ||
+    fail "file name $(basename "$deb")"
+depends=$(field Depends)
+# From dpkg-shlibdeps: the Qt and C++ libraries the programs link.
+for package in libqt6widgets6 libstdc++6 libc6 qt6-translations-l10n fonts-liberation \
+    fonts-dejavu fonts-urw-base35 fonts-comic-neue; do
+    [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
+done
+recommends=$(field Recommends)
+for package in xdg-utils xchm; do
+    [[ ", $recommends," == *", $package,"* ]] || fail "Recommends lacks $package: $recommends"
+done
+
+dpkg-deb -c "$deb" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' >"$work/files"
+grep -v '^\./usr/' "$work/files" | grep -vx '\./' | grep . && fail "files outside /usr"
+expect_listed() {
+    grep -qxF "./usr/$1" "$work/files" || fail "the package lacks /usr/$1"
+}
+# Installed programs (a new one is listed here once it installs itself).
+for program in norvik norvik-launch norvik-headless; do
+    expect_listed "bin/$program"
+done
+expect_listed "share/norvik/Language Modules/Russian.lng"
+expect_listed "share/norvik/Language Modules/English.lng"
+if [ "$expect_help" = 1 ]; then
+    expect_listed share/norvik/help.chm
+fi
+expect_listed share/applications/norvik.desktop
+expect_listed share/icons/hicolor/scalable/apps/norvik.svg
+expect_listed share/metainfo/org.example.norvik.metainfo.xml
+
+dpkg-deb -x "$deb" "$work/root"
+[ -x "$work/root/usr/bin/norvik" ] || fail "usr/bin/norvik is not executable"
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.norvik.metainfo.xml" ||
+        fail "the metainfo file does not validate"
+fi
+# The menu entry the metadata names is the one the package installs.
+launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' \
+    "$work/root/usr/share/metainfo/org.example.norvik.metainfo.xml")
+[ -f "$work/root/usr/share/applications/$launchable" ] || fail "no menu entry $launchable"
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "package checked: $(basename "$deb")"
