@@ -20,8 +20,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building Norvik needs (fp-utils compiles the help; the build goes on without it).
+# What building Norvik needs (fp-utils compiles the help; the build goes on without it;
+# libical-dev is for norvik-cli's iCalendar exchange, tzdata for its time zones).
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
-    fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
-# What the test suite needs on top.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth)
+    libical-dev tzdata fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
+# What the test suite needs on top (the two Python parsers read norvik-cli's exports).
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth python3
+    python3-icalendar python3-vobject)
