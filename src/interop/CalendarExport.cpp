@@ -33,14 +33,14 @@ std::string uidFor(std::string_view line, std::size_t copiesBefore) {
 std::string stampText(std::time_t stamp) {
     std::tm utc{};
     gmtime_r(&stamp, &utc);
-    char buffer[32];
+    char buffer[80]; // room for any int fields
     std::snprintf(buffer, sizeof buffer, "DTSTAMP:%04d%02d%02dT%02d%02d%02dZ", utc.tm_year + 1900,
                   utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
     return buffer;
 }
 
 std::string startText(const DateTime& moment, const LocalZone& zone) {
-    char buffer[32];
+    char buffer[80]; // room for any int fields
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02dT%02d%02d%02d", moment.year, moment.month,
                   moment.day, moment.hour, moment.minute, moment.second);
     switch (zone.kind) {

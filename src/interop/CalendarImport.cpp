@@ -26,16 +26,23 @@ Failure badFile(const std::string& fileName, std::size_t line, const std::string
     return Failure(fileName + ":" + std::to_string(line) + ": " + what);
 }
 
+// What the file's own lines say of a VEVENT: where it begins, for messages,
+// and its summary as written (libical drops blanks at the end of a value).
+struct EventSource {
+    std::size_t beginLine = 0;
+    std::string summary;
+};
+
 // The content-line structure that libical glosses over: every line a
-// property, BEGIN and END nested, everything inside VCALENDAR. Gives the line
-// each top-level VEVENT begins on, in file order, for later messages.
-std::vector<std::size_t> checkStructure(std::string_view bytes, const std::string& fileName) {
+// property, BEGIN and END nested, everything inside VCALENDAR. Gives the
+// top-level VEVENTs in file order.
+std::vector<EventSource> checkStructure(std::string_view bytes, const std::string& fileName) {
     const auto lines = unfoldContentLines(bytes);
     if (lines.empty()) {
         throw Failure(fileName + ": no iCalendar data");
     }
     std::vector<std::pair<std::string, std::size_t>> open;
-    std::vector<std::size_t> eventStarts;
+    std::vector<EventSource> events;
     ContentFields fields;
     for (const auto& line : lines) {
         if (!splitContentLine(line.text, fields)) {
@@ -47,7 +54,7 @@ std::vector<std::size_t> checkStructure(std::string_view bytes, const std::strin
         }
         if (begins) {
             if (fields.value == "VEVENT" && open.size() == 1) {
-                eventStarts.push_back(line.lineNumber);
+                events.push_back({line.lineNumber, {}});
             }
             open.emplace_back(fields.value, line.lineNumber);
         } else if (fields.name == "END") {
@@ -56,13 +63,16 @@ std::vector<std::size_t> checkStructure(std::string_view bytes, const std::strin
                               "END:" + fields.value + " does not close BEGIN:" + open.back().first);
             }
             open.pop_back();
+        } else if (fields.name == "SUMMARY" && open.size() == 2 && open.back().first == "VEVENT" &&
+                   events.back().summary.empty()) {
+            events.back().summary = unescapeText(fields.value);
         }
     }
     if (!open.empty()) {
         throw badFile(fileName, open.back().second,
                       "BEGIN:" + open.back().first + " is never closed");
     }
-    return eventStarts;
+    return events;
 }
 
 DateTime fromTm(const std::tm& tm) {
@@ -107,9 +117,7 @@ icaltimetype utcDay(const DateTime& day, int shiftDays) {
     return time;
 }
 
-Text eventText(icalcomponent* event, std::size_t& replaced) {
-    const char* summary = icalcomponent_get_summary(event);
-    std::string text = summary != nullptr ? summary : "";
+Text eventText(const std::string& text, std::size_t& replaced) {
     std::string flat;
     flat.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -135,7 +143,7 @@ void collectOccurrence(icalcomponent* /*event*/, icaltime_span* span, void* data
     expansion->starts->push_back(localTime(span->start, expansion->wallClock));
 }
 
-void readEvent(icalcomponent* event, std::size_t beginLine, const std::string& fileName,
+void readEvent(icalcomponent* event, const EventSource& source, const std::string& fileName,
                const DayWindow& window, CalendarImport& result) {
     icalproperty* startProperty = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
     const icaltimetype start = icalcomponent_get_dtstart(event);
@@ -147,10 +155,10 @@ void readEvent(icalcomponent* event, std::size_t beginLine, const std::string& f
     if (icalparameter* tzid = icalproperty_get_first_parameter(startProperty, ICAL_TZID_PARAMETER);
         tzid != nullptr && start.zone == nullptr && !start.is_date) {
         const char* name = icalparameter_get_tzid(tzid);
-        throw badFile(fileName, beginLine,
+        throw badFile(fileName, source.beginLine,
                       std::string("unknown time zone ") + (name != nullptr ? name : ""));
     }
-    const Text text = eventText(event, result.replaced);
+    const Text text = eventText(source.summary, result.replaced);
     const bool recurring =
         icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY) != nullptr ||
         icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY) != nullptr;
@@ -178,7 +186,7 @@ void readEvent(icalcomponent* event, std::size_t beginLine, const std::string& f
 
 CalendarImport importCalendar(std::string_view bytes, const std::string& fileName,
                               const DayWindow& window) {
-    const std::vector<std::size_t> eventStarts = checkStructure(bytes, fileName);
+    const std::vector<EventSource> sources = checkStructure(bytes, fileName);
     icalerror_set_errors_are_fatal(0);
     const std::string text(bytes);
     Component root(icalparser_parse_string(text.c_str()));
@@ -201,9 +209,10 @@ CalendarImport importCalendar(std::string_view bytes, const std::string& fileNam
         for (auto* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
              event != nullptr;
              event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
-            const std::size_t beginLine = index < eventStarts.size() ? eventStarts[index] : 0;
-            ++index;
-            readEvent(event, beginLine, fileName, window, result);
+            if (index == sources.size()) {
+                break; // libical found more than the lines hold; they are not the file's
+            }
+            readEvent(event, sources[index++], fileName, window, result);
         }
     }
     return result;

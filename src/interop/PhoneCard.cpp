@@ -150,6 +150,12 @@ std::optional<PhoneRecord> recordFromRest(std::string_view rest, const FieldLabe
     if (!reader.read(record.country)) {
         return std::nullopt;
     }
+    // A rest with no label in it is free text more likely than a country;
+    // the note carries it just as well.
+    if (std::none_of(reader.values().begin(), reader.values().end(),
+                     [](const auto& value) { return value.has_value(); })) {
+        return std::nullopt;
+    }
     Text* const fields[] = {&record.postcode, &record.city,      &record.region,    &record.street,
                             &record.house,    &record.building,  &record.structure, &record.flat,
                             &record.mobile,   &record.telephone, &record.fax};
