@@ -18,6 +18,7 @@ import vobject
 
 CLI, HEADLESS, MODULES = sys.argv[2], sys.argv[3], sys.argv[4]
 failures = []
+folders = []
 
 
 def check(condition, what):
@@ -28,6 +29,7 @@ def check(condition, what):
 
 def data_dir(files=None, lang_id=None):
     folder = tempfile.mkdtemp(prefix="norvik-cli-")
+    folders.append(folder)
     shutil.copytree(MODULES, os.path.join(folder, "Language Modules"))
     if lang_id is not None:
         settings = ("[config]\r\nMainFormColor=clNavy\r\nMainFormTextColor=clWhite\r\n"
@@ -387,4 +389,8 @@ GROUPS = {"events": group_events, "ics_export": group_ics_export, "ics_import": 
 
 if __name__ == "__main__":
     GROUPS[sys.argv[1]]()
-    sys.exit(1 if failures else 0)
+    if failures:
+        print("folders kept:", *folders, file=sys.stderr)
+        sys.exit(1)
+    for folder in folders:
+        shutil.rmtree(folder)
