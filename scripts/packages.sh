@@ -21,10 +21,12 @@ install_missing() {
 }
 
 # What building Norvik needs (fp-utils compiles the help; the build goes on without it;
-# file is what cpack uses to find the programs whose libraries the package depends on).
+# file is what cpack uses to find the programs whose libraries the package depends on;
+# libical-dev is for norvik-cli's iCalendar exchange, tzdata for its time zones).
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config file qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
-    fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
+    libical-dev tzdata fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
 # What the test suite needs on top (trayer and xdotool for the tray icon, appstream to
 # validate the software-centre metadata, desktop-file-utils the menu and login entries,
-# dbus-daemon for a private session bus).
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth trayer xdotool appstream desktop-file-utils dbus-daemon)
+# dbus-daemon for a private session bus, the two Python parsers read norvik-cli's exports).
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth trayer xdotool appstream
+    desktop-file-utils dbus-daemon python3 python3-icalendar python3-vobject)

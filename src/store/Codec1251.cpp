@@ -152,6 +152,26 @@ std::optional<std::string> fromUtf8(std::string_view utf8) {
     return out;
 }
 
+std::string fromUtf8Replacing(std::string_view utf8, char replacement, std::size_t& replaced) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        const auto code = readUtf8(utf8, at);
+        const auto byte = code ? fromUnicode(*code) : std::nullopt;
+        if (!code) {
+            ++at; // a stray byte stands for one character
+        }
+        if (byte) {
+            out += static_cast<char>(*byte);
+        } else {
+            out += replacement;
+            ++replaced;
+        }
+    }
+    return out;
+}
+
 std::string literal(std::string_view utf8) {
     auto bytes = fromUtf8(utf8);
     if (!bytes) {

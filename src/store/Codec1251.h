@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,10 @@ bool canStore(char32_t code);
 std::string toUtf8(std::string_view bytes);
 // Nothing when the text is not valid UTF-8 or holds a character 1251 cannot store.
 std::optional<std::string> fromUtf8(std::string_view utf8);
+// For text from other programs: every character 1251 cannot store, and every
+// byte that does not belong to a UTF-8 sequence, becomes `replacement`, and
+// `replaced` counts them.
+std::string fromUtf8Replacing(std::string_view utf8, char replacement, std::size_t& replaced);
 
 // A text written in this program's UTF-8 sources, as 1251 bytes. Every such
 // text is the program's own, so a character 1251 cannot hold is a programming

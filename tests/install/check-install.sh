@@ -31,6 +31,13 @@ expect_same() {
 share="$prefix/share/norvik"
 expect_program "$prefix/bin/norvik-headless"
 expect_program "$prefix/bin/norvik-launch"
+expect_program "$prefix/bin/norvik-cli"
+expect_file "$prefix/share/man/man1/norvik-cli.1"
+if [ -f "$prefix/share/man/man1/norvik-cli.1" ] && command -v man >/dev/null; then
+    man -l "$prefix/share/man/man1/norvik-cli.1" 2>&1 >/dev/null | grep -q . &&
+        fail "norvik-cli.1 has formatting warnings"
+fi
+"$prefix/bin/norvik-cli" --help | grep -q "import ics" || fail "norvik-cli --help"
 if [ "$expect_gui" = 1 ]; then
     expect_program "$prefix/bin/norvik"
 else

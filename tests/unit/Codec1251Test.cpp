@@ -43,6 +43,15 @@ TEST(Codec1251Test, RejectsBrokenOrUnstorableUtf8) {
     EXPECT_EQ(literal("Оповещение"), "\xCE\xEF\xEE\xE2\xE5\xF9\xE5\xED\xE8\xE5");
 }
 
+TEST(Codec1251Test, ReplacingCountsEveryCharacterItCannotStore) {
+    std::size_t replaced = 0;
+    // é and an emoji have no byte; a stray continuation byte and a cut-short
+    // sequence are one character each; the code page's own letters stay.
+    EXPECT_EQ(fromUtf8Replacing("caf\xC3\xA9 \xF0\x9F\x98\x80 \x80Да\xD0", '?', replaced),
+              "caf? ? ?\xC4\xE0?");
+    EXPECT_EQ(replaced, 4U);
+}
+
 // The small letter Unicode gives for a capital of the code page.
 char32_t smallLetter(char32_t c) {
     if (c >= U'A' && c <= U'Z') {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "frontends/cli/Commands.h"
+
+#include <string>
+#include <vector>
+
+namespace norvik::cli {
+
+// The command line taken apart. Fails with exit status 1 on wrong usage.
+struct Arguments {
+    bool help = false;
+    std::string dataDirectory; // empty: the default one
+    std::string command;       // "list", "add", "export ics", "import vcf" ...
+    std::vector<std::string> operands;
+    DayRange range;
+
+    static Arguments parse(const std::vector<std::string>& words, int currentYear);
+};
+
+} // namespace norvik::cli

@@ -1,0 +1,217 @@
+#include "frontends/cli/Commands.h"
+
+#include "events/DateTextReader.h"
+#include "events/EventLine.h"
+#include "events/EventTime.h"
+#include "frontends/cli/CliFailure.h"
+#include "frontends/cli/DataDirectory.h"
+#include "interop/CalendarExport.h"
+#include "interop/EventEntry.h"
+#include "interop/LineMerge.h"
+#include "interop/PhoneCard.h"
+#include "interop/VCard.h"
+#include "phonebook/PhoneLine.h"
+#include "store/Codec1251.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iostream>
+#include <iterator>
+#include <ostream>
+
+namespace norvik::cli {
+
+namespace {
+
+constexpr std::int64_t millisPerDay = 24 * 60 * 60 * millisPerSecond;
+
+int currentYear(const CommandContext& context) {
+    return localDateTime(context.now).year;
+}
+
+void reportUnreadable(CommandContext& context, std::size_t lineNumber) {
+    context.err << "norvik-cli: " << eventsFile << ":" << lineNumber
+                << ": the date text cannot be read; line skipped\n";
+}
+
+// The bytes of an input file, standard input for "-".
+std::string readInput(const std::string& source) {
+    if (source == "-") {
+        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    }
+    PosixFileSystem disk;
+    auto bytes = disk.read(source);
+    if (!bytes) {
+        throw CliFailure(exitBadInput, "cannot read " + source);
+    }
+    return std::move(*bytes);
+}
+
+// Standard output for "-"; a file is replaced atomically, as the data files are.
+void writeOutput(CommandContext& context, const std::string& target, const std::string& bytes) {
+    if (target == "-") {
+        context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        context.out.flush();
+        if (!context.out) {
+            throw CliFailure(exitCannotWrite, "cannot write to standard output");
+        }
+        return;
+    }
+    try {
+        PosixFileSystem disk;
+        disk.replace(target, bytes);
+    } catch (const Failure& failure) {
+        throw CliFailure(exitCannotWrite, failure.what());
+    }
+}
+
+void reportMerge(CommandContext& context, const LineMerge& merge, std::size_t unreadable,
+                 std::size_t replaced) {
+    context.out << merge.added << " added, " << merge.skipped << " skipped (already there), "
+                << unreadable << " unreadable\n";
+    if (replaced > 0) {
+        context.out << replaced
+                    << " character(s) that code page 1251 cannot hold were replaced by \"?\"\n";
+    }
+}
+
+FieldLabel labelsOf(const Lines& labels) {
+    return [&labels](int line) { return labels.at(std::size_t(line - postcodeLabelLine)); };
+}
+
+} // namespace
+
+DateTime localDateTime(std::time_t instant) {
+    std::tm tm{};
+    localtime_r(&instant, &tm);
+    return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
+                    tm.tm_min,         tm.tm_sec,     0};
+}
+
+void listEvents(CommandContext& context, const DayRange& range) {
+    const Lines lines = context.data.load(eventsFile);
+    const int year = currentYear(context);
+    const std::int64_t from = range.from ? momentMillis(*range.from) : INT64_MIN;
+    const std::int64_t to = range.to ? momentMillis(*range.to) + millisPerDay : INT64_MAX;
+    std::vector<std::pair<std::int64_t, std::size_t>> shown;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto entry = readEventLine(lines[i], year);
+        if (!entry) {
+            reportUnreadable(context, i + 1);
+            continue;
+        }
+        const std::int64_t at = momentMillis(entry->moment);
+        if (at >= from && at < to) {
+            shown.emplace_back(at, i);
+        }
+    }
+    // Equal times keep the order of the file.
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [at, index] : shown) {
+        context.out << cp1251::toUtf8(lines[index]) << '\n';
+    }
+}
+
+void addEvent(CommandContext& context, const std::string& dateText, const std::string& eventText) {
+    const auto reading = readDateText(dateText, currentYear(context));
+    if (!reading || dateText.find_first_not_of(' ', reading->consumed) != std::string::npos) {
+        throw CliFailure(exitBadInput, "\"" + dateText + "\" is not a date and time Norvik reads");
+    }
+    const auto text = cp1251::fromUtf8(eventText);
+    if (!text) {
+        throw CliFailure(exitBadInput,
+                         "the event text holds characters that code page 1251 cannot hold");
+    }
+    if (text->find_first_of("\r\n") != std::string::npos) {
+        throw CliFailure(exitBadInput, "the event text must be one line");
+    }
+    context.data.lockForWriting();
+    Lines lines = context.data.load(eventsFile);
+    const Text line = makeEventLine(formatDateText(reading->moment), *text);
+    lines.push_back(line);
+    context.data.save(eventsFile, lines);
+    context.out << cp1251::toUtf8(line) << '\n';
+}
+
+void exportIcs(CommandContext& context, const std::string& target) {
+    const Lines lines = context.data.load(eventsFile);
+    const CalendarExport calendar =
+        exportCalendar(lines, systemZone(), currentYear(context), context.now);
+    for (const std::size_t line : calendar.unreadableLines) {
+        reportUnreadable(context, line);
+    }
+    writeOutput(context, target, calendar.bytes);
+}
+
+void importIcs(CommandContext& context, const std::string& source, const DayRange& range) {
+    context.data.lockForWriting();
+    DayWindow window;
+    const DateTime today = localDateTime(context.now);
+    window.first = range.from.value_or(DateTime{today.year, today.month, today.day});
+    if (range.to) {
+        window.last = *range.to;
+    } else {
+        // A year ahead: the same day next year, or 28 February for the 29th.
+        const int year = window.first.year + 1;
+        window.last = DateTime{year, window.first.month,
+                               std::min(window.first.day, daysInMonth(year, window.first.month))};
+    }
+    CalendarImport calendar;
+    try {
+        calendar = importCalendar(readInput(source), source, window);
+    } catch (const CliFailure&) {
+        throw;
+    } catch (const Failure& failure) {
+        throw CliFailure(exitBadInput, failure.what());
+    }
+    Lines lines = context.data.load(eventsFile);
+    const LineMerge merge = appendNewLines(lines, calendar.lines);
+    if (merge.added > 0) {
+        context.data.save(eventsFile, lines);
+    }
+    reportMerge(context, merge, calendar.unreadable, calendar.replaced);
+}
+
+void exportVcf(CommandContext& context, const std::string& target) {
+    const Lines lines = context.data.load(phonesFile);
+    const Lines labels = context.data.phoneLabels();
+    const FieldLabel label = labelsOf(labels);
+    std::vector<PhoneCard> cards;
+    cards.reserve(lines.size());
+    for (const Text& line : lines) {
+        cards.push_back(cardFromPhoneLine(line, label));
+    }
+    writeOutput(context, target, writeVCards(cards));
+}
+
+void importVcf(CommandContext& context, const std::string& source) {
+    context.data.lockForWriting();
+    VCardImport import;
+    try {
+        import = readVCards(readInput(source), source);
+    } catch (const CliFailure&) {
+        throw;
+    } catch (const Failure& failure) {
+        throw CliFailure(exitBadInput, failure.what());
+    }
+    const Lines labels = context.data.phoneLabels();
+    const FieldLabel label = labelsOf(labels);
+    Lines incoming;
+    std::size_t unreadable = 0;
+    for (const PhoneCard& card : import.cards) {
+        if (auto line = phoneLineFromCard(card, label)) {
+            incoming.push_back(std::move(*line));
+        } else {
+            ++unreadable;
+        }
+    }
+    Lines lines = context.data.load(phonesFile);
+    const LineMerge merge = appendNewLines(lines, incoming);
+    if (merge.added > 0) {
+        context.data.save(phonesFile, lines);
+    }
+    reportMerge(context, merge, unreadable, import.replaced);
+}
+
+} // namespace norvik::cli

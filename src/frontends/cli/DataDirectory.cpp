@@ -1,0 +1,71 @@
+#include "frontends/cli/DataDirectory.h"
+
+#include "frontends/cli/CliFailure.h"
+#include "phonebook/PhoneLine.h"
+#include "store/Language.h"
+#include "store/Settings.h"
+
+#include <sys/stat.h>
+
+namespace norvik::cli {
+
+namespace {
+
+const char* const settingsFile = "System.ini";
+const char* const lockFile = ".norvik.lock";
+
+} // namespace
+
+DataDirectory::DataDirectory(std::string path)
+    : path_(std::move(path)), disk_(path_), store_(disk_) {
+    struct stat info {};
+    if (::stat(path_.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        throw CliFailure(exitBadInput, "no data directory " + path_);
+    }
+}
+
+void DataDirectory::lockForWriting() {
+    if (InstanceLock::acquire(path_ + "/" + lockFile, lock_) ==
+        InstanceLock::Outcome::HeldElsewhere) {
+        throw CliFailure(exitLocked, "Norvik is running in " + path_ +
+                                         "; nothing was written. Close it and try again.");
+    }
+}
+
+Lines DataDirectory::load(const std::string& name) {
+    if (!store_.exists(name)) {
+        return {};
+    }
+    try {
+        return store_.loadLines(name);
+    } catch (const Failure& failure) {
+        throw CliFailure(exitCannotWrite, failure.what());
+    }
+}
+
+void DataDirectory::save(const std::string& name, const Lines& lines) {
+    try {
+        store_.saveLines(name, lines);
+    } catch (const Failure& failure) {
+        throw CliFailure(exitCannotWrite, failure.what());
+    }
+}
+
+Lines DataDirectory::phoneLabels() {
+    try {
+        const Lines settings = load(settingsFile);
+        const char* module = lookupKey(settings, "LangID") == "1" ? englishModule : russianModule;
+        const Lines lines = store_.loadLines(module);
+        Lines labels;
+        for (int line = postcodeLabelLine; line <= faxLabelLine; ++line) {
+            labels.push_back(langLine(lines, line));
+        }
+        return labels;
+    } catch (const CliFailure&) {
+        throw;
+    } catch (const Failure& failure) {
+        throw CliFailure(exitCannotWrite, failure.what());
+    }
+}
+
+} // namespace norvik::cli

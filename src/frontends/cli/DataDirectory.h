@@ -1,0 +1,46 @@
+#pragma once
+
+#include "kit/Text.h"
+#include "store/FileStore.h"
+#include "store/FileSystem.h"
+#include "store/InstanceLock.h"
+
+#include <memory>
+#include <string>
+
+namespace norvik::cli {
+
+inline constexpr const char* eventsFile = "do.txt";
+inline constexpr const char* phonesFile = "telephone.txt";
+
+// The data directory as the program sees it: the same files, spelled and
+// matched the same way, saved atomically through the same store.
+class DataDirectory {
+public:
+    // Fails with exit status 2 when the directory does not exist.
+    explicit DataDirectory(std::string path);
+
+    const std::string& path() const { return path_; }
+
+    // Every command that writes takes the lock first: the running program
+    // would overwrite the change with what it holds. Fails with exit status 3.
+    void lockForWriting();
+
+    // A file that is not there yet is empty, as on a first start. A file that
+    // cannot be read fails with exit status 4.
+    Lines load(const std::string& name);
+    // Fails with exit status 4 and leaves the old file as it was.
+    void save(const std::string& name, const Lines& lines);
+
+    // The labels the add dialog writes into phone lines, from the module the
+    // settings' LangID chooses (Russian unless it says "1").
+    Lines phoneLabels();
+
+private:
+    std::string path_;
+    PosixFileSystem disk_;
+    FileStore store_;
+    std::unique_ptr<InstanceLock> lock_;
+};
+
+} // namespace norvik::cli

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace norvik::cli {
+
+// What --help prints.
+extern const char* const usageText;
+
+} // namespace norvik::cli

@@ -1,0 +1,396 @@
+#!/usr/bin/env python3
+"""norvik-cli end to end: cli_test.py GROUP NORVIK-CLI NORVIK-HEADLESS MODULE-DIR
+
+Each group runs in fresh temporary data directories. Exported files are read
+back with parsers that share no code with the program (python3-icalendar,
+python3-vobject)."""
+
+import datetime
+import fcntl
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+import icalendar
+import vobject
+
+CLI, HEADLESS, MODULES = sys.argv[2], sys.argv[3], sys.argv[4]
+failures = []
+folders = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, file=sys.stderr)
+
+
+def data_dir(files=None, lang_id=None):
+    folder = tempfile.mkdtemp(prefix="norvik-cli-")
+    folders.append(folder)
+    shutil.copytree(MODULES, os.path.join(folder, "Language Modules"))
+    if lang_id is not None:
+        settings = ("[config]\r\nMainFormColor=clNavy\r\nMainFormTextColor=clWhite\r\n"
+                    "NotebookSize=10\r\nNotebookType=Courier New\r\nWarningMessageText=x\r\n"
+                    "LastEvent=0\r\nLangID=%d\r\n" % lang_id)
+        write(folder, "System.ini", settings)
+    for name, text in (files or {}).items():
+        write(folder, name, text)
+    return folder
+
+
+def write(folder, name, text):
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(text.encode("cp1251", "surrogateescape"))  # "\udc98" is byte 0x98
+
+
+def read(folder, name):
+    path = os.path.join(folder, name)
+    if not os.path.exists(path):
+        return None
+    with open(path, "rb") as f:
+        return f.read().decode("cp1251", "surrogateescape")
+
+
+def cli(folder, *args, stdin=None):
+    run = subprocess.run([CLI, "-d", folder, *args], input=stdin, capture_output=True,
+                         timeout=60)
+    return run.returncode, run.stdout.decode("utf-8"), run.stderr.decode("utf-8")
+
+
+def crlf(*lines):
+    return "".join(line + "\r\n" for line in lines)
+
+
+def group_events():
+    lines = ["10.03.2026 09:00:00 >>> Второе", "garbage line", "01.03.2026 18:30:00 >>> Первое",
+             "5.3.2026 7:05 >>> loose form", "10.03.2026 09:00:00 >>> Second at the same time"]
+    folder = data_dir({"do.txt": crlf(*lines)})
+    status, out, err = cli(folder, "list")
+    check(status == 0, "list exits 0")
+    check(out.splitlines() == [lines[2], lines[3], lines[0], lines[4]],
+          "list in time order, equal times in file order: %r" % out)
+    check("do.txt:2:" in err and "do.txt:1:" not in err, "list names the unreadable line: " + err)
+    status, out, _ = cli(folder, "list", "--from", "05.03.2026", "--to", "10.03.2026")
+    check(out.splitlines() == [lines[3], lines[0], lines[4]], "list limited to days: %r" % out)
+
+    status, out, _ = cli(folder, "add", "7.12.2026 9:30", "Купить хлеб; молоко")
+    check(status == 0 and out == "07.12.2026 09:30:00 >>> Купить хлеб; молоко\n",
+          "add canonicalises the date: %r" % out)
+    check(read(folder, "do.txt") == crlf(*lines, "07.12.2026 09:30:00 >>> Купить хлеб; молоко"),
+          "add appends one 1251 line")
+    status, out, _ = cli(folder, "add", "7.12.2026 10:15 PM", "Late")
+    check(out.startswith("07.12.2026 22:15:00 >>> Late"), "add reads 12-hour times: " + out)
+    before = read(folder, "do.txt")
+    for args, wanted, what in [
+            (["add", "31.02.2026 10:00", "x"], 2, "an impossible date"),
+            (["add", "07.12.2026 10:00 later", "x"], 2, "a date text with more after it"),
+            (["add", "07.12.2026", "\u2713 done"], 2, "a character 1251 cannot hold"),
+            (["add", "07.12.2026"], 1, "a missing argument"),
+            (["export", "pdf"], 1, "an unknown format"),
+            (["list", "--from", "yesterday"], 1, "an unreadable --from"),
+            (["frobnicate"], 1, "an unknown command")]:
+        status, _, err = cli(folder, *args)
+        check(status == wanted and err.startswith("norvik-cli: "),
+              "%s gives status %d with a message (got %d: %s)" % (what, wanted, status, err))
+    check(read(folder, "do.txt") == before, "refused commands write nothing")
+    status, out, _ = cli(folder, "--help")
+    check(status == 0 and all(w in out for w in ["list", "add", "export ics", "import ics",
+                                                 "export vcf", "import vcf", "Exit status"]),
+          "--help describes every command")
+    status, _, err = cli(os.path.join(folder, "nowhere"), "list")
+    check(status == 2, "a missing data directory is refused: %d" % status)
+    # A data file that cannot be read: status 4, and the folder stays as it was.
+    blocked = data_dir()
+    os.mkdir(os.path.join(blocked, "do.txt"))
+    status, _, err = cli(blocked, "add", "07.12.2026 10:00", "x")
+    check(status == 4 and "do.txt" in err, "an unreadable do.txt gives status 4: %d %s" % (status, err))
+
+
+def parse_ics(data):
+    calendar = icalendar.Calendar.from_ical(data)
+    return calendar, [c for c in calendar.walk("VEVENT")]
+
+
+def group_ics_export():
+    long_text = "Длинное событие, с запятой; точкой с запятой и обратной \\ чертой — " * 3
+    lines = ["07.12.2026 09:30:00 >>> " + long_text.strip(),
+             "01.07.2026 23:59:59 >>> Summer, Moscow",
+             "not a date",
+             "07.12.2026 09:30:00 >>> Twice",
+             "07.12.2026 09:30:00 >>> Twice"]
+    folder = data_dir({"do.txt": crlf(*lines)})
+    out_file = os.path.join(folder, "out.ics")
+    status, _, err = cli(folder, "export", "ics", out_file)
+    check(status == 0, "export ics exits 0 despite an unreadable line")
+    check("do.txt:3:" in err, "export names the unreadable line: " + err)
+    data = open(out_file, "rb").read()
+    physical = data.split(b"\r\n")
+    check(physical[-1] == b"" and b"\n" not in data.replace(b"\r\n", b""), "CR LF line ends")
+    check(max(len(p) for p in physical) <= 75, "lines folded at 75 octets")
+    check(any(p.startswith(b" ") for p in physical), "the long summary is folded")
+    for p in physical:
+        p.decode("utf-8")  # a fold never splits a character
+    calendar, events = parse_ics(data)
+    check(str(calendar["VERSION"]) == "2.0" and "PRODID" in calendar, "VERSION and PRODID")
+    check(len(events) == 4, "one VEVENT per readable line: %d" % len(events))
+    check([str(e["SUMMARY"]) for e in events] ==
+          [long_text.strip(), "Summer, Moscow", "Twice", "Twice"], "summaries survive")
+    moscow = datetime.timezone(datetime.timedelta(hours=3))
+    starts = [e.decoded("DTSTART") for e in events]
+    check(starts[0] == datetime.datetime(2026, 12, 7, 9, 30, tzinfo=moscow)
+          and starts[1] == datetime.datetime(2026, 7, 1, 23, 59, 59, tzinfo=moscow),
+          "DTSTART is the local time in the system zone: %r" % starts[:2])
+    check(all(e["DTSTART"].params.get("TZID") == "Europe/Moscow" for e in events),
+          "DTSTART names the zone")
+    zones = [c for c in calendar.walk("VTIMEZONE")]
+    check(len(zones) == 1 and str(zones[0]["TZID"]) == "Europe/Moscow", "one VTIMEZONE")
+    uids = [str(e["UID"]) for e in events]
+    check(len(set(uids)) == 4, "identical lines get different UIDs")
+    check(all("DTSTAMP" in e for e in events), "every event has a DTSTAMP")
+    alarms = [e.walk("VALARM") for e in events]
+    check(all(len(a) == 1 and str(a[0]["ACTION"]) == "DISPLAY"
+              and a[0].decoded("TRIGGER") == datetime.timedelta(0) for a in alarms),
+          "a display reminder at the start")
+    # The same lines keep their UIDs, also when lines are added before them.
+    write(folder, "do.txt", crlf("01.01.2026 00:00:00 >>> New", *lines))
+    status, out, _ = cli(folder, "export", "ics", "-")
+    check(status == 0, "export to standard output")
+    again = [str(e["UID"]) for e in parse_ics(out.encode("utf-8"))[1]]
+    check(again[1:] == uids, "UIDs stay the same across exports")
+    # The other parser agrees on the text and the time.
+    parsed = vobject.readOne(data.decode("utf-8"))
+    check(parsed.vevent_list[0].summary.value == long_text.strip()
+          and parsed.vevent_list[0].dtstart.value.utcoffset() == datetime.timedelta(hours=3),
+          "vobject reads the same summary and offset")
+
+
+IMPORT_ICS = """BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//Test//Test//EN
+BEGIN:VTIMEZONE
+TZID:Custom Zone
+BEGIN:STANDARD
+DTSTART:19700101T000000
+TZOFFSETFROM:+0500
+TZOFFSETTO:+0500
+END:STANDARD
+END:VTIMEZONE
+BEGIN:VEVENT
+UID:utc
+DTSTART:20260301T060000Z
+SUMMARY:В UTC
+END:VEVENT
+BEGIN:VEVENT
+UID:tzid-defined
+DTSTART;TZID=Custom Zone:20260302T120000
+SUMMARY:Custom zone
+END:VEVENT
+BEGIN:VEVENT
+UID:tzid-iana
+DTSTART;TZID=America/New_York:20260715T080000
+SUMMARY:New York\\, summer
+END:VEVENT
+BEGIN:VEVENT
+UID:floating
+DTSTART:20260303T101500
+SUMMARY:Floating
+END:VEVENT
+BEGIN:VEVENT
+UID:all-day
+DTSTART;VALUE=DATE:20260304
+SUMMARY:All day\\nsecond line
+END:VEVENT
+BEGIN:VEVENT
+UID:weekly
+DTSTART;TZID=Europe/Berlin:20260105T090000
+RRULE:FREQ=WEEKLY;COUNT=5
+EXDATE;TZID=Europe/Berlin:20260112T090000
+SUMMARY:Weekly \u2713
+END:VEVENT
+BEGIN:VEVENT
+UID:no-start
+SUMMARY:No start
+END:VEVENT
+BEGIN:VEVENT
+UID:bad-start
+DTSTART:tomorrow
+SUMMARY:Bad start
+END:VEVENT
+END:VCALENDAR
+""".replace("\n", "\r\n")
+
+
+def group_ics_import():
+    folder = data_dir({"do.txt": crlf("03.03.2026 10:15:00 >>> Floating")})
+    source = os.path.join(folder, "in.ics")
+    with open(source, "w", encoding="utf-8", newline="") as f:
+        f.write(IMPORT_ICS)
+    status, out, err = cli(folder, "import", "ics", source, "--from", "01.01.2026", "--to",
+                           "25.01.2026")
+    check(status == 0, "import ics exits 0: " + err)
+    expected = ["03.03.2026 10:15:00 >>> Floating",
+                "01.03.2026 09:00:00 >>> В UTC",
+                "02.03.2026 10:00:00 >>> Custom zone",
+                "15.07.2026 15:00:00 >>> New York, summer",
+                "04.03.2026 00:00:00 >>> All day second line",
+                "05.01.2026 11:00:00 >>> Weekly ?",
+                "19.01.2026 11:00:00 >>> Weekly ?"]
+    check(read(folder, "do.txt") == crlf(*expected),
+          "UTC, TZID, floating, all-day and a weekly rule come in at local time: %r"
+          % read(folder, "do.txt"))
+    check("6 added, 1 skipped" in out and "2 unreadable" in out, "counts reported: " + out)
+    check("1 character" in out, "replaced characters counted: " + out)
+    status, out, _ = cli(folder, "import", "ics", source, "--from", "01.01.2026", "--to",
+                         "25.01.2026")
+    check(status == 0 and out.startswith("0 added, 7 skipped"), "a second import adds nothing")
+    before = read(folder, "do.txt")
+    for text, what, line in [
+            (IMPORT_ICS.replace("SUMMARY:Floating", "SUMMARY Floating"), "a line without a colon", 30),
+            (IMPORT_ICS.replace("END:VEVENT\r\nEND:VCALENDAR", "END:VCALENDAR"), "a VEVENT left open", 52),
+            ("hello\r\n", "no calendar at all", 1)]:
+        with open(source, "w", encoding="utf-8", newline="") as f:
+            f.write(text)
+        status, _, err = cli(folder, "import", "ics", source)
+        check(status == 2 and ("%s:%d:" % (source, line)) in err,
+              "%s is bad input naming the file and line (%d: %s)" % (what, status, err))
+    with open(source, "w", encoding="utf-8", newline="") as f:
+        f.write(IMPORT_ICS.replace("America/New_York", "Atlantis/Capital"))
+    status, _, err = cli(folder, "import", "ics", source)
+    check(status == 2 and "Atlantis/Capital" in err, "an unknown zone is bad input: " + err)
+    check(read(folder, "do.txt") == before, "bad input writes nothing")
+
+
+def group_round_trip():
+    lines = ["07.12.2026 09:30:00 >>> Купить хлеб, молоко; сыр \\ «ёлка» \u2116 7 \udc98",
+             "29.02.2028 00:00:00 >>> " + "Очень длинный текст события " * 5,
+             "01.01.1999 23:59:59 >>> Past",
+             "07.12.2026 09:30:00 >>> Twice",
+             "07.12.2026 09:30:00 >>> Twice",
+             "31.10.2027 02:30:00 >>> "]
+    source = data_dir({"do.txt": crlf(*lines)})
+    status, ics, _ = cli(source, "export", "ics")
+    target = data_dir()
+    status, out, err = cli(target, "import", "ics", "-", stdin=ics.encode("utf-8"))
+    check(status == 0 and out.startswith("6 added"), "round trip import: " + out + err)
+    check(read(target, "do.txt") == read(source, "do.txt"), "events survive the round trip")
+
+    # Phone lines made by the add dialog itself, in both languages.
+    fields = {"CheckBox5": ("Edit6", "Россия"), "CheckBox1": ("Edit2", "123456"),
+              "CheckBox7": ("Edit7", "Московская"), "CheckBox16": ("Edit8", "Москва"),
+              "CheckBox8": ("Edit9", "Тверская, угол"), "CheckBox9": ("Edit10", "7"),
+              "CheckBox6": ("Edit12", "2"), "CheckBox12": ("Edit14", "1"),
+              "CheckBox10": ("Edit11", "15"), "CheckBox2": ("Edit3", "+7 900 000-00-00"),
+              "CheckBox3": ("Edit4", "+7 495 000-00-00"), "CheckBox4": ("Edit5", "+7 495 000-00-01")}
+    records = [("Иван Петров", list(fields)), ("Only Name", []),
+               ("City And Phone", ["CheckBox16", "CheckBox2"]),
+               ("Flat Without Street", ["CheckBox10", "CheckBox3", "CheckBox5"]),
+               ("Region Only", ["CheckBox7", "CheckBox4"])]
+    for lang_id in (0, 1):
+        folder = data_dir(lang_id=lang_id)
+        script = ["start"]
+        for name, boxes in records:
+            script += ["click Button5", 'set Edit1 "%s"' % name]
+            for box in boxes:
+                edit, value = fields[box]
+                script += ["click " + box, 'set %s "%s"' % (edit, value)]
+            script.append("click Button1")
+        subprocess.run([HEADLESS], input=("\n".join(script) + "\n").encode("utf-8"), cwd=folder,
+                       capture_output=True, timeout=60)
+        phones = read(folder, "telephone.txt")
+        hand_edited = "Hand >>> call after 6; ask for the \\ desk"
+        write(folder, "telephone.txt", phones + hand_edited + "\r\n")
+        check(phones is not None and len(phones.splitlines()) == len(records),
+              "the add dialog made the phone lines")
+        status, vcf, _ = cli(folder, "export", "vcf")
+        check(status == 0, "export vcf exits 0")
+        cards = list(vobject.readComponents(vcf))
+        check([c.fn.value for c in cards] == [r[0] for r in records] + ["Hand"], "FN per line")
+        check(all(c.n.value.family == c.fn.value for c in cards), "N holds the name as family name")
+        full = cards[0]
+        adr = full.adr.value
+        check((adr.city, adr.region, adr.code, adr.country) ==
+              ("Москва", "Московская", "123456", "Россия"),
+              "ADR parts: %r" % ((adr.city, adr.region, adr.code, adr.country),))
+        check(adr.street.startswith("Тверская, угол") and "15" in adr.street, "street with the flat")
+        tels = {tuple(t.params.get("TYPE", [])): t.value for t in full.tel_list}
+        check(tels == {("CELL",): "+7 900 000-00-00", ("VOICE",): "+7 495 000-00-00",
+                       ("FAX",): "+7 495 000-00-01"}, "TEL types: %r" % tels)
+        check(not any(hasattr(c, "note") for c in cards[:-1]), "dialog-made lines need no NOTE")
+        region_only = cards[4].adr.value
+        check((region_only.city, region_only.region) == ("", "Московская"),
+              "a region alone is read as the region")
+        check(cards[-1].note.value == "call after 6; ask for the \\ desk",
+              "a hand-written rest goes whole into NOTE")
+        target = data_dir(lang_id=lang_id)
+        status, out, _ = cli(target, "import", "vcf", "-", stdin=vcf.encode("utf-8"))
+        check(status == 0 and read(target, "telephone.txt") == read(folder, "telephone.txt"),
+              "phone lines survive the round trip (LangID %d): %r" % (lang_id, out))
+        status, out, _ = cli(target, "import", "vcf", "-", stdin=vcf.encode("utf-8"))
+        check(out.startswith("0 added, %d skipped" % (len(records) + 1)), "duplicates skipped")
+
+
+def group_vcf_import():
+    folder = data_dir(lang_id=1)
+    vcf = ("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Анна Смирнова\r\n"
+           "item1.TEL;TYPE=cell,pref:+1 555 0100\r\nTEL;TYPE=HOME:+1 555 0101\r\n"
+           "TEL;TYPE=WORK:+1 555 0102\r\nADR;TYPE=HOME:;;1 Main St;Springf\r\n ield;;12345;\r\n"
+           "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:2.1\r\nN:Doe;Jane\r\nTEL;CELL:555\r\n"
+           "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nTEL:1\r\nEND:VCARD\r\n")
+    status, out, err = cli(folder, "import", "vcf", "-", stdin=vcf.encode("utf-8"))
+    check(read(folder, "telephone.txt") == crlf(
+        "Анна Смирнова >>> , postcode 12345, Springfield, street: 1 Main St, mobile: +1 555 0100"
+        ", phone: +1 555 0101, +1 555 0102", "Jane Doe >>> , mobile: 555"),
+        "cards become lines as the add dialog builds them: %r" % read(folder, "telephone.txt"))
+    check(status == 0 and "2 added, 0 skipped (already there), 1 unreadable" in out,
+          "a card without a name is unreadable: " + out + err)
+    status, _, err = cli(folder, "import", "vcf", "-",
+                         stdin=b"BEGIN:VCARD\r\nFN:x\r\nBEGIN:VCARD\r\n")
+    check(status == 2 and "-:3:" in err, "a malformed vCard names the line: " + err)
+
+
+def group_lock():
+    folder = data_dir({"do.txt": crlf("07.12.2026 09:30:00 >>> Kept")}, lang_id=0)
+    # A copy of the program running in the folder holds the lock until its input ends.
+    program = subprocess.Popen([HEADLESS], cwd=folder, stdin=subprocess.PIPE,
+                               stdout=subprocess.PIPE)
+    try:
+        program.stdin.write(b"start\n")
+        program.stdin.flush()
+        check(program.stdout.readline().startswith(b"shown TForm1"), "the program started")
+        ics = os.path.join(folder, "in.ics")
+        with open(ics, "w", newline="") as f:
+            f.write(IMPORT_ICS)
+        for args in (["add", "08.12.2026 10:00", "x"], ["import", "ics", ics],
+                     ["import", "vcf", "-"]):
+            status, _, err = cli(folder, *args, stdin=b"BEGIN:VCARD\r\nFN:x\r\nEND:VCARD\r\n")
+            check(status == 3 and "running" in err, "%s refused while Norvik runs: %d %s"
+                  % (args[0], status, err))
+        status, out, _ = cli(folder, "list")
+        check(status == 0 and "Kept" in out, "reading still works while Norvik runs")
+        check(read(folder, "do.txt") == crlf("07.12.2026 09:30:00 >>> Kept"), "nothing written")
+        check(read(folder, "telephone.txt") == "", "the phone book untouched")
+    finally:
+        program.stdin.close()
+        program.wait(timeout=30)
+    # Any holder of the lock counts, and the lock goes with it.
+    with open(os.path.join(folder, ".norvik.lock"), "a") as holder:
+        fcntl.flock(holder, fcntl.LOCK_EX)
+        status, _, _ = cli(folder, "add", "08.12.2026 10:00", "x")
+        check(status == 3, "refused while any process holds the lock")
+    status, _, _ = cli(folder, "add", "08.12.2026 10:00", "x")
+    check(status == 0, "accepted once the lock is free")
+
+
+GROUPS = {"events": group_events, "ics_export": group_ics_export, "ics_import": group_ics_import,
+          "round_trip": group_round_trip, "vcf_import": group_vcf_import, "lock": group_lock}
+
+if __name__ == "__main__":
+    GROUPS[sys.argv[1]]()
+    if failures:
+        print("folders kept:", *folders, file=sys.stderr)
+        sys.exit(1)
+    for folder in folders:
+        shutil.rmtree(folder)
