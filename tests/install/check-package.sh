@@ -25,8 +25,8 @@ field() {
 [ "$(basename "$deb")" = "norvik_$(field Version)_$(field Architecture).deb" ] ||
     fail "file name $(basename "$deb")"
 depends=$(field Depends)
-# From dpkg-shlibdeps: the Qt and C++ libraries the programs link.
-for package in libqt6widgets6 libstdc++6 libc6 qt6-translations-l10n fonts-liberation \
+# From dpkg-shlibdeps: the Qt, libical and C++ libraries the programs link.
+for package in libqt6widgets6 libical3 libstdc++6 libc6 qt6-translations-l10n fonts-liberation \
     fonts-dejavu fonts-urw-base35 fonts-comic-neue; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
@@ -41,9 +41,10 @@ expect_listed() {
     grep -qxF "./usr/$1" "$work/files" || fail "the package lacks /usr/$1"
 }
 # Installed programs (a new one is listed here once it installs itself).
-for program in norvik norvik-launch norvik-headless; do
+for program in norvik norvik-launch norvik-headless norvik-cli; do
     expect_listed "bin/$program"
 done
+expect_listed share/man/man1/norvik-cli.1
 expect_listed "share/norvik/Language Modules/Russian.lng"
 expect_listed "share/norvik/Language Modules/English.lng"
 if [ "$expect_help" = 1 ]; then
