@@ -173,6 +173,9 @@ void TForm1::FormClose() {
         return;
     }
     closeTimeSave();
+    if (!saveUnsavedLists()) {
+        return;
+    }
     endProgram();
 }
 
