@@ -20,11 +20,10 @@ public:
     Program(Platform& platform, FileSystem& files, std::string lockPath = ".norvik.lock");
     ~Program();
 
-    // Refuses to run beside another copy in the same directory, and without
-    // the lock where the directory can be written; then removes what killed
-    // saves left behind. Creates the main window (running
-    // its creation sequence), then the settings dialog made at start, then shows the main window
-    // unless start-up ended the program.
+    // Refuses to run beside another copy in the same directory, and without the lock where the
+    // directory can be written; then removes what killed saves left behind. Creates the main
+    // window (running its creation sequence), then the settings dialog made at start, then shows
+    // the main window unless start-up ended the program.
     void start();
     TForm1& mainWindow() { return *main_; }
     // Also true when start() refused to run beside another copy: there is no main window then.
