@@ -175,6 +175,9 @@ void TForm1::FormClose() {
         return;
     }
     closeTimeSave();
+    if (!saveUnsavedLists()) {
+        return;
+    }
     endProgram();
 }
 

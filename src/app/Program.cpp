@@ -3,8 +3,18 @@
 #include "kit/Dispatch.h"
 #include "settings/TConfiguration.h"
 #include "store/Codec1251.h"
+#include "store/LeftoverSaves.h"
 
 namespace norvik {
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? "" : path.substr(0, slash);
+}
+
+} // namespace
 
 Program::Program(Platform& platform, FileSystem& files, std::string lockPath)
     : platform_(platform), files_(files), lockPath_(std::move(lockPath)) {}
@@ -12,15 +22,36 @@ Program::Program(Platform& platform, FileSystem& files, std::string lockPath)
 Program::~Program() = default;
 
 void Program::start() {
-    if (InstanceLock::acquire(lockPath_, lock_) == InstanceLock::Outcome::HeldElsewhere) {
-        // Two copies would overwrite each other's files; the text is in both
-        // languages because no module is loaded yet.
+    FileSystem& disk = files_.files();
+    LockAttempt attempt = disk.lock(lockPath_);
+    // The texts are in both languages because no module is loaded yet.
+    if (attempt.outcome == LockAttempt::Outcome::HeldElsewhere) {
+        // Two copies would overwrite each other's files.
         platform_.messageBox(
             cp1251::literal(
                 "Norvik уже запущен в этой папке. / Norvik is already running in this folder."),
             applicationTitle, mbError);
         platform_.terminate();
         return;
+    }
+    if (attempt.outcome == LockAttempt::Outcome::Refused &&
+        disk.canWriteFolder(folderOf(lockPath_))) {
+        // Without the lock nothing would keep a second copy out. Only where
+        // the folder cannot be written at all is running safe: no copy can
+        // overwrite another's saves there.
+        const Text reason = cp1251::fromUtf8(attempt.reason).value_or(std::string());
+        platform_.messageBox(cp1251::literal("Не удалось захватить файл блокировки ") + lockPath_ +
+                                 ": " + reason +
+                                 cp1251::literal(". Norvik не запущен. / Cannot lock the file ") +
+                                 lockPath_ + ": " + reason + ". Norvik is not started.",
+                             applicationTitle, mbError);
+        platform_.terminate();
+        return;
+    }
+    lock_ = std::move(attempt.lock);
+    if (lock_) {
+        // The files the program saves in the data folder.
+        removeLeftoverSaves(disk, {"quotes.txt", "do.txt", "telephone.txt", "System.ini"});
     }
     main_ = std::make_unique<TForm1>(platform_, files_);
     // A failure in the creation sequence is reported and ends the sequence;

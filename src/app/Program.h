@@ -4,7 +4,6 @@
 #include "kit/Platform.h"
 #include "store/FileStore.h"
 #include "store/FileSystem.h"
-#include "store/InstanceLock.h"
 
 #include <memory>
 
@@ -21,9 +20,10 @@ public:
     Program(Platform& platform, FileSystem& files, std::string lockPath = ".norvik.lock");
     ~Program();
 
-    // Refuses to run beside another copy in the same directory. Creates the main window (running
-    // its creation sequence), then the settings dialog made at start, then shows the main window
-    // unless start-up ended the program.
+    // Refuses to run beside another copy in the same directory, and without the lock where the
+    // directory can be written; then removes what killed saves left behind. Creates the main
+    // window (running its creation sequence), then the settings dialog made at start, then shows
+    // the main window unless start-up ended the program.
     void start();
     TForm1& mainWindow() { return *main_; }
     // Also true when start() refused to run beside another copy: there is no main window then.
@@ -33,7 +33,7 @@ private:
     Platform& platform_;
     FileStore files_;
     std::string lockPath_;
-    std::unique_ptr<InstanceLock> lock_;
+    std::unique_ptr<FileLock> lock_;
     std::unique_ptr<TForm1> main_;
     // Declared after the main window, which it refers to, so it goes first.
     std::unique_ptr<TConfiguration> settingsAtStart_;

@@ -6,6 +6,9 @@
 #include "kit/Form.h"
 #include "store/FileStore.h"
 
+#include <map>
+#include <string>
+
 namespace norvik {
 
 struct ReminderAnswer;
@@ -41,6 +44,12 @@ public:
     void setCaptionColor(Color value);
     // The notes' close-time save: asks when the notes carry unsaved changes.
     void closeTimeSave();
+    // Writes a data list (the events, the phone book) to its file. A failed
+    // save marks the list unsaved until a later save of it succeeds.
+    void saveDataList(const char* file, const ListBox& list);
+    // The close-time retry of every unsaved list; false when a retry failed and
+    // the user chose to keep the window open.
+    bool saveUnsavedLists();
 
     // The notes commands and the editor's events.
     void Button2Click();
@@ -204,6 +213,8 @@ private:
     void markNotesModified();
 
     FileStore& files_;
+    // The lists whose last save failed, by file name.
+    std::map<std::string, const ListBox*> unsavedLists_;
     bool ended_ = false;
     bool notesChangedByProgram_ = false;
     // The event lines' times, read once per change of the list.

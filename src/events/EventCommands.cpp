@@ -24,7 +24,7 @@ void TForm1::connectEvents() {
 }
 
 void TForm1::saveEvents() {
-    files().saveLines(eventsFile, ListBox1.items());
+    saveDataList(eventsFile, ListBox1);
 }
 
 void TForm1::Button3Click() {

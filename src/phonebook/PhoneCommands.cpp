@@ -12,7 +12,7 @@ namespace {
 const char* const phonesFile = "telephone.txt";
 
 void savePhoneBook(TForm1& form) {
-    form.files().saveLines(phonesFile, form.ListBox2.items());
+    form.saveDataList(phonesFile, form.ListBox2);
 }
 
 } // namespace

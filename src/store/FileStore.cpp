@@ -84,7 +84,7 @@ void FileStore::saveBytes(const std::string& name, const std::string& bytes) {
     try {
         files_.replace(onDisk, bytes);
     } catch (const Failure& failure) {
-        throw Failure(spelledAsProgram(failure.what(), onDisk, name));
+        throw Failure(spelledAsProgram(failure.what(), onDisk, name), failure.reason());
     }
 }
 

@@ -1,10 +1,24 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace norvik {
+
+// A lock held on a file for as long as the object lives.
+class FileLock {
+public:
+    virtual ~FileLock() = default;
+};
+
+struct LockAttempt {
+    enum class Outcome { Acquired, HeldElsewhere, Refused };
+    Outcome outcome = Outcome::Refused;
+    std::unique_ptr<FileLock> lock; // set when acquired
+    std::string reason;             // the system's reason when refused
+};
 
 // The small interface through which the core reaches the disk. Paths are
 // relative to the working directory, with "/" between folders.
@@ -24,6 +38,13 @@ public:
     // target, the folder synced. Fails with "Cannot create file NAME" or
     // "Stream write error" and leaves the old file as it was.
     virtual void replace(const std::string& path, const std::string& bytes) = 0;
+    // Removes a file; false when it could not be removed.
+    virtual bool remove(const std::string& path) = 0;
+    // Takes an exclusive lock on the file (created when missing) without
+    // waiting. Anything but a regular file is refused.
+    virtual LockAttempt lock(const std::string& path) = 0;
+    // Whether new files can be made in the folder ("" is the working directory).
+    virtual bool canWriteFolder(const std::string& folder) = 0;
 };
 
 // The real disk. Paths are taken relative to `root` (the working directory
@@ -37,6 +58,9 @@ public:
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
     void replace(const std::string& path, const std::string& bytes) override;
+    bool remove(const std::string& path) override;
+    LockAttempt lock(const std::string& path) override;
+    bool canWriteFolder(const std::string& folder) override;
 
 private:
     std::string onDisk(const std::string& path) const;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <memory>
+#include "store/FileSystem.h"
+
 #include <string>
 
 namespace norvik {
@@ -8,16 +9,16 @@ namespace norvik {
 // One running copy per data directory: an advisory lock on a small file there,
 // held for the life of the program. The system drops it when the process ends,
 // so a lock left by a crash never blocks the next start.
-class InstanceLock {
+class InstanceLock : public FileLock {
 public:
-    ~InstanceLock();
+    ~InstanceLock() override;
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    enum class Outcome { Acquired, HeldElsewhere, Unavailable };
-    // Unavailable (a read-only folder, say) is no reason to refuse to start:
-    // the caller runs without the lock then.
-    static Outcome acquire(const std::string& path, std::unique_ptr<InstanceLock>& lock);
+    // Never fails open: a lock file that cannot be opened, is no regular file
+    // or cannot be locked is Refused with the system's reason, and the caller
+    // decides whether running without it is safe.
+    static LockAttempt acquire(const std::string& path);
 
 private:
     explicit InstanceLock(int descriptor) : descriptor_(descriptor) {}

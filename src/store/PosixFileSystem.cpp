@@ -1,9 +1,11 @@
 #include "kit/Failure.h"
 #include "store/FileSystem.h"
+#include "store/InstanceLock.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -42,6 +44,10 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+std::string systemReason(int error) {
+    return std::strerror(error);
+}
+
 bool writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -50,6 +56,9 @@ bool writeAll(int fd, const std::string& bytes) {
             continue;
         }
         if (n <= 0) {
+            if (n == 0) {
+                errno = ENOSPC; // a write that takes nothing has found the disk full
+            }
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -112,12 +121,15 @@ std::string PosixFileSystem::onDisk(const std::string& path) const {
 }
 
 std::optional<std::string> PosixFileSystem::read(const std::string& path) {
-    const int fd = ::open(onDisk(path).c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: opening a named pipe must not wait for a writer. Only a
+    // regular file is data; a pipe would block the read and a device such as
+    // /dev/zero never ends. A link to a regular file is followed.
+    const int fd = ::open(onDisk(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return std::nullopt;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return std::nullopt;
     }
@@ -164,6 +176,18 @@ std::vector<std::string> PosixFileSystem::list(const std::string& folder) {
     return names;
 }
 
+bool PosixFileSystem::remove(const std::string& path) {
+    return ::unlink(onDisk(path).c_str()) == 0;
+}
+
+LockAttempt PosixFileSystem::lock(const std::string& path) {
+    return InstanceLock::acquire(onDisk(path));
+}
+
+bool PosixFileSystem::canWriteFolder(const std::string& folder) {
+    return ::access(onDisk(folder).c_str(), W_OK) == 0;
+}
+
 bool PosixFileSystem::createEmpty(const std::string& path) {
     // O_EXCL: an existing file, readable or not, is never truncated.
     const int fd = ::open(onDisk(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -199,12 +223,14 @@ void PosixFileSystem::replace(const std::string& path, const std::string& bytes)
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
     if (existed && !mayWrite(target, old)) {
-        throw Failure("Cannot create file " + path);
+        throw Failure("Cannot create file " + path,
+                      systemReason(S_ISDIR(old.st_mode) ? EISDIR : EACCES));
     }
 
     TempFile temp(target);
     if (!temp.created()) {
-        throw Failure("Cannot create file " + path);
+        const int error = errno;
+        throw Failure("Cannot create file " + path, systemReason(error));
     }
     if (existed) {
         // Only root may hand the copy back to the old owner; anyone else owns it
@@ -215,10 +241,12 @@ void PosixFileSystem::replace(const std::string& path, const std::string& bytes)
         ::fchmod(temp.fd(), newFileMode());
     }
     if (!writeAll(temp.fd(), bytes) || ::fsync(temp.fd()) != 0 || !temp.close()) {
-        throw Failure("Stream write error");
+        const int error = errno;
+        throw Failure("Stream write error", systemReason(error));
     }
     if (::rename(temp.path().c_str(), target.c_str()) != 0) {
-        throw Failure("Cannot create file " + path);
+        const int error = errno;
+        throw Failure("Cannot create file " + path, systemReason(error));
     }
     temp.commit();
     syncFolder(folderOf(target));

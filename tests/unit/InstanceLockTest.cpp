@@ -6,24 +6,27 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace norvik {
 namespace {
 
+using Outcome = LockAttempt::Outcome;
+
 TEST(InstanceLockTest, SecondCopyIsRefusedWhileTheFirstHoldsTheFolder) {
     const test::TempFolder folder;
     const std::string path = folder / ".norvik.lock";
-    std::unique_ptr<InstanceLock> first;
-    ASSERT_EQ(InstanceLock::acquire(path, first), InstanceLock::Outcome::Acquired);
+    LockAttempt first = InstanceLock::acquire(path);
+    ASSERT_EQ(first.outcome, Outcome::Acquired);
 
-    std::unique_ptr<InstanceLock> second;
-    EXPECT_EQ(InstanceLock::acquire(path, second), InstanceLock::Outcome::HeldElsewhere);
-    EXPECT_EQ(second, nullptr);
+    LockAttempt second = InstanceLock::acquire(path);
+    EXPECT_EQ(second.outcome, Outcome::HeldElsewhere);
+    EXPECT_EQ(second.lock, nullptr);
 
-    first.reset();
-    EXPECT_EQ(InstanceLock::acquire(path, second), InstanceLock::Outcome::Acquired);
+    first.lock.reset();
+    EXPECT_EQ(InstanceLock::acquire(path).outcome, Outcome::Acquired);
 }
 
 TEST(InstanceLockTest, LockLeftByAKilledProcessDoesNotBlock) {
@@ -32,22 +35,35 @@ TEST(InstanceLockTest, LockLeftByAKilledProcessDoesNotBlock) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        std::unique_ptr<InstanceLock> held;
-        InstanceLock::acquire(path, held);
-        std::_Exit(held ? 0 : 1); // dies without releasing anything itself
+        const LockAttempt held = InstanceLock::acquire(path);
+        std::_Exit(held.lock ? 0 : 1); // dies without releasing anything itself
     }
     int status = 0;
     ::waitpid(child, &status, 0);
     ASSERT_EQ(WEXITSTATUS(status), 0);
 
-    std::unique_ptr<InstanceLock> lock;
-    EXPECT_EQ(InstanceLock::acquire(path, lock), InstanceLock::Outcome::Acquired);
+    EXPECT_EQ(InstanceLock::acquire(path).outcome, Outcome::Acquired);
 }
 
-TEST(InstanceLockTest, UnwritableFolderIsNoReasonToRefuse) {
-    std::unique_ptr<InstanceLock> lock;
-    EXPECT_EQ(InstanceLock::acquire("/nonexistent-folder/.norvik.lock", lock),
-              InstanceLock::Outcome::Unavailable);
+// A lock that cannot be taken is refused with the reason, never taken as
+// absent: a folder or a pipe in its place, a folder that does not exist.
+TEST(InstanceLockTest, WhatCannotBeLockedIsRefusedWithTheReason) {
+    const test::TempFolder folder;
+    ASSERT_EQ(::mkdir((folder / "folder").c_str(), 0755), 0);
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0644), 0);
+
+    const LockAttempt onFolder = InstanceLock::acquire(folder / "folder");
+    EXPECT_EQ(onFolder.outcome, Outcome::Refused);
+    EXPECT_EQ(onFolder.reason, "Is a directory");
+    EXPECT_EQ(onFolder.lock, nullptr);
+
+    const LockAttempt onPipe = InstanceLock::acquire(folder / "pipe");
+    EXPECT_EQ(onPipe.outcome, Outcome::Refused);
+    EXPECT_EQ(onPipe.reason, "Not a regular file");
+
+    const LockAttempt nowhere = InstanceLock::acquire("/nonexistent-folder/.norvik.lock");
+    EXPECT_EQ(nowhere.outcome, Outcome::Refused);
+    EXPECT_EQ(nowhere.reason, "No such file or directory");
 }
 
 } // namespace

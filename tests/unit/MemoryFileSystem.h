@@ -3,6 +3,7 @@
 #include "store/FileSystem.h"
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -35,6 +36,14 @@ public:
         files[path] = bytes;
         ++writes;
     }
+    bool remove(const std::string& path) override { return files.erase(path) != 0; }
+    LockAttempt lock(const std::string&) override {
+        LockAttempt attempt;
+        attempt.outcome = LockAttempt::Outcome::Acquired;
+        attempt.lock = std::make_unique<FileLock>();
+        return attempt;
+    }
+    bool canWriteFolder(const std::string&) override { return true; }
 
     std::map<std::string, std::string> files;
     int writes = 0;

@@ -3,6 +3,9 @@
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace norvik::headless {
 
 namespace {
@@ -48,9 +51,26 @@ bool DenyingFileSystem::createEmpty(const std::string& path) {
 
 void DenyingFileSystem::replace(const std::string& path, const std::string& bytes) {
     if (denied(path)) {
-        throw Failure("Cannot create file " + path);
+        throw Failure("Cannot create file " + path, std::strerror(EACCES));
     }
     disk_.replace(path, bytes);
+}
+
+bool DenyingFileSystem::remove(const std::string& path) {
+    return !denied(path) && disk_.remove(path);
+}
+
+LockAttempt DenyingFileSystem::lock(const std::string& path) {
+    if (denied(path)) {
+        LockAttempt attempt;
+        attempt.reason = std::strerror(EACCES);
+        return attempt;
+    }
+    return disk_.lock(path);
+}
+
+bool DenyingFileSystem::canWriteFolder(const std::string& folder) {
+    return disk_.canWriteFolder(folder);
 }
 
 } // namespace norvik::headless

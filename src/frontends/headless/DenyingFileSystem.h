@@ -24,6 +24,10 @@ public:
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
     void replace(const std::string& path, const std::string& bytes) override;
+    bool remove(const std::string& path) override;
+    // A denied lock file cannot be taken, as one the user may not open.
+    LockAttempt lock(const std::string& path) override;
+    bool canWriteFolder(const std::string& folder) override;
 
 private:
     FileSystem& disk_;

@@ -1,0 +1,38 @@
+// The go-to-date correction. Input: day, month and year fields separated by
+// NUL bytes.
+#include "FuzzCheck.h"
+#include "calendar/DateFields.h"
+#include "kit/Failure.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+std::string_view nextField(std::string_view& rest) {
+    const auto end = rest.find('\0');
+    const std::string_view field = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    return field;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    norvik::DateFields fields;
+    fields.day = nextField(rest);
+    fields.month = nextField(rest);
+    fields.year = nextField(rest);
+    try {
+        if (norvik::correctDateFields(fields) != norvik::DateFieldsCheck::ready) {
+            return 0;
+        }
+        // Corrected fields always name a date, but for the year 0000.
+        const norvik::DateTime date = norvik::dateFromFields(fields);
+        FUZZ_CHECK(norvik::isValidDate(date.year, date.month, date.day));
+    } catch (const norvik::Failure&) {
+    }
+    return 0;
+}

@@ -1,0 +1,63 @@
+#include "app/TForm1.h"
+
+#include "kit/Dispatch.h"
+#include "kit/Failure.h"
+#include "kit/Platform.h"
+#include "store/Codec1251.h"
+
+namespace norvik {
+
+namespace {
+
+// The system's reason comes in the locale's UTF-8; what 1251 cannot hold is
+// dropped rather than shown garbled.
+Text reasonText(const Failure& failure) {
+    const std::string& reason =
+        failure.reason().empty() ? std::string(failure.what()) : failure.reason();
+    if (auto bytes = cp1251::fromUtf8(reason)) {
+        return *bytes;
+    }
+    Text plain;
+    for (char c : reason) {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            plain += c;
+        }
+    }
+    return plain;
+}
+
+} // namespace
+
+void TForm1::saveDataList(const char* file, const ListBox& list) {
+    try {
+        files().saveLines(file, list.items());
+    } catch (const Failure&) {
+        unsavedLists_[file] = &list;
+        throw;
+    }
+    unsavedLists_.erase(file);
+}
+
+bool TForm1::saveUnsavedLists() {
+    // Copied: a successful save takes its list off the map.
+    const auto unsaved = unsavedLists_;
+    for (const auto& [file, list] : unsaved) {
+        try {
+            saveDataList(file.c_str(), *list);
+        } catch (const Failure& failure) {
+            // Fixed text in both languages, like the one-copy refusal: the
+            // module may be the very file that is missing or short.
+            const Text text =
+                cp1251::literal("Список не удалось сохранить в файл ") + file + ": " +
+                reasonText(failure) +
+                cp1251::literal(". Всё равно выйти? / The list could not be saved to ") + file +
+                ": " + reasonText(failure) + ". Quit anyway?";
+            if (platform().messageBox(text, applicationTitle, mbWarningYesNo) != idYes) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace norvik

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Two users share one data folder. The first runs Norvik there; the lock file
+# it made is read-only for the second, whose copy must still be refused
+# rather than run beside the first. A folder the user cannot write at all is
+# no reason to refuse: nothing there can overwrite another copy's saves.
+#
+#   two-users.sh NORVIK-HEADLESS MODULE-FOLDER
+#
+# Acting as two users needs root; anyone else gets the skip code 77.
+set -euo pipefail
+headless="$1"
+modules="$2"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "skipped: running as two users needs root"
+    exit 77
+fi
+
+work="$(mktemp -d)"
+first=""
+cleanup() {
+    exec 3>&- 2>/dev/null || true
+    if [ -n "$first" ]; then
+        kill "$first" 2>/dev/null || true
+        wait "$first" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+chmod 0755 "$work"
+# The build may lie where other users cannot reach it.
+cp "$headless" "$work/norvik-headless"
+chmod 0755 "$work/norvik-headless"
+
+as_user() { # UID FOLDER: runs norvik-headless as that user in that folder
+    setpriv --reuid="$1" --regid="$1" --clear-groups \
+        sh -c 'cd "$1" && exec "$2"' _ "$2" "$work/norvik-headless"
+}
+fail() {
+    echo "FAILED: $*"
+    exit 1
+}
+
+shared="$work/shared"
+mkdir "$shared"
+cp -r "$modules" "$shared/Language Modules"
+chmod -R a+rwX "$shared"
+
+mkfifo "$work/first-input"
+as_user 65534 "$shared" <"$work/first-input" >"$work/first-output" &
+first=$!
+exec 3>"$work/first-input"
+echo start >&3
+for _ in $(seq 100); do
+    grep -qx "shown TForm1" "$work/first-output" && break
+    sleep 0.1
+done
+grep -qx "shown TForm1" "$work/first-output" || fail "the first copy did not start: $(cat "$work/first-output")"
+[ "$(stat -c '%u %a' "$shared/.norvik.lock")" = "65534 644" ] ||
+    fail "lock file: $(stat -c '%u %a' "$shared/.norvik.lock")"
+
+second="$(echo start | as_user 65533 "$shared")"
+expected='box 16 "Norvik" "Norvik уже запущен в этой папке. / Norvik is already running in this folder."
+end'
+[ "$second" = "$expected" ] || fail "the second user's copy was not refused: $second"
+
+exec 3>&-
+wait "$first"
+first=""
+
+readonly="$work/read-only"
+mkdir "$readonly"
+cp -r "$modules" "$readonly/Language Modules"
+alone="$(echo start | as_user 65533 "$readonly")"
+grep -qx "shown TForm1" <<<"$alone" || fail "a copy in an unwritable folder did not run: $alone"
+echo "second user refused; unwritable folder runs"
