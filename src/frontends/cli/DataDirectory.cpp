@@ -25,11 +25,17 @@ DataDirectory::DataDirectory(std::string path)
 }
 
 void DataDirectory::lockForWriting() {
-    if (InstanceLock::acquire(path_ + "/" + lockFile, lock_) ==
-        InstanceLock::Outcome::HeldElsewhere) {
+    LockAttempt attempt = disk_.lock(lockFile);
+    if (attempt.outcome == LockAttempt::Outcome::HeldElsewhere) {
         throw CliFailure(exitLocked, "Norvik is running in " + path_ +
                                          "; nothing was written. Close it and try again.");
     }
+    // A lock that cannot be taken keeps nothing out: write nothing then.
+    if (attempt.outcome == LockAttempt::Outcome::Refused) {
+        throw CliFailure(exitCannotWrite, "cannot lock " + path_ + "/" + lockFile + ": " +
+                                              attempt.reason + "; nothing was written");
+    }
+    lock_ = std::move(attempt.lock);
 }
 
 Lines DataDirectory::load(const std::string& name) {

@@ -40,7 +40,7 @@ private:
     std::string path_;
     PosixFileSystem disk_;
     FileStore store_;
-    std::unique_ptr<InstanceLock> lock_;
+    std::unique_ptr<FileLock> lock_;
 };
 
 } // namespace norvik::cli
