@@ -17,30 +17,22 @@ namespace {
 
 // Program text for the document: each CR LF, lone CR or lone LF is one block break.
 QString toDocumentText(const Text& bytes) {
-    QString text = toQt(bytes);
-    text.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
-    text.replace(QChar(u'\r'), QChar::ParagraphSeparator);
-    text.replace(QChar(u'\n'), QChar::ParagraphSeparator);
-    return text;
+    return toQtParagraphs(bytes);
 }
 
 } // namespace
 
 Text DocumentStorage::text() const {
-    const QString raw = editor_.document()->toRawText();
+    // Block by block into one string of the final size: no copy of the whole
+    // document is made on the way.
+    const QTextDocument& document = *editor_.document();
     Text out;
-    out.reserve(static_cast<std::size_t>(raw.size()) + editor_.document()->blockCount());
-    qsizetype start = 0;
-    while (start <= raw.size()) {
-        qsizetype end = raw.indexOf(QChar::ParagraphSeparator, start);
-        if (end < 0) {
-            end = raw.size();
-        }
-        out += fromQt(raw.mid(start, end - start));
-        if (end < raw.size()) {
+    out.reserve(length());
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin()) {
             out += "\r\n";
         }
-        start = end + 1;
+        appendFromQt(out, block.text());
     }
     return out;
 }
