@@ -88,7 +88,7 @@ void BM_SplitEventLines(benchmark::State& state) {
     const std::string& bytes = eventBytes();
     for (auto _ : state) {
         Lines lines = norvik::splitLines(bytes);
-        benchmark::DoNotOptimize(lines.data());
+        benchmark::DoNotOptimize(lines);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
@@ -127,7 +127,7 @@ void BM_StoreEvents(benchmark::State& state, bool save) {
             store.saveLines("do.txt", lines);
         } else {
             Lines loaded = store.loadLines("do.txt");
-            benchmark::DoNotOptimize(loaded.data());
+            benchmark::DoNotOptimize(loaded);
         }
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(eventBytes().size()));
@@ -146,7 +146,7 @@ void BM_StoreNotes(benchmark::State& state, bool save) {
             store.saveNotes("quotes.txt", notes);
         } else {
             Text loaded = store.loadNotes("quotes.txt");
-            benchmark::DoNotOptimize(loaded.data());
+            benchmark::DoNotOptimize(loaded);
         }
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(notes.size()));

@@ -41,32 +41,17 @@ private:
     std::size_t lf_;
 };
 
-std::size_t countOf(char c, std::string_view bytes) {
-    std::size_t count = 0;
-    const char* at = bytes.data();
-    const char* const end = at + bytes.size();
-    while (at < end) {
-        const void* hit = std::memchr(at, c, static_cast<std::size_t>(end - at));
-        if (hit == nullptr) {
-            break;
-        }
-        ++count;
-        at = static_cast<const char*>(hit) + 1;
-    }
-    return count;
-}
-
 } // namespace
 
-Lines splitLines(std::string_view bytes) {
-    Lines lines;
-    // Files written by the program end every line with LF, so this is the count.
-    lines.reserve(countOf('\n', bytes) + 1);
+Lines splitLines(std::string bytes) {
+    std::vector<Lines::Place> places;
+    // About as many as event lines take; a list of more grows as usual.
+    places.reserve(bytes.size() / 48 + 1);
     BreakFinder breaks(bytes);
     std::size_t at = 0;
     while (at < bytes.size()) {
         const std::size_t end = breaks.next(at);
-        lines.emplace_back(bytes.substr(at, end - at));
+        places.push_back({at, end - at});
         at = end;
         // One CR, then one LF: CR CR LF therefore ends this line and an empty one.
         if (at < bytes.size() && bytes[at] == '\r') {
@@ -76,7 +61,8 @@ Lines splitLines(std::string_view bytes) {
             ++at;
         }
     }
-    return lines;
+    // The lines stay where they are: the file's bytes become the list's buffer.
+    return Lines(std::move(bytes), std::move(places));
 }
 
 std::string joinLines(const Lines& lines) {
@@ -95,15 +81,27 @@ std::string joinLines(const Lines& lines) {
     return bytes;
 }
 
-std::string normalizeLineBreaks(std::string_view bytes) {
-    // Notes the program saved already break with CR LF and keep their size.
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 32);
+std::string normalizeLineBreaks(std::string bytes) {
+    // Notes the program saved already break with CR LF only: they stay as
+    // they are, and only a text with a lone break is copied, from there on.
     BreakFinder breaks(bytes);
     std::size_t at = 0;
+    while (true) {
+        at = breaks.next(at);
+        if (at == bytes.size()) {
+            return bytes;
+        }
+        if (bytes[at] != '\r' || at + 1 == bytes.size() || bytes[at + 1] != '\n') {
+            break;
+        }
+        at += 2;
+    }
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 32);
+    out.append(bytes, 0, at);
     while (at < bytes.size()) {
         const std::size_t end = breaks.next(at);
-        out.append(bytes.substr(at, end - at));
+        out.append(bytes, at, end - at);
         if (end == bytes.size()) {
             break;
         }

@@ -31,7 +31,7 @@ const CodePageTables& tables() {
 
 } // namespace
 
-QString toQt(const Text& bytes) {
+QString toQt(std::string_view bytes) {
     const auto& table = tables().toUnicode;
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* write = out.data();

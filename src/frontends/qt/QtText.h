@@ -9,7 +9,7 @@ namespace norvik::qt {
 
 // Code page 1251 bytes as the text Qt shows, and back. Every byte has a
 // character (0x98 a private-use one), so toQt never loses anything.
-QString toQt(const Text& bytes);
+QString toQt(std::string_view bytes);
 // Characters the code page cannot hold are dropped; the front end refuses
 // them at input, so they never reach this point from the user.
 Text fromQt(const QString& text);

@@ -37,7 +37,7 @@ Text DocumentStorage::text() const {
     return out;
 }
 
-void DocumentStorage::setText(const Text& text) {
+void DocumentStorage::setText(Text text) {
     const RaisedFlag changing(changing_);
     editor_.setPlainText(toDocumentText(text));
     QTextCursor cursor = editor_.textCursor();
@@ -137,7 +137,7 @@ Text LineEditStorage::text() const {
     return fromQt(edit_.text());
 }
 
-void LineEditStorage::setText(const Text& text) {
+void LineEditStorage::setText(Text text) {
     const RaisedFlag changing(changing_);
     edit_.setText(toQt(text));
     edit_.end(false);

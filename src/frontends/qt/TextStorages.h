@@ -19,7 +19,7 @@ public:
     explicit DocumentStorage(QPlainTextEdit& editor) : editor_(editor) {}
 
     Text text() const override;
-    void setText(const Text& text) override;
+    void setText(Text text) override;
     std::size_t length() const override;
     std::size_t selStart() const override;
     std::size_t selLength() const override;
@@ -45,7 +45,7 @@ public:
     explicit LineEditStorage(QLineEdit& edit) : edit_(edit) {}
 
     Text text() const override;
-    void setText(const Text& text) override;
+    void setText(Text text) override;
     std::size_t length() const override;
     std::size_t selStart() const override;
     std::size_t selLength() const override;
