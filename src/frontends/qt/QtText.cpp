@@ -76,6 +76,20 @@ void appendFromQt(Text& out, QStringView text) {
     out.resize(static_cast<std::size_t>(write - out.data()));
 }
 
+void appendFromQtParagraphs(Text& out, QStringView text) {
+    const auto& table = tables().toByte;
+    for (const QChar character : text) {
+        if (character == QChar::ParagraphSeparator) {
+            out += "\r\n";
+            continue;
+        }
+        const std::int16_t byte = table[character.unicode()];
+        if (byte >= 0) {
+            out += static_cast<char>(byte);
+        }
+    }
+}
+
 Text fromQt(const QString& text) {
     Text out;
     appendFromQt(out, text);
