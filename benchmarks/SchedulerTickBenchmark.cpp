@@ -69,7 +69,7 @@ Lines makeEvents(int firstYear) {
             std::snprintf(line, sizeof line, "%02d.%02d.%04d %02d:%02d:%02d >>> event number %d",
                           day, month, year, hour, minute, static_cast<int>(random() % 60), i);
         }
-        lines.emplace_back(line);
+        lines.push_back(line);
     }
     return lines;
 }

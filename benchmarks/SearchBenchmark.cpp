@@ -57,7 +57,7 @@ Lines makeEventLines(const Text& phrase) {
         }
         lines.push_back(std::move(line));
     }
-    lines.back() += " " + phrase;
+    lines.replace(lines.size() - 1, Text(lines.back()) + " " + phrase);
     return lines;
 }
 

@@ -58,7 +58,7 @@ public:
     void Memo1KeyDown(int& key, ShiftState shift);
     void Memo1Change();
     // Changes the program itself makes to the notes; they never mark them modified.
-    void setNotesText(const Text& text);
+    void setNotesText(Text text);
     void appendNotesDelimiter();
 
     // The events commands and the list's keys.

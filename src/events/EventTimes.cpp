@@ -16,8 +16,7 @@ const std::vector<std::int64_t>& EventTimes::of(const ListBox& list, int current
     const Lines& lines = list.items();
     times_.resize(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto reading =
-            readDateText(std::string_view(lines[i]).substr(0, dateTextLength), currentYear);
+        const auto reading = readDateText(lines[i].substr(0, dateTextLength), currentYear);
         times_[i] = reading ? momentMillis(reading->moment) : unreadable;
     }
     list_ = &list;

@@ -209,7 +209,7 @@ void TForm1::postponeEvent(int index, int minutes, int year) {
     if (index >= ListBox1.count()) {
         return;
     }
-    const Text& line = ListBox1.item(index);
+    const Text line(ListBox1.item(index));
     // The line is read as the tick read it: a date text without a year that
     // was due on New Year's Eve stays in the old year when the answer comes
     // after midnight.

@@ -23,8 +23,8 @@ void ListBox::setItems(Lines items) {
     touched();
 }
 
-void ListBox::add(Text line) {
-    items_.push_back(std::move(line));
+void ListBox::add(std::string_view line) {
+    items_.push_back(line);
     marks_.push_back(0);
     if (current_ < 0) {
         current_ = 0;
@@ -32,9 +32,9 @@ void ListBox::add(Text line) {
     touched();
 }
 
-void ListBox::replace(int index, Text line) {
+void ListBox::replace(int index, std::string_view line) {
     const auto at = static_cast<std::size_t>(index);
-    items_.at(at) = std::move(line);
+    items_.replace(at, line);
     if (marks_[at] != 0) {
         marks_[at] = 0;
         --markCount_;
@@ -54,7 +54,7 @@ void ListBox::remove(std::vector<int> indexes) {
         std::lower_bound(indexes.begin(), indexes.end(), current_) - indexes.begin();
     std::size_t write = 0;
     std::size_t next = 0;
-    for (std::size_t read = 0; read < items_.size(); ++read) {
+    for (std::size_t read = 0; read < marks_.size(); ++read) {
         if (next < indexes.size() && static_cast<std::size_t>(indexes[next]) == read) {
             ++next;
             if (marks_[read] != 0) {
@@ -62,14 +62,10 @@ void ListBox::remove(std::vector<int> indexes) {
             }
             continue;
         }
-        if (write != read) {
-            items_[write] = std::move(items_[read]);
-            marks_[write] = marks_[read];
-        }
-        ++write;
+        marks_[write++] = marks_[read];
     }
-    items_.resize(write);
     marks_.resize(write);
+    items_.eraseSorted(indexes);
     if (items_.empty()) {
         current_ = -1;
     } else {

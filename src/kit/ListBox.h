@@ -19,13 +19,14 @@ public:
 
     int count() const { return static_cast<int>(items_.size()); }
     bool empty() const { return items_.empty(); }
-    const Text& item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+    // Valid until the lines change.
+    std::string_view item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
     const Lines& items() const { return items_; }
 
     void setItems(Lines items);
-    void add(Text line);
+    void add(std::string_view line);
     // Replaces one line; only that line loses its mark.
-    void replace(int index, Text line);
+    void replace(int index, std::string_view line);
     // Removes the given lines (any order, duplicates allowed) in one pass.
     void remove(std::vector<int> indexes);
     void removeAt(int index) { remove({index}); }

@@ -4,8 +4,8 @@
 
 namespace norvik {
 
-void StringTextStorage::setText(const Text& text) {
-    text_ = text;
+void StringTextStorage::setText(Text text) {
+    text_ = std::move(text);
     selStart_ = text_.size();
     selLength_ = 0;
 }
@@ -36,8 +36,8 @@ TextControl::TextControl(Form& form, Control* parent, std::string name, ControlK
     : Control(form, parent, std::move(name), kind),
       storage_(std::make_unique<StringTextStorage>()) {}
 
-void TextControl::setText(const Text& text) {
-    storage_->setText(text);
+void TextControl::setText(Text text) {
+    storage_->setText(std::move(text));
     changed();
 }
 

@@ -14,7 +14,8 @@ class TextStorage {
 public:
     virtual ~TextStorage() = default;
     virtual Text text() const = 0;
-    virtual void setText(const Text& text) = 0;
+    // Taken by value: a loaded text moves in without a copy.
+    virtual void setText(Text text) = 0;
     virtual std::size_t length() const = 0;
     virtual bool empty() const { return length() == 0; }
     // Selection in characters from 0; a CR LF counts as two.
@@ -32,7 +33,7 @@ public:
 class StringTextStorage : public TextStorage {
 public:
     Text text() const override { return text_; }
-    void setText(const Text& text) override;
+    void setText(Text text) override;
     std::size_t length() const override { return text_.size(); }
     std::size_t selStart() const override { return selStart_; }
     std::size_t selLength() const override { return selLength_; }
@@ -55,7 +56,7 @@ public:
 
     Text text() const { return storage_->text(); }
     // The program sets the whole text: the caret goes to its end.
-    void setText(const Text& text);
+    void setText(Text text);
     std::size_t length() const { return storage_->length(); }
     bool empty() const { return storage_->empty(); }
     std::size_t selStart() const { return storage_->selStart(); }

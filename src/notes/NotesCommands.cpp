@@ -54,9 +54,9 @@ void TForm1::Memo1Change() {
     }
 }
 
-void TForm1::setNotesText(const Text& text) {
+void TForm1::setNotesText(Text text) {
     const RaisedFlag change(notesChangedByProgram_);
-    Memo1.setText(text);
+    Memo1.setText(std::move(text));
 }
 
 void TForm1::appendNotesDelimiter() {

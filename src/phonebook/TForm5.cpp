@@ -34,7 +34,7 @@ TForm5::TForm5(TForm1& owner)
 void TForm5::FormShow() {
     const ListBox& phones = owner_.ListBox2;
     if (phones.current() >= 0) {
-        Edit1.setText(phones.item(phones.current()));
+        Edit1.setText(Text(phones.item(phones.current())));
     }
     caption = owner_.LangLine(10);
     Label1.caption = owner_.LangLine(211);

@@ -32,10 +32,10 @@ int scan(const Lines& lines, const SubstringFinder& finder, bool fromBottom, Sea
 int findLine(const Lines& lines, const SubstringFinder& finder, ListScan scanning) {
     if (scanning.eventTextOnly) {
         return scan(lines, finder, scanning.fromBottom,
-                    [](const Text& line) { return eventTextView(line); });
+                    [](std::string_view line) { return eventTextView(line); });
     }
     return scan(lines, finder, scanning.fromBottom,
-                [](const Text& line) { return std::string_view(line); });
+                [](std::string_view line) { return line; });
 }
 
 } // namespace norvik

@@ -250,8 +250,8 @@ void TConfiguration::fillLists() {
     for (int i = 0; i < delimiterEntries; ++i) {
         DelimeterType.items.push_back(owner_.LangLine(firstDelimiterLine + i));
     }
-    FontType.items.at(0) = owner_.LangLine(267);
-    FontSize.items.at(0) = owner_.LangLine(268);
+    FontType.items.replace(0, owner_.LangLine(267));
+    FontSize.items.replace(0, owner_.LangLine(268));
 }
 
 void TConfiguration::openListsOnValuesInForce() {

@@ -96,7 +96,7 @@ Text langLine(const Lines& lines, int n) {
     if (n < 0 || static_cast<std::size_t>(n) >= lines.size()) {
         throw Failure("List index out of bounds (" + std::to_string(n) + ")");
     }
-    return lines[static_cast<std::size_t>(n)];
+    return Text(lines[static_cast<std::size_t>(n)]);
 }
 
 void applyFitRule(Form& form, std::string_view controlName) {

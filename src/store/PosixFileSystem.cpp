@@ -134,10 +134,15 @@ std::optional<std::string> PosixFileSystem::read(const std::string& path) {
         return std::nullopt;
     }
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)));
-    char buffer[65536];
+    // Read straight into the string, one byte more than the size so that the
+    // end shows at once; a file that grows meanwhile gets more room.
+    bytes.resize(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1);
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (size == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
+        const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -148,9 +153,10 @@ std::optional<std::string> PosixFileSystem::read(const std::string& path) {
         if (n == 0) {
             break;
         }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        size += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    bytes.resize(size);
     return bytes;
 }
 

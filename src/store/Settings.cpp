@@ -22,8 +22,8 @@ long findKey(const Lines& lines, std::string_view key) {
     const std::string wanted = cp1251::toLower(key);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto equals = lines[i].find('=');
-        if (equals != Text::npos && equals == wanted.size() &&
-            cp1251::toLower(std::string_view(lines[i]).substr(0, equals)) == wanted) {
+        if (equals != std::string_view::npos && equals == wanted.size() &&
+            cp1251::toLower(lines[i].substr(0, equals)) == wanted) {
             return static_cast<long>(i);
         }
     }
@@ -37,23 +37,23 @@ Text lookupKey(const Lines& lines, std::string_view key) {
     if (at < 0) {
         return {};
     }
-    const Text& line = lines[static_cast<std::size_t>(at)];
-    return line.substr(line.find('=') + 1);
+    const std::string_view line = lines[static_cast<std::size_t>(at)];
+    return Text(line.substr(line.find('=') + 1));
 }
 
 void updateKey(Lines& lines, std::string_view key, const Text& value) {
     const long at = findKey(lines, key);
     if (value.empty()) {
         if (at >= 0) {
-            lines.erase(lines.begin() + at);
+            lines.erase(static_cast<std::size_t>(at));
         }
         return;
     }
     Text line = Text(key) + "=" + value;
     if (at >= 0) {
-        lines[static_cast<std::size_t>(at)] = std::move(line);
+        lines.replace(static_cast<std::size_t>(at), line);
     } else {
-        lines.push_back(std::move(line));
+        lines.push_back(line);
     }
 }
 

@@ -49,5 +49,29 @@ TEST(LineListTest, NotesTurnLoneBreaksIntoCrLf) {
     EXPECT_EQ(normalizeLineBreaks(""), "");
 }
 
+// A run of CR LF lines, then long runs of one kind of break between the
+// other kind: the splitter keeps where it last saw each and must not reuse one
+// it has already passed, and the notes are copied only from the first lone break.
+TEST(LineListTest, MixedBreaksOverLongTextsSplitAndNormaliseAlike) {
+    Lines lines;
+    std::string file;
+    std::string notes;
+    const std::string breaks[] = {"\r\n", "\n", "\r"};
+    for (int i = 0; i < 300; ++i) {
+        const std::string line =
+            i % 7 == 0 ? "" : std::string(static_cast<std::size_t>(i % 40), 'a' + i % 26);
+        lines.push_back(line);
+        // An empty line after a lone CR must end with CR LF, or its LF would
+        // belong to that CR.
+        const std::string& lineBreak =
+            i < 100 || line.empty() ? breaks[0] : breaks[(i / 50 + i % 3 / 2) % 3];
+        file += line + lineBreak;
+        notes += line + "\r\n";
+    }
+    EXPECT_EQ(splitLines(file), lines);
+    EXPECT_EQ(normalizeLineBreaks(file), notes);
+    EXPECT_EQ(joinLines(splitLines(file)), notes);
+}
+
 } // namespace
 } // namespace norvik

@@ -70,7 +70,7 @@ void ComboBoxView::syncOwn() {
         widget_.clear();
         QStringList entries;
         entries.reserve(static_cast<qsizetype>(items_.size()));
-        for (const Text& item : items_) {
+        for (const std::string_view item : items_) {
             entries << toQt(item);
         }
         widget_.addItems(entries);

@@ -31,7 +31,7 @@ const CodePageTables& tables() {
 
 } // namespace
 
-QString toQt(const Text& bytes) {
+QString toQt(std::string_view bytes) {
     const auto& table = tables().toUnicode;
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* write = out.data();
@@ -41,16 +41,58 @@ QString toQt(const Text& bytes) {
     return out;
 }
 
-Text fromQt(const QString& text) {
+QString toQtParagraphs(const Text& bytes) {
+    const auto& table = tables().toUnicode;
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* const begin = out.data();
+    QChar* write = begin;
+    const std::size_t size = bytes.size();
+    for (std::size_t at = 0; at < size; ++at) {
+        const char byte = bytes[at];
+        if (byte == '\r' || byte == '\n') {
+            *write++ = QChar::ParagraphSeparator;
+            if (byte == '\r' && at + 1 < size && bytes[at + 1] == '\n') {
+                ++at;
+            }
+        } else {
+            *write++ = QChar(table[static_cast<unsigned char>(byte)]);
+        }
+    }
+    out.truncate(write - begin);
+    return out;
+}
+
+void appendFromQt(Text& out, QStringView text) {
     const auto& table = tables().toByte;
-    Text out;
-    out.reserve(static_cast<std::size_t>(text.size()));
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(text.size()));
+    char* write = out.data() + start;
     for (const QChar character : text) {
+        const std::int16_t byte = table[character.unicode()];
+        if (byte >= 0) {
+            *write++ = static_cast<char>(byte);
+        }
+    }
+    out.resize(static_cast<std::size_t>(write - out.data()));
+}
+
+void appendFromQtParagraphs(Text& out, QStringView text) {
+    const auto& table = tables().toByte;
+    for (const QChar character : text) {
+        if (character == QChar::ParagraphSeparator) {
+            out += "\r\n";
+            continue;
+        }
         const std::int16_t byte = table[character.unicode()];
         if (byte >= 0) {
             out += static_cast<char>(byte);
         }
     }
+}
+
+Text fromQt(const QString& text) {
+    Text out;
+    appendFromQt(out, text);
     return out;
 }
 

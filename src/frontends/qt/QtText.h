@@ -3,15 +3,24 @@
 #include "kit/Text.h"
 
 #include <QString>
+#include <QStringView>
 
 namespace norvik::qt {
 
 // Code page 1251 bytes as the text Qt shows, and back. Every byte has a
 // character (0x98 a private-use one), so toQt never loses anything.
-QString toQt(const Text& bytes);
+QString toQt(std::string_view bytes);
 // Characters the code page cannot hold are dropped; the front end refuses
 // them at input, so they never reach this point from the user.
 Text fromQt(const QString& text);
+// The same, appended to `out`, so that a long text can be put together piece
+// by piece without a copy of the whole.
+void appendFromQt(Text& out, QStringView text);
+// The same for a text document's text: each paragraph separator becomes CR LF.
+void appendFromQtParagraphs(Text& out, QStringView text);
+// The bytes for a text document, in one pass: each CR LF, lone CR or lone LF
+// becomes one paragraph separator, the break a document's blocks end with.
+QString toQtParagraphs(const Text& bytes);
 // Whether the code page holds this character.
 bool storable(QChar character);
 // The text without the characters the code page cannot hold.

@@ -17,35 +17,29 @@ namespace {
 
 // Program text for the document: each CR LF, lone CR or lone LF is one block break.
 QString toDocumentText(const Text& bytes) {
-    QString text = toQt(bytes);
-    text.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
-    text.replace(QChar(u'\r'), QChar::ParagraphSeparator);
-    text.replace(QChar(u'\n'), QChar::ParagraphSeparator);
-    return text;
+    return toQtParagraphs(bytes);
 }
 
 } // namespace
 
 Text DocumentStorage::text() const {
-    const QString raw = editor_.document()->toRawText();
+    // Slice by slice into one string of the final size: no copy of the whole
+    // document is made on the way, and each slice is read in one sweep (a
+    // block at a time would look every block up from the top).
+    constexpr int slice = 1 << 20;
+    const int characters = editor_.document()->characterCount() - 1;
     Text out;
-    out.reserve(static_cast<std::size_t>(raw.size()) + editor_.document()->blockCount());
-    qsizetype start = 0;
-    while (start <= raw.size()) {
-        qsizetype end = raw.indexOf(QChar::ParagraphSeparator, start);
-        if (end < 0) {
-            end = raw.size();
-        }
-        out += fromQt(raw.mid(start, end - start));
-        if (end < raw.size()) {
-            out += "\r\n";
-        }
-        start = end + 1;
+    out.reserve(length());
+    QTextCursor cursor(editor_.document());
+    for (int start = 0; start < characters; start += slice) {
+        cursor.setPosition(start);
+        cursor.setPosition(std::min(characters, start + slice), QTextCursor::KeepAnchor);
+        appendFromQtParagraphs(out, cursor.selectedText());
     }
     return out;
 }
 
-void DocumentStorage::setText(const Text& text) {
+void DocumentStorage::setText(Text text) {
     const RaisedFlag changing(changing_);
     editor_.setPlainText(toDocumentText(text));
     QTextCursor cursor = editor_.textCursor();
@@ -168,7 +162,7 @@ Text LineEditStorage::text() const {
     return fromQt(edit_.text());
 }
 
-void LineEditStorage::setText(const Text& text) {
+void LineEditStorage::setText(Text text) {
     const RaisedFlag changing(changing_);
     edit_.setText(toQt(text));
     showFromStart();

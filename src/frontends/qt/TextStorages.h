@@ -20,7 +20,7 @@ public:
     explicit DocumentStorage(QPlainTextEdit& editor) : editor_(editor) {}
 
     Text text() const override;
-    void setText(const Text& text) override;
+    void setText(Text text) override;
     std::size_t length() const override;
     std::size_t selStart() const override;
     std::size_t selLength() const override;
@@ -50,7 +50,7 @@ public:
     ~LineEditStorage() override;
 
     Text text() const override;
-    void setText(const Text& text) override;
+    void setText(Text text) override;
     std::size_t length() const override;
     std::size_t selStart() const override;
     std::size_t selLength() const override;

@@ -1,0 +1,117 @@
+#include "kit/Lines.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace norvik {
+
+Lines::Lines(std::initializer_list<std::string_view> lines) {
+    std::size_t bytes = 0;
+    for (const auto line : lines) {
+        bytes += line.size();
+    }
+    buffer_.reserve(bytes);
+    places_.reserve(lines.size());
+    for (const auto line : lines) {
+        push_back(line);
+    }
+}
+
+Lines::Lines(std::size_t count, std::string_view line) {
+    buffer_.reserve(count * line.size());
+    places_.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        push_back(line);
+    }
+}
+
+const std::string_view Lines::at(std::size_t index) const {
+    if (index >= places_.size()) {
+        throw std::out_of_range("line index out of range");
+    }
+    return (*this)[index];
+}
+
+Lines::Place Lines::store(std::string_view line) {
+    if (!counted_) {
+        used_ = 0;
+        for (const Place& place : places_) {
+            used_ += place.length;
+        }
+        counted_ = true;
+    }
+    const Place place{buffer_.size(), line.size()};
+    // The line may lie in this very buffer; append copies it before it lets
+    // the old storage go.
+    buffer_.append(line);
+    used_ += line.size();
+    return place;
+}
+
+void Lines::push_back(std::string_view line) {
+    const Place place = store(line);
+    places_.push_back(place);
+    compactIfWasteful();
+}
+
+void Lines::replace(std::size_t index, std::string_view line) {
+    if (index >= places_.size()) {
+        throw std::out_of_range("line index out of range");
+    }
+    const std::size_t dropped = places_[index].length;
+    const Place place = store(line);
+    places_[index] = place;
+    used_ -= dropped;
+    compactIfWasteful();
+}
+
+void Lines::erase(std::size_t index) {
+    eraseSorted({static_cast<int>(index)});
+}
+
+void Lines::eraseSorted(const std::vector<int>& indexes) {
+    std::size_t write = 0;
+    std::size_t next = 0;
+    for (std::size_t read = 0; read < places_.size(); ++read) {
+        if (next < indexes.size() && static_cast<std::size_t>(indexes[next]) == read) {
+            ++next;
+            if (counted_) {
+                used_ -= places_[read].length;
+            }
+            continue;
+        }
+        places_[write++] = places_[read];
+    }
+    places_.resize(write);
+    compactIfWasteful();
+}
+
+void Lines::clear() {
+    buffer_.clear();
+    places_.clear();
+    used_ = 0;
+    counted_ = true;
+}
+
+void Lines::compactIfWasteful() {
+    // A loaded file keeps its line breaks in the buffer; only bytes that edits
+    // left behind count as waste, and only once they pass the lines' own.
+    if (!counted_ || buffer_.size() < 4096 ||
+        buffer_.size() - used_ <= used_ + 2 * places_.size()) {
+        return;
+    }
+    std::string packed;
+    packed.reserve(used_);
+    for (Place& place : places_) {
+        const std::size_t start = packed.size();
+        packed.append(buffer_, place.start, place.length);
+        place.start = start;
+    }
+    buffer_ = std::move(packed);
+}
+
+bool operator==(const Lines& a, const Lines& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+} // namespace norvik

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <compare>
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace norvik {
+
+// An ordered list of text lines kept in one byte buffer, with each line's
+// place in it: a file of a million lines loads as one block instead of a
+// million strings, and freeing the list frees two blocks. A changed or added
+// line is written at the end of the buffer; the bytes it replaced are dropped
+// when they come to outweigh the lines. A line read from the list stays valid
+// until the list changes.
+class Lines {
+public:
+    // Where a line lies in the buffer.
+    struct Place {
+        std::size_t start = 0;
+        std::size_t length = 0;
+    };
+
+    class const_iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = const std::string_view;
+
+        const_iterator() = default;
+        const_iterator(const Lines* lines, std::size_t index) : lines_(lines), index_(index) {}
+
+        const std::string_view operator*() const { return (*lines_)[index_]; }
+        const std::string_view operator[](difference_type n) const {
+            return (*lines_)[index_ + static_cast<std::size_t>(n)];
+        }
+        const_iterator& operator++() {
+            ++index_;
+            return *this;
+        }
+        const_iterator operator++(int) {
+            const_iterator before = *this;
+            ++index_;
+            return before;
+        }
+        const_iterator& operator--() {
+            --index_;
+            return *this;
+        }
+        const_iterator operator--(int) {
+            const_iterator before = *this;
+            --index_;
+            return before;
+        }
+        const_iterator& operator+=(difference_type n) {
+            index_ += static_cast<std::size_t>(n);
+            return *this;
+        }
+        const_iterator& operator-=(difference_type n) {
+            index_ -= static_cast<std::size_t>(n);
+            return *this;
+        }
+        friend const_iterator operator+(const_iterator at, difference_type n) { return at += n; }
+        friend const_iterator operator+(difference_type n, const_iterator at) { return at += n; }
+        friend const_iterator operator-(const_iterator at, difference_type n) { return at -= n; }
+        friend difference_type operator-(const const_iterator& a, const const_iterator& b) {
+            return static_cast<difference_type>(a.index_) - static_cast<difference_type>(b.index_);
+        }
+        friend bool operator==(const const_iterator& a, const const_iterator& b) {
+            return a.index_ == b.index_;
+        }
+        friend auto operator<=>(const const_iterator& a, const const_iterator& b) {
+            return a.index_ <=> b.index_;
+        }
+
+    private:
+        const Lines* lines_ = nullptr;
+        std::size_t index_ = 0;
+    };
+    using iterator = const_iterator;
+    using value_type = std::string_view;
+    using size_type = std::size_t;
+
+    Lines() = default;
+    Lines(std::initializer_list<std::string_view> lines);
+    // `count` copies of one line.
+    Lines(std::size_t count, std::string_view line);
+    // Lines that lie in `buffer` at the given places, as a splitter finds them.
+    Lines(std::string buffer, std::vector<Place> places)
+        : buffer_(std::move(buffer)), places_(std::move(places)) {}
+
+    // Lines come back const, so that `lines[i] = text` does not compile:
+    // a line is changed with replace().
+    std::size_t size() const { return places_.size(); }
+    bool empty() const { return places_.empty(); }
+    const std::string_view operator[](std::size_t index) const {
+        const Place& place = places_[index];
+        return std::string_view(buffer_).substr(place.start, place.length);
+    }
+    // Fails with std::out_of_range past the end.
+    const std::string_view at(std::size_t index) const;
+    const std::string_view front() const { return (*this)[0]; }
+    const std::string_view back() const { return (*this)[size() - 1]; }
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+    void reserve(std::size_t lines) { places_.reserve(lines); }
+    void push_back(std::string_view line);
+    void replace(std::size_t index, std::string_view line);
+    void erase(std::size_t index);
+    // Removes the lines at these indexes, ascending and each once, in one pass.
+    void eraseSorted(const std::vector<int>& indexes);
+    void clear();
+
+    friend bool operator==(const Lines& a, const Lines& b);
+
+private:
+    Place store(std::string_view line);
+    void compactIfWasteful();
+
+    std::string buffer_;
+    std::vector<Place> places_;
+    std::size_t used_ = 0; // bytes of the buffer that lines still use; 0 until counted
+    bool counted_ = false;
+};
+
+} // namespace norvik

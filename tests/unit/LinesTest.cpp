@@ -1,0 +1,49 @@
+#include "kit/Lines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace norvik {
+namespace {
+
+// The list against a plain vector of strings through many edits: replaced
+// lines leave dead bytes behind until the buffer is packed, and a line may be
+// added or written from the list's own buffer.
+TEST(LinesTest, EditsKeepTheSameLinesAsAVectorOfStrings) {
+    Lines lines(std::string("first\r\nsecond\r\n"), {{0, 5}, {7, 6}});
+    std::vector<std::string> expected = {"first", "second"};
+    for (int i = 0; i < 2000; ++i) {
+        const std::string line(static_cast<std::size_t>(i % 50), static_cast<char>('a' + i % 26));
+        switch (i % 5) {
+        case 0:
+        case 1:
+            lines.push_back(line);
+            expected.push_back(line);
+            break;
+        case 2:
+            lines.replace(static_cast<std::size_t>(i) % lines.size(), line);
+            expected[static_cast<std::size_t>(i) % expected.size()] = line;
+            break;
+        case 3:
+            lines.push_back(lines[0]); // from its own buffer, which may move
+            expected.push_back(expected[0]);
+            break;
+        default:
+            lines.eraseSorted({0, static_cast<int>(lines.size()) - 1});
+            expected.erase(expected.end() - 1);
+            expected.erase(expected.begin());
+        }
+    }
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i;
+    }
+    EXPECT_THROW((void)lines.at(lines.size()), std::out_of_range);
+    lines.clear();
+    EXPECT_EQ(lines, Lines{});
+}
+
+} // namespace
+} // namespace norvik
