@@ -183,14 +183,14 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     connectSettings();
 }
 
-Text TForm1::LangLine(int n) const {
-    return langLine(LangBox.items(), n);
+Text TForm1::LangLine(Line line) const {
+    return langLine(LangBox.items(), line);
 }
 
-int TForm1::ask(int textLine, int titleLine, int flags) {
-    const Text text = LangLine(textLine);
-    const Text title = LangLine(titleLine);
-    return platform().messageBox(text, title, flags);
+int TForm1::ask(Line text, Line title, int flags) {
+    const Text textLine = LangLine(text);
+    const Text titleLine = LangLine(title);
+    return platform().messageBox(textLine, titleLine, flags);
 }
 
 void TForm1::setBackgroundColor(Color value) {

@@ -5,6 +5,7 @@
 #include "events/ReminderMemory.h"
 #include "kit/Form.h"
 #include "store/FileStore.h"
+#include "store/LanguageLines.h"
 
 #include <map>
 #include <string>
@@ -23,10 +24,10 @@ public:
 
     FileStore& files() { return files_; }
 
-    // Language line n of the loaded module; fails with "List index out of bounds (n)".
-    Text LangLine(int n) const;
+    // A line of the loaded module; fails with "List index out of bounds (n)".
+    Text LangLine(Line line) const;
     // A message box whose text and title are language lines.
-    int ask(int textLine, int titleLine, int flags);
+    int ask(Line text, Line title, int flags);
     // Ends the program; nothing after it runs.
     void endProgram();
     bool ended() const { return ended_; }

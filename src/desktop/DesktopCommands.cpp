@@ -27,7 +27,7 @@ void TForm1::connectDesktop() {
 
 void TForm1::N23Click() {
     if (!files().exists(helpFile)) {
-        ask(116, 117, mbError);
+        ask(Line::HelpFileMissing, Line::HelpFileMissingTitle, mbError);
         return;
     }
     // The desktop gets the name as it stands on disk: a "Help.chm" found

@@ -81,19 +81,19 @@ TAboutBox::TAboutBox(TForm1& owner)
 }
 
 void TAboutBox::FormShow() {
-    caption = owner_.LangLine(3);
-    ProductName.caption = owner_.LangLine(149);
+    caption = owner_.LangLine(Line::AboutTitle);
+    ProductName.caption = owner_.LangLine(Line::AboutProductName);
     applyFitRule(*this, "ProductName");
-    Copyright.caption = owner_.LangLine(150);
-    Comments.caption = owner_.LangLine(151);
-    Label1.caption = owner_.LangLine(152);
+    Copyright.caption = owner_.LangLine(Line::AboutContact);
+    Comments.caption = owner_.LangLine(Line::AboutComments);
+    Label1.caption = owner_.LangLine(Line::AboutCharacteristics);
     applyFitRule(*this, "Label1");
-    Label2.caption = owner_.LangLine(153);
-    Label3.caption = owner_.LangLine(154);
-    Label4.caption = owner_.LangLine(155);
-    Label5.caption = owner_.LangLine(156);
-    Label6.caption = owner_.LangLine(157);
-    Label7.caption = owner_.LangLine(158);
+    Label2.caption = owner_.LangLine(Line::AboutKind);
+    Label3.caption = owner_.LangLine(Line::AboutContents);
+    Label4.caption = owner_.LangLine(Line::AboutSystem);
+    Label5.caption = owner_.LangLine(Line::AboutProcessor);
+    Label6.caption = owner_.LangLine(Line::AboutFileSize);
+    Label7.caption = owner_.LangLine(Line::AboutScreen);
 }
 
 } // namespace norvik

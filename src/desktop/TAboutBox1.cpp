@@ -47,10 +47,10 @@ TAboutBox1::TAboutBox1(TForm1& owner)
 }
 
 void TAboutBox1::FormShow() {
-    caption = owner_.LangLine(4);
-    Label2.caption = owner_.LangLine(164);
-    Label1.caption = owner_.LangLine(165);
-    OKButton.caption = owner_.LangLine(161);
+    caption = owner_.LangLine(Line::AuthorTitle);
+    Label2.caption = owner_.LangLine(Line::AuthorWho);
+    Label1.caption = owner_.LangLine(Line::AuthorWhy);
+    OKButton.caption = owner_.LangLine(Line::AuthorClose);
 }
 
 } // namespace norvik

@@ -36,7 +36,7 @@ void TForm1::Button3Click() {
             return;
         }
         if (dialog.Edit1.empty() || dialog.Edit2.empty()) {
-            ask(84, 85, mbError);
+            ask(Line::EventFieldsEmpty, Line::EventFieldsEmptyTitle, mbError);
             continue;
         }
         // The choice can only switch reminders on; "do not switch on" leaves
@@ -52,7 +52,7 @@ void TForm1::Button3Click() {
 
 void TForm1::Button10Click() {
     if (ListBox1.empty()) {
-        ask(90, 91, mbError);
+        ask(Line::NoEventsToEdit, Line::NoEventsToEditTitle, mbError);
         return;
     }
     TForm4 dialog(*this);
@@ -73,10 +73,10 @@ void TForm1::Button10Click() {
 
 void TForm1::Button4Click() {
     if (ListBox1.empty()) {
-        ask(86, 87, mbError);
+        ask(Line::NoEventsToDelete, Line::NoEventsToDeleteTitle, mbError);
         return;
     }
-    if (ask(88, 89, mbQuestion) != idYes) {
+    if (ask(Line::DeleteEventsQuestion, Line::DeleteEventsQuestionTitle, mbQuestion) != idYes) {
         return;
     }
     // The marks are read after the answer: a reminder under the question may

@@ -167,18 +167,18 @@ void TForm1::remindPastEvent(int index, int year) {
         resumeReminding();
         return;
     }
-    if (ask(106, 107, mbQuestion) == idYes) {
+    if (ask(Line::PastEventQuestion, Line::PastEventQuestionTitle, mbQuestion) == idYes) {
         // Nothing else can change the list while reminders are off, but the
         // line is looked up again rather than trusted.
         if (index < ListBox1.count()) {
             ListBox1.removeAt(index);
         }
-        ask(108, 109, mbInformation);
+        ask(Line::PastEventDeleted, Line::PastEventDeletedTitle, mbInformation);
         resumeReminding();
         saveEvents();
         return;
     }
-    ask(110, 111, mbInformation);
+    ask(Line::PastEventKept, Line::PastEventKeptTitle, mbInformation);
     stopReminding();
 }
 

@@ -53,16 +53,16 @@ TForm3::TForm3(TForm1& owner)
 
 void TForm3::FormShow() {
     Edit1.setText(defaultDateText(owner_.DateTimePicker1.date(), platform().now()));
-    caption = owner_.LangLine(8);
-    Label1.caption = owner_.LangLine(189);
+    caption = owner_.LangLine(Line::AddEventTitle);
+    Label1.caption = owner_.LangLine(Line::AddEventDate);
     applyFitRule(*this, "Label1");
-    Label3.caption = owner_.LangLine(190);
+    Label3.caption = owner_.LangLine(Line::AddEventText);
     applyFitRule(*this, "Label3");
-    GroupBox1.caption = owner_.LangLine(193);
-    RadioButton2.caption = owner_.LangLine(196);
-    RadioButton1.caption = owner_.LangLine(197);
-    Button1.caption = owner_.LangLine(200);
-    Button2.caption = owner_.LangLine(201);
+    GroupBox1.caption = owner_.LangLine(Line::AddEventReminders);
+    RadioButton2.caption = owner_.LangLine(Line::AddEventRemindersOff);
+    RadioButton1.caption = owner_.LangLine(Line::AddEventRemindersOn);
+    Button1.caption = owner_.LangLine(Line::AddEventAdd);
+    Button2.caption = owner_.LangLine(Line::AddEventCancel);
 }
 
 } // namespace norvik

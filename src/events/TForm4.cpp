@@ -44,10 +44,10 @@ void TForm4::fillFromList() {
 
 void TForm4::FormShow() {
     fillFromList();
-    caption = owner_.LangLine(9);
-    Label1.caption = owner_.LangLine(204);
-    Button1.caption = owner_.LangLine(207);
-    Button2.caption = owner_.LangLine(208);
+    caption = owner_.LangLine(Line::EditEventTitle);
+    Label1.caption = owner_.LangLine(Line::EditEventLabel);
+    Button1.caption = owner_.LangLine(Line::EditEventOk);
+    Button2.caption = owner_.LangLine(Line::EditEventCancel);
 }
 
 void TForm4::FormActivate() {

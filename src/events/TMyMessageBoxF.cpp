@@ -61,11 +61,11 @@ TMyMessageBoxF::TMyMessageBoxF(TForm1& owner)
 }
 
 void TMyMessageBoxF::FormShow() {
-    caption = owner_.LangLine(12);
-    RadioButton1.caption = owner_.LangLine(225);
+    caption = owner_.LangLine(Line::ReminderTitle);
+    RadioButton1.caption = owner_.LangLine(Line::ReminderForget);
     applyFitRule(*this, "RadioButton1");
-    RadioButton2.caption = owner_.LangLine(226);
-    Label2.caption = owner_.LangLine(227);
+    RadioButton2.caption = owner_.LangLine(Line::ReminderAgain);
+    Label2.caption = owner_.LangLine(Line::ReminderMinutes);
 }
 
 void TMyMessageBoxF::RadioButton1Click() {

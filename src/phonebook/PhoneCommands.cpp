@@ -38,9 +38,10 @@ void TForm1::Button5Click() {
         if (!dialog.Edit1.text().empty()) {
             break;
         }
-        ask(80, 81, mbError);
+        ask(Line::RecordNameEmpty, Line::RecordNameEmptyTitle, mbError);
     }
-    const Text line = buildPhoneLine(dialog.record(), [this](int n) { return LangLine(n); });
+    const Text line =
+        buildPhoneLine(dialog.record(), [this](Line label) { return LangLine(label); });
     ListBox2.add(line);
     savePhoneBook(*this);
 }
@@ -48,7 +49,7 @@ void TForm1::Button5Click() {
 void TForm1::Button6Click() {
     TForm5 dialog(*this);
     if (ListBox2.empty()) {
-        ask(96, 97, mbError);
+        ask(Line::NoRecordsToEdit, Line::NoRecordsToEditTitle, mbError);
         return;
     }
     const int line = ListBox2.current();
@@ -65,10 +66,10 @@ void TForm1::Button6Click() {
 
 void TForm1::Button11Click() {
     if (ListBox2.empty()) {
-        ask(92, 93, mbError);
+        ask(Line::NoRecordsToDelete, Line::NoRecordsToDeleteTitle, mbError);
         return;
     }
-    if (ask(94, 95, mbQuestion) != idYes) {
+    if (ask(Line::DeleteRecordsQuestion, Line::DeleteRecordsQuestionTitle, mbQuestion) != idYes) {
         return;
     }
     // The marks are read after the question, as they stand now; the current

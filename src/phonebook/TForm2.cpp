@@ -91,22 +91,22 @@ TForm2::TForm2(TForm1& owner)
 }
 
 void TForm2::FormShow() {
-    caption = owner_.LangLine(7);
-    Label1.caption = owner_.LangLine(172);
-    CheckBox5.caption = owner_.LangLine(175);
-    CheckBox1.caption = owner_.LangLine(176);
-    CheckBox7.caption = owner_.LangLine(177);
-    CheckBox16.caption = owner_.LangLine(178);
-    CheckBox8.caption = owner_.LangLine(179);
-    CheckBox9.caption = owner_.LangLine(180);
-    CheckBox6.caption = owner_.LangLine(181);
-    CheckBox12.caption = owner_.LangLine(182);
-    CheckBox10.caption = owner_.LangLine(183);
-    CheckBox2.caption = owner_.LangLine(184);
-    CheckBox3.caption = owner_.LangLine(185);
-    CheckBox4.caption = owner_.LangLine(186);
-    Button1.caption = owner_.LangLine(168);
-    Button2.caption = owner_.LangLine(169);
+    caption = owner_.LangLine(Line::AddRecordTitle);
+    Label1.caption = owner_.LangLine(Line::AddRecordName);
+    CheckBox5.caption = owner_.LangLine(Line::AddRecordCountry);
+    CheckBox1.caption = owner_.LangLine(Line::AddRecordPostcode);
+    CheckBox7.caption = owner_.LangLine(Line::AddRecordRegion);
+    CheckBox16.caption = owner_.LangLine(Line::AddRecordCity);
+    CheckBox8.caption = owner_.LangLine(Line::AddRecordStreet);
+    CheckBox9.caption = owner_.LangLine(Line::AddRecordHouse);
+    CheckBox6.caption = owner_.LangLine(Line::AddRecordBuilding);
+    CheckBox12.caption = owner_.LangLine(Line::AddRecordStructure);
+    CheckBox10.caption = owner_.LangLine(Line::AddRecordFlat);
+    CheckBox2.caption = owner_.LangLine(Line::AddRecordMobile);
+    CheckBox3.caption = owner_.LangLine(Line::AddRecordTelephone);
+    CheckBox4.caption = owner_.LangLine(Line::AddRecordFax);
+    Button1.caption = owner_.LangLine(Line::AddRecordAdd);
+    Button2.caption = owner_.LangLine(Line::AddRecordCancel);
 }
 
 void TForm2::toggleRow(const CheckBox& box, Edit& field) {

@@ -36,10 +36,10 @@ void TForm5::FormShow() {
     if (phones.current() >= 0) {
         Edit1.setText(phones.item(phones.current()));
     }
-    caption = owner_.LangLine(10);
-    Label1.caption = owner_.LangLine(211);
-    Button1.caption = owner_.LangLine(214);
-    Button2.caption = owner_.LangLine(215);
+    caption = owner_.LangLine(Line::EditRecordTitle);
+    Label1.caption = owner_.LangLine(Line::EditRecordLabel);
+    Button1.caption = owner_.LangLine(Line::EditRecordOk);
+    Button2.caption = owner_.LangLine(Line::EditRecordCancel);
 }
 
 } // namespace norvik

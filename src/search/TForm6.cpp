@@ -32,10 +32,10 @@ TForm6::TForm6(TForm1& owner)
 }
 
 void TForm6::FormShow() {
-    caption = owner_.LangLine(11);
-    Label1.caption = owner_.LangLine(218);
-    Button1.caption = owner_.LangLine(221);
-    Button2.caption = owner_.LangLine(222);
+    caption = owner_.LangLine(Line::SearchTitle);
+    Label1.caption = owner_.LangLine(Line::SearchPrompt);
+    Button1.caption = owner_.LangLine(Line::SearchButton);
+    Button2.caption = owner_.LangLine(Line::SearchCancel);
 }
 
 } // namespace norvik

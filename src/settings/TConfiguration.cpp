@@ -22,10 +22,18 @@ namespace {
 const char* const settingsFile = "system.ini";
 
 constexpr std::size_t longestMessageText = 120;
-constexpr int firstColorLine = 252;
-constexpr int colorEntries = 11;
-constexpr int firstDelimiterLine = 263;
-constexpr int delimiterEntries = 4;
+// Entry i of each list is the choice i of SettingsChoices.
+constexpr Line colorEntryLines[] = {
+    Line::ColorDefault, Line::ColorWhite,  Line::ColorSkyBlue,    Line::ColorBlue,
+    Line::ColorRed,     Line::ColorGreen,  Line::ColorLightGreen, Line::ColorFuchsia,
+    Line::ColorPurple,  Line::ColorMaroon, Line::ColorBlack,
+};
+constexpr Line delimiterEntryLines[] = {
+    Line::DelimiterStandard,
+    Line::DelimiterType1,
+    Line::DelimiterType2,
+    Line::DelimiterOff,
+};
 
 Lines ruLines(std::initializer_list<std::string_view> texts) {
     Lines lines;
@@ -201,57 +209,61 @@ void TConfiguration::FormShow() {
 }
 
 void TConfiguration::applyCaptions() {
-    caption = owner_.LangLine(5);
-    const std::pair<GroupBox*, int> frames[] = {
-        {&GroupBox1, 230}, {&GroupBox4, 231}, {&GroupBox6, 232}, {&GroupBox5, 233},
-        {&GroupBox2, 234}, {&GroupBox3, 235}, {&GroupBox7, 236},
+    caption = owner_.LangLine(Line::SettingsTitle);
+    const std::pair<GroupBox*, Line> frames[] = {
+        {&GroupBox1, Line::SettingsColours},  {&GroupBox4, Line::SettingsSearch},
+        {&GroupBox6, Line::SettingsGeneral},  {&GroupBox5, Line::SettingsEventKeeper},
+        {&GroupBox2, Line::SettingsNotebook}, {&GroupBox3, Line::SettingsReminders},
+        {&GroupBox7, Line::SettingsLanguage},
     };
     for (const auto& [frame, line] : frames) {
         frame->caption = owner_.LangLine(line);
     }
-    const std::pair<Label*, int> labels[] = {
-        {&Label7, 239}, {&Label6, 240}, {&Label1, 241}, {&Label2, 242}, {&Label3, 243},
+    const std::pair<Label*, Line> labels[] = {
+        {&Label7, Line::SettingsBackground}, {&Label6, Line::SettingsTextColor},
+        {&Label1, Line::SettingsDelimiter},  {&Label2, Line::SettingsFontType},
+        {&Label3, Line::SettingsFontSize},
     };
     for (const auto& [label, line] : labels) {
         label->caption = owner_.LangLine(line);
         applyFitRule(*this, label->name());
     }
-    Label4.caption = owner_.LangLine(244);
+    Label4.caption = owner_.LangLine(Line::SettingsMessageText);
 
     fillLists();
     openListsOnValuesInForce();
 
-    CheckBox1.caption = owner_.LangLine(247);
+    CheckBox1.caption = owner_.LangLine(Line::SettingsKeepColors);
     applyFitRule(*this, "CheckBox1");
-    Register.caption = owner_.LangLine(248);
-    LastEvent.caption = owner_.LangLine(249);
+    Register.caption = owner_.LangLine(Line::SettingsMatchCase);
+    LastEvent.caption = owner_.LangLine(Line::SettingsPastEvents);
     applyFitRule(*this, "LastEvent");
 
-    FirstStr.caption = owner_.LangLine(271);
-    LastStr.caption = owner_.LangLine(272);
-    EventOnly.caption = owner_.LangLine(273);
-    AllString.caption = owner_.LangLine(274);
-    RussianLanguage.caption = owner_.LangLine(275);
+    FirstStr.caption = owner_.LangLine(Line::SettingsFirstOccurrence);
+    LastStr.caption = owner_.LangLine(Line::SettingsLastOccurrence);
+    EventOnly.caption = owner_.LangLine(Line::SettingsEventOnly);
+    AllString.caption = owner_.LangLine(Line::SettingsWholeLine);
+    RussianLanguage.caption = owner_.LangLine(Line::SettingsRussian);
     applyFitRule(*this, "RussianLanguage");
-    EnglishLanguage.caption = owner_.LangLine(276);
+    EnglishLanguage.caption = owner_.LangLine(Line::SettingsEnglish);
 
-    SaveConfig.caption = owner_.LangLine(279);
-    Button1.caption = owner_.LangLine(280);
+    SaveConfig.caption = owner_.LangLine(Line::SettingsApply);
+    Button1.caption = owner_.LangLine(Line::SettingsCancel);
 }
 
 void TConfiguration::fillLists() {
     for (ComboBox* list : {&ComboBox1, &ComboBox2}) {
         list->items.clear();
-        for (int i = 0; i < colorEntries; ++i) {
-            list->items.push_back(owner_.LangLine(firstColorLine + i));
+        for (const Line line : colorEntryLines) {
+            list->items.push_back(owner_.LangLine(line));
         }
     }
     DelimeterType.items.clear();
-    for (int i = 0; i < delimiterEntries; ++i) {
-        DelimeterType.items.push_back(owner_.LangLine(firstDelimiterLine + i));
+    for (const Line line : delimiterEntryLines) {
+        DelimeterType.items.push_back(owner_.LangLine(line));
     }
-    FontType.items.at(0) = owner_.LangLine(267);
-    FontSize.items.at(0) = owner_.LangLine(268);
+    FontType.items.at(0) = owner_.LangLine(Line::FontTypeDefault);
+    FontSize.items.at(0) = owner_.LangLine(Line::FontSizeDefault);
 }
 
 void TConfiguration::openListsOnValuesInForce() {
@@ -328,7 +340,7 @@ void TConfiguration::SaveConfigClick() {
     applyColors();
     HelpBox.setItems(updatedSettings());
     owner_.files().saveLines(settingsFile, HelpBox.items());
-    owner_.ask(283, 284, mbInformation);
+    owner_.ask(Line::SettingsSaved, Line::SettingsSavedTitle, mbInformation);
     close(mrOk);
 }
 

@@ -99,6 +99,10 @@ Text langLine(const Lines& lines, int n) {
     return lines[static_cast<std::size_t>(n)];
 }
 
+Text langLine(const Lines& lines, Line line) {
+    return langLine(lines, static_cast<int>(line));
+}
+
 void applyFitRule(Form& form, std::string_view controlName) {
     Control* control = form.find(controlName);
     if (control == nullptr) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/Text.h"
+#include "store/LanguageLines.h"
 
 #include <string_view>
 
@@ -13,6 +14,7 @@ inline constexpr const char* englishModule = "Language Modules/English.lng";
 
 // Line n of the loaded module; fails with "List index out of bounds (n)".
 Text langLine(const Lines& lines, int n);
+Text langLine(const Lines& lines, Line line);
 
 // The caption fit rules: after a window applies the caption of one of these
 // controls, the control (or its neighbour) moves or resizes depending on

@@ -63,8 +63,8 @@ Lines DataDirectory::phoneLabels() {
         const char* module = lookupKey(settings, "LangID") == "1" ? englishModule : russianModule;
         const Lines lines = store_.loadLines(module);
         Lines labels;
-        for (int line = postcodeLabelLine; line <= faxLabelLine; ++line) {
-            labels.push_back(langLine(lines, line));
+        for (const Line label : phoneLabelLines) {
+            labels.push_back(langLine(lines, label));
         }
         return labels;
     } catch (const CliFailure&) {
