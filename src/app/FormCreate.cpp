@@ -5,20 +5,13 @@
 #include "kit/Platform.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
+#include "store/DataFiles.h"
 #include "store/Language.h"
 #include "store/Settings.h"
 
 namespace norvik {
 
 namespace {
-
-const char* const notesFile = "quotes.txt";
-const char* const eventsFile = "do.txt";
-const char* const phonesFile = "telephone.txt";
-const char* const settingsFile = "System.ini";
-// The settings dialog and the language reset save under this spelling; names
-// match without regard to case, so it reaches the same file.
-const char* const settingsSaveName = "system.ini";
 
 constexpr std::size_t longestFontName = 31;
 
@@ -107,19 +100,19 @@ void TForm1::FormCreate() {
         return;
     }
     const Lines& settings = ListBox3.items();
-    setBackgroundColor(colorFromName(lookupKey(settings, "MainFormColor")));
-    setCaptionColor(colorFromName(lookupKey(settings, "MainFormTextColor")));
-    Memo1.font.size = parseInteger(lookupKey(settings, "NotebookSize"));
-    const Text fontName = lookupKey(settings, "NotebookType");
+    setBackgroundColor(colorFromName(lookupKey(settings, SettingKey::MainFormColor)));
+    setCaptionColor(colorFromName(lookupKey(settings, SettingKey::MainFormTextColor)));
+    Memo1.font.size = parseInteger(lookupKey(settings, SettingKey::NotebookSize));
+    const Text fontName = lookupKey(settings, SettingKey::NotebookType);
     if (!fontName.empty()) {
         Memo1.font.name = fontName.substr(0, longestFontName);
     }
-    notesDelimiter = delimiterFor(lookupKey(settings, "Delimeter"), notesDelimiter);
-    applyFlag(lookupKey(settings, "SubStringPosition"), lastOccurrence);
-    applyFlag(lookupKey(settings, "RegisterCheck"), matchCase);
-    applyFlag(lookupKey(settings, "EventOnly"), eventOnly);
+    notesDelimiter = delimiterFor(lookupKey(settings, SettingKey::Delimeter), notesDelimiter);
+    applyFlag(lookupKey(settings, SettingKey::SubStringPosition), lastOccurrence);
+    applyFlag(lookupKey(settings, SettingKey::RegisterCheck), matchCase);
+    applyFlag(lookupKey(settings, SettingKey::EventOnly), eventOnly);
 
-    const Text langId = lookupKey(settings, "LangID");
+    const Text langId = lookupKey(settings, SettingKey::LangID);
     if (langId == "0" || langId == "1") {
         const int language = langId == "0" ? 0 : 1;
         LangBox.setItems(store.loadLines(language == 0 ? russianModule : englishModule));
@@ -132,7 +125,7 @@ void TForm1::FormCreate() {
         dispatch(platform(),
                  [this, &store] { store.saveLines(settingsSaveName, ListBox3.items()); });
     }
-    warningText = lookupKey(ListBox3.items(), "WarningMessageText");
+    warningText = lookupKey(ListBox3.items(), SettingKey::WarningMessageText);
     applyCaptions();
 }
 

@@ -4,13 +4,13 @@
 #include "desktop/TAboutBox1.h"
 #include "desktop/TAboutBox2.h"
 #include "kit/Platform.h"
+#include "store/DataFiles.h"
 #include "store/FileSystem.h"
 
 namespace norvik {
 
 namespace {
 
-const char* const helpFile = "help.chm";
 // A reserved example domain until the program has a site of its own.
 const char* const programWebPage = "https://norvik.example.org/index.html";
 

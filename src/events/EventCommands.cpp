@@ -4,14 +4,9 @@
 #include "events/TForm3.h"
 #include "events/TForm4.h"
 #include "kit/Platform.h"
+#include "store/DataFiles.h"
 
 namespace norvik {
-
-namespace {
-
-const char* const eventsFile = "do.txt";
-
-} // namespace
 
 void TForm1::connectEvents() {
     Button3.onClick = [this] { Button3Click(); };

@@ -9,13 +9,13 @@
 #include "kit/Platform.h"
 #include "kit/ProgramEnded.h"
 #include "kit/RaisedFlag.h"
+#include "store/DataFiles.h"
 #include "store/Settings.h"
 
 namespace norvik {
 
 namespace {
 
-const char* const settingsFile = "System.ini";
 // An event is due on a tick less than this far from its time, either way.
 constexpr std::int64_t dueWindow = millisPerSecond;
 
@@ -108,7 +108,7 @@ void TForm1::runTick() {
     if (ListBox1.empty()) {
         return;
     }
-    if (lookupKey(ListBox3.items(), "LastEvent") == "1") {
+    if (lookupKey(ListBox3.items(), SettingKey::LastEvent) == "1") {
         runPastEventsTick();
         return;
     }

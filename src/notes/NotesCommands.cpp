@@ -3,12 +3,12 @@
 #include "kit/Failure.h"
 #include "kit/Platform.h"
 #include "kit/RaisedFlag.h"
+#include "store/DataFiles.h"
 
 namespace norvik {
 
 namespace {
 
-const char* const notesFile = "quotes.txt";
 const Text lineBreak = "\r\n";
 
 } // namespace

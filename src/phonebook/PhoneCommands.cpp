@@ -4,12 +4,11 @@
 #include "phonebook/PhoneLine.h"
 #include "phonebook/TForm2.h"
 #include "phonebook/TForm5.h"
+#include "store/DataFiles.h"
 
 namespace norvik {
 
 namespace {
-
-const char* const phonesFile = "telephone.txt";
 
 void savePhoneBook(TForm1& form) {
     form.saveDataList(phonesFile, form.ListBox2);

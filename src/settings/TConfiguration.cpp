@@ -6,6 +6,7 @@
 #include "settings/SettingsChoices.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
+#include "store/DataFiles.h"
 #include "store/Language.h"
 #include "store/Settings.h"
 
@@ -15,11 +16,6 @@
 namespace norvik {
 
 namespace {
-
-// The dialog reads and saves the file as "system.ini"; start-up spells it
-// "System.ini". Names match without regard to case, so both reach the same
-// file, and a failure names it as the dialog spells it.
-const char* const settingsFile = "system.ini";
 
 constexpr std::size_t longestMessageText = 120;
 // Entry i of each list is the choice i of SettingsChoices.
@@ -180,15 +176,17 @@ TConfiguration::TConfiguration(TForm1& owner)
 }
 
 void TConfiguration::FormCreate() {
-    HelpBox.setItems(owner_.files().loadLines(settingsFile));
+    // The dialog reads and saves the file under the save spelling, and a
+    // failure names it so.
+    HelpBox.setItems(owner_.files().loadLines(settingsSaveName));
     const Lines& settings = HelpBox.items();
-    const auto tick = [&settings](std::string_view key, CheckBox& box) {
+    const auto tick = [&settings](SettingKey key, CheckBox& box) {
         const Text value = lookupKey(settings, key);
         if (value == "0" || value == "1") {
             box.setChecked(value == "1");
         }
     };
-    const auto choose = [&settings](std::string_view key, RadioButton& ifZero, RadioButton& ifOne) {
+    const auto choose = [&settings](SettingKey key, RadioButton& ifZero, RadioButton& ifOne) {
         const Text value = lookupKey(settings, key);
         if (value == "0") {
             ifZero.setChecked(true);
@@ -196,15 +194,15 @@ void TConfiguration::FormCreate() {
             ifOne.setChecked(true);
         }
     };
-    tick("LastEvent", LastEvent);
-    tick("RegisterCheck", Register);
-    choose("SubStringPosition", FirstStr, LastStr);
-    choose("EventOnly", AllString, EventOnly);
-    choose("LangID", RussianLanguage, EnglishLanguage);
+    tick(SettingKey::LastEvent, LastEvent);
+    tick(SettingKey::RegisterCheck, Register);
+    choose(SettingKey::SubStringPosition, FirstStr, LastStr);
+    choose(SettingKey::EventOnly, AllString, EventOnly);
+    choose(SettingKey::LangID, RussianLanguage, EnglishLanguage);
 }
 
 void TConfiguration::FormShow() {
-    MessText.setText(lookupKey(HelpBox.items(), "WarningMessageText"));
+    MessText.setText(lookupKey(HelpBox.items(), SettingKey::WarningMessageText));
     applyCaptions();
 }
 
@@ -275,11 +273,11 @@ void TConfiguration::openListsOnValuesInForce() {
     openOn(ComboBox2, colorChoiceFor(textColor, textColorChoices), colorToName(textColor));
 
     const Lines& settings = HelpBox.items();
-    const Text delimiter = lookupKey(settings, "Delimeter");
+    const Text delimiter = lookupKey(settings, SettingKey::Delimeter);
     openOn(DelimeterType, delimiterChoiceFor(delimiter), delimiter);
-    const Text fontName = lookupKey(settings, "NotebookType");
+    const Text fontName = lookupKey(settings, SettingKey::NotebookType);
     openOn(FontType, fontNameChoiceFor(fontName, FontType.items), fontName);
-    const Text fontSize = lookupKey(settings, "NotebookSize");
+    const Text fontSize = lookupKey(settings, SettingKey::NotebookSize);
     openOn(FontSize, fontSizeChoiceFor(fontSize, FontSize.items), fontSize);
 }
 
@@ -301,36 +299,36 @@ void TConfiguration::applyColors() {
 
 Lines TConfiguration::updatedSettings() const {
     Lines settings = HelpBox.items();
-    const auto write = [&settings](std::string_view key, const Text& value) {
+    const auto write = [&settings](SettingKey key, const Text& value) {
         updateKey(settings, key, value);
     };
     const auto flag = [](bool on) { return Text(on ? "1" : "0"); };
 
     if (CheckBox1.checked()) {
-        write("MainFormColor", colorToName(owner_.color));
-        write("MainFormTextColor", colorToName(owner_.Label1.font.color));
+        write(SettingKey::MainFormColor, colorToName(owner_.color));
+        write(SettingKey::MainFormTextColor, colorToName(owner_.Label1.font.color));
     }
     if (const auto delimiter = delimiterOfChoice(DelimeterType.itemIndex())) {
-        write("Delimeter", *delimiter);
+        write(SettingKey::Delimeter, *delimiter);
     }
     if (const auto fontName = fontNameToStore(FontType.itemIndex(), FontType.text)) {
-        write("NotebookType", *fontName);
+        write(SettingKey::NotebookType, *fontName);
     }
     if (const auto fontSize = fontSizeToStore(FontSize.itemIndex(), FontSize.text)) {
-        write("NotebookSize", *fontSize);
+        write(SettingKey::NotebookSize, *fontSize);
     }
-    write("LastEvent", flag(LastEvent.checked()));
+    write(SettingKey::LastEvent, flag(LastEvent.checked()));
     // An empty text deletes the entry.
-    write("WarningMessageText", messageTextToStore(MessText.text()));
-    write("RegisterCheck", flag(Register.checked()));
+    write(SettingKey::WarningMessageText, messageTextToStore(MessText.text()));
+    write(SettingKey::RegisterCheck, flag(Register.checked()));
     if (FirstStr.checked() || LastStr.checked()) {
-        write("SubStringPosition", flag(LastStr.checked()));
+        write(SettingKey::SubStringPosition, flag(LastStr.checked()));
     }
     if (EventOnly.checked() || AllString.checked()) {
-        write("EventOnly", flag(EventOnly.checked()));
+        write(SettingKey::EventOnly, flag(EventOnly.checked()));
     }
     if (RussianLanguage.checked() || EnglishLanguage.checked()) {
-        write("LangID", flag(EnglishLanguage.checked()));
+        write(SettingKey::LangID, flag(EnglishLanguage.checked()));
     }
     return settings;
 }
@@ -339,7 +337,7 @@ void TConfiguration::SaveConfigClick() {
     // The colours change at once, also when the save below fails.
     applyColors();
     HelpBox.setItems(updatedSettings());
-    owner_.files().saveLines(settingsFile, HelpBox.items());
+    owner_.files().saveLines(settingsSaveName, HelpBox.items());
     owner_.ask(Line::SettingsSaved, Line::SettingsSavedTitle, mbInformation);
     close(mrOk);
 }

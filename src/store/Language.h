@@ -9,9 +9,6 @@ namespace norvik {
 
 class Form;
 
-inline constexpr const char* russianModule = "Language Modules/Russian.lng";
-inline constexpr const char* englishModule = "Language Modules/English.lng";
-
 // Line n of the loaded module; fails with "List index out of bounds (n)".
 Text langLine(const Lines& lines, int n);
 Text langLine(const Lines& lines, Line line);

@@ -12,6 +12,7 @@
 #include "interop/VCard.h"
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
+#include "store/DataFiles.h"
 
 #include <algorithm>
 #include <cstdint>
