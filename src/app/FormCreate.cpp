@@ -139,7 +139,7 @@ void TForm1::applyCaptions() {
     Label2.caption = LangLine(Line::GoToDateLabel);
     Label3.caption = LangLine(Line::DateFormatLabel);
     CheckBox1.caption = LangLine(Line::RemindersSwitch);
-    applyFitRule(*this, "CheckBox1");
+    applyFitRule(*this, CheckBox1);
 
     const std::pair<Button*, Line> hints[] = {
         {&Button2, Line::SaveNotesHint},    {&Button1, Line::ClearNotesHint},

@@ -83,11 +83,11 @@ TAboutBox::TAboutBox(TForm1& owner)
 void TAboutBox::FormShow() {
     caption = owner_.LangLine(Line::AboutTitle);
     ProductName.caption = owner_.LangLine(Line::AboutProductName);
-    applyFitRule(*this, "ProductName");
+    applyFitRule(*this, ProductName);
     Copyright.caption = owner_.LangLine(Line::AboutContact);
     Comments.caption = owner_.LangLine(Line::AboutComments);
     Label1.caption = owner_.LangLine(Line::AboutCharacteristics);
-    applyFitRule(*this, "Label1");
+    applyFitRule(*this, Label1);
     Label2.caption = owner_.LangLine(Line::AboutKind);
     Label3.caption = owner_.LangLine(Line::AboutContents);
     Label4.caption = owner_.LangLine(Line::AboutSystem);

@@ -65,7 +65,7 @@ TAboutBox2::TAboutBox2(TForm1& owner)
 void TAboutBox2::FormShow() {
     caption = owner_.LangLine(Line::TestersTitle);
     Label1.caption = owner_.LangLine(Line::TestersThanks);
-    applyFitRule(*this, "Label1");
+    applyFitRule(*this, Label1);
     Label8.caption = owner_.LangLine(Line::TestersWho);
     Label7.caption = owner_.LangLine(Line::TestersWhy);
 }

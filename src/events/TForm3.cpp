@@ -55,9 +55,9 @@ void TForm3::FormShow() {
     Edit1.setText(defaultDateText(owner_.DateTimePicker1.date(), platform().now()));
     caption = owner_.LangLine(Line::AddEventTitle);
     Label1.caption = owner_.LangLine(Line::AddEventDate);
-    applyFitRule(*this, "Label1");
+    applyFitRule(*this, Label1);
     Label3.caption = owner_.LangLine(Line::AddEventText);
-    applyFitRule(*this, "Label3");
+    applyFitRule(*this, Label3);
     GroupBox1.caption = owner_.LangLine(Line::AddEventReminders);
     RadioButton2.caption = owner_.LangLine(Line::AddEventRemindersOff);
     RadioButton1.caption = owner_.LangLine(Line::AddEventRemindersOn);

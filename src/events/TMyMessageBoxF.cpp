@@ -63,7 +63,7 @@ TMyMessageBoxF::TMyMessageBoxF(TForm1& owner)
 void TMyMessageBoxF::FormShow() {
     caption = owner_.LangLine(Line::ReminderTitle);
     RadioButton1.caption = owner_.LangLine(Line::ReminderForget);
-    applyFitRule(*this, "RadioButton1");
+    applyFitRule(*this, RadioButton1);
     RadioButton2.caption = owner_.LangLine(Line::ReminderAgain);
     Label2.caption = owner_.LangLine(Line::ReminderMinutes);
 }

@@ -224,7 +224,7 @@ void TConfiguration::applyCaptions() {
     };
     for (const auto& [label, line] : labels) {
         label->caption = owner_.LangLine(line);
-        applyFitRule(*this, label->name());
+        applyFitRule(*this, *label);
     }
     Label4.caption = owner_.LangLine(Line::SettingsMessageText);
 
@@ -232,17 +232,17 @@ void TConfiguration::applyCaptions() {
     openListsOnValuesInForce();
 
     CheckBox1.caption = owner_.LangLine(Line::SettingsKeepColors);
-    applyFitRule(*this, "CheckBox1");
+    applyFitRule(*this, CheckBox1);
     Register.caption = owner_.LangLine(Line::SettingsMatchCase);
     LastEvent.caption = owner_.LangLine(Line::SettingsPastEvents);
-    applyFitRule(*this, "LastEvent");
+    applyFitRule(*this, LastEvent);
 
     FirstStr.caption = owner_.LangLine(Line::SettingsFirstOccurrence);
     LastStr.caption = owner_.LangLine(Line::SettingsLastOccurrence);
     EventOnly.caption = owner_.LangLine(Line::SettingsEventOnly);
     AllString.caption = owner_.LangLine(Line::SettingsWholeLine);
     RussianLanguage.caption = owner_.LangLine(Line::SettingsRussian);
-    applyFitRule(*this, "RussianLanguage");
+    applyFitRule(*this, RussianLanguage);
     EnglishLanguage.caption = owner_.LangLine(Line::SettingsEnglish);
 
     SaveConfig.caption = owner_.LangLine(Line::SettingsApply);

@@ -118,4 +118,19 @@ void applyFitRule(Form& form, std::string_view controlName) {
     }
 }
 
+void applyFitRule(Form& form, const Control& control) {
+    applyFitRule(form, control.name());
+}
+
+std::vector<FitRuleNames> fitRuleNames() {
+    std::vector<FitRuleNames> names;
+    for (const auto& rule : fitRules) {
+        for (const FitEffect* effect : {&rule.ifEqual, &rule.otherwise}) {
+            names.push_back({rule.window, rule.control,
+                             effect->target.empty() ? rule.control : effect->target});
+        }
+    }
+    return names;
+}
+
 } // namespace norvik
