@@ -6,6 +6,7 @@
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
 #include "store/DataFiles.h"
+#include "store/FileStore.h"
 #include "store/Language.h"
 #include "store/Settings.h"
 

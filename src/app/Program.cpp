@@ -63,7 +63,8 @@ void Program::start() {
     }
     // The settings dialog made at start is never shown; its creation step
     // reads the settings file once more and reports its own failure.
-    settingsAtStart_ = std::make_unique<TConfiguration>(*main_);
+    settingsAtStart_ = std::make_unique<TConfiguration>(main_->dialogContext(), main_->files(),
+                                                        main_->mainWindowColors());
     platform_.showMainWindow(*main_);
 }
 

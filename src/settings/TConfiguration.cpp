@@ -1,12 +1,12 @@
 #include "settings/TConfiguration.h"
 
-#include "app/TForm1.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
 #include "settings/SettingsChoices.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
 #include "store/DataFiles.h"
+#include "store/FileStore.h"
 #include "store/Language.h"
 #include "store/Settings.h"
 
@@ -55,8 +55,9 @@ void openOn(ComboBox& list, int entry, const Text& valueText) {
 
 } // namespace
 
-TConfiguration::TConfiguration(TForm1& owner)
-    : Form(owner.platform(), "TConfiguration"), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
+TConfiguration::TConfiguration(const DialogContext& context, FileStore& files,
+                               MainWindowColors colors)
+    : Form(context.platform(), "TConfiguration"), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
       Label7(add<Label>(&GroupBox1, "Label7")), ComboBox1(add<ComboBox>(&GroupBox1, "ComboBox1")),
       Label6(add<Label>(&GroupBox1, "Label6")), ComboBox2(add<ComboBox>(&GroupBox1, "ComboBox2")),
       CheckBox1(add<CheckBox>(&GroupBox1, "CheckBox1")),
@@ -79,7 +80,8 @@ TConfiguration::TConfiguration(TForm1& owner)
       RussianLanguage(add<RadioButton>(&GroupBox7, "RussianLanguage")),
       EnglishLanguage(add<RadioButton>(&GroupBox7, "EnglishLanguage")),
       SaveConfig(add<Button>(nullptr, "SaveConfig")), Button1(add<Button>(nullptr, "Button1")),
-      HelpBox(add<ListBox>(nullptr, "HelpBox")), owner_(owner) {
+      HelpBox(add<ListBox>(nullptr, "HelpBox")), context_(context), files_(files),
+      colors_(std::move(colors)) {
     caption = cp1251::literal("Настройки программы");
     clientWidth = 561;
     clientHeight = 393;
@@ -178,7 +180,7 @@ TConfiguration::TConfiguration(TForm1& owner)
 void TConfiguration::FormCreate() {
     // The dialog reads and saves the file under the save spelling, and a
     // failure names it so.
-    HelpBox.setItems(owner_.files().loadLines(settingsSaveName));
+    HelpBox.setItems(files_.loadLines(settingsSaveName));
     const Lines& settings = HelpBox.items();
     const auto tick = [&settings](SettingKey key, CheckBox& box) {
         const Text value = lookupKey(settings, key);
@@ -207,7 +209,7 @@ void TConfiguration::FormShow() {
 }
 
 void TConfiguration::applyCaptions() {
-    caption = owner_.LangLine(Line::SettingsTitle);
+    caption = context_.line(Line::SettingsTitle);
     const std::pair<GroupBox*, Line> frames[] = {
         {&GroupBox1, Line::SettingsColours},  {&GroupBox4, Line::SettingsSearch},
         {&GroupBox6, Line::SettingsGeneral},  {&GroupBox5, Line::SettingsEventKeeper},
@@ -215,7 +217,7 @@ void TConfiguration::applyCaptions() {
         {&GroupBox7, Line::SettingsLanguage},
     };
     for (const auto& [frame, line] : frames) {
-        frame->caption = owner_.LangLine(line);
+        frame->caption = context_.line(line);
     }
     const std::pair<Label*, Line> labels[] = {
         {&Label7, Line::SettingsBackground}, {&Label6, Line::SettingsTextColor},
@@ -223,52 +225,52 @@ void TConfiguration::applyCaptions() {
         {&Label3, Line::SettingsFontSize},
     };
     for (const auto& [label, line] : labels) {
-        label->caption = owner_.LangLine(line);
+        label->caption = context_.line(line);
         applyFitRule(*this, *label);
     }
-    Label4.caption = owner_.LangLine(Line::SettingsMessageText);
+    Label4.caption = context_.line(Line::SettingsMessageText);
 
     fillLists();
     openListsOnValuesInForce();
 
-    CheckBox1.caption = owner_.LangLine(Line::SettingsKeepColors);
+    CheckBox1.caption = context_.line(Line::SettingsKeepColors);
     applyFitRule(*this, CheckBox1);
-    Register.caption = owner_.LangLine(Line::SettingsMatchCase);
-    LastEvent.caption = owner_.LangLine(Line::SettingsPastEvents);
+    Register.caption = context_.line(Line::SettingsMatchCase);
+    LastEvent.caption = context_.line(Line::SettingsPastEvents);
     applyFitRule(*this, LastEvent);
 
-    FirstStr.caption = owner_.LangLine(Line::SettingsFirstOccurrence);
-    LastStr.caption = owner_.LangLine(Line::SettingsLastOccurrence);
-    EventOnly.caption = owner_.LangLine(Line::SettingsEventOnly);
-    AllString.caption = owner_.LangLine(Line::SettingsWholeLine);
-    RussianLanguage.caption = owner_.LangLine(Line::SettingsRussian);
+    FirstStr.caption = context_.line(Line::SettingsFirstOccurrence);
+    LastStr.caption = context_.line(Line::SettingsLastOccurrence);
+    EventOnly.caption = context_.line(Line::SettingsEventOnly);
+    AllString.caption = context_.line(Line::SettingsWholeLine);
+    RussianLanguage.caption = context_.line(Line::SettingsRussian);
     applyFitRule(*this, RussianLanguage);
-    EnglishLanguage.caption = owner_.LangLine(Line::SettingsEnglish);
+    EnglishLanguage.caption = context_.line(Line::SettingsEnglish);
 
-    SaveConfig.caption = owner_.LangLine(Line::SettingsApply);
-    Button1.caption = owner_.LangLine(Line::SettingsCancel);
+    SaveConfig.caption = context_.line(Line::SettingsApply);
+    Button1.caption = context_.line(Line::SettingsCancel);
 }
 
 void TConfiguration::fillLists() {
     for (ComboBox* list : {&ComboBox1, &ComboBox2}) {
         list->items.clear();
         for (const Line line : colorEntryLines) {
-            list->items.push_back(owner_.LangLine(line));
+            list->items.push_back(context_.line(line));
         }
     }
     DelimeterType.items.clear();
     for (const Line line : delimiterEntryLines) {
-        DelimeterType.items.push_back(owner_.LangLine(line));
+        DelimeterType.items.push_back(context_.line(line));
     }
-    FontType.items.at(0) = owner_.LangLine(Line::FontTypeDefault);
-    FontSize.items.at(0) = owner_.LangLine(Line::FontSizeDefault);
+    FontType.items.at(0) = context_.line(Line::FontTypeDefault);
+    FontSize.items.at(0) = context_.line(Line::FontSizeDefault);
 }
 
 void TConfiguration::openListsOnValuesInForce() {
     // The colours are what the user sees on the main window; the rest is
     // what the settings file holds.
-    const Color background = owner_.color;
-    const Color textColor = owner_.Label1.font.color;
+    const Color background = colors_.background();
+    const Color textColor = colors_.captions();
     openOn(ComboBox1, colorChoiceFor(background, backgroundChoices), colorToName(background));
     openOn(ComboBox2, colorChoiceFor(textColor, textColorChoices), colorToName(textColor));
 
@@ -290,10 +292,10 @@ void TConfiguration::MessTextKeyPress(char& key) {
 
 void TConfiguration::applyColors() {
     if (const auto background = colorOfChoice(ComboBox1.itemIndex(), backgroundChoices)) {
-        owner_.setBackgroundColor(*background);
+        colors_.setBackground(*background);
     }
     if (const auto textColor = colorOfChoice(ComboBox2.itemIndex(), textColorChoices)) {
-        owner_.setCaptionColor(*textColor);
+        colors_.setCaptions(*textColor);
     }
 }
 
@@ -305,8 +307,8 @@ Lines TConfiguration::updatedSettings() const {
     const auto flag = [](bool on) { return Text(on ? "1" : "0"); };
 
     if (CheckBox1.checked()) {
-        write(SettingKey::MainFormColor, colorToName(owner_.color));
-        write(SettingKey::MainFormTextColor, colorToName(owner_.Label1.font.color));
+        write(SettingKey::MainFormColor, colorToName(colors_.background()));
+        write(SettingKey::MainFormTextColor, colorToName(colors_.captions()));
     }
     if (const auto delimiter = delimiterOfChoice(DelimeterType.itemIndex())) {
         write(SettingKey::Delimeter, *delimiter);
@@ -337,8 +339,8 @@ void TConfiguration::SaveConfigClick() {
     // The colours change at once, also when the save below fails.
     applyColors();
     HelpBox.setItems(updatedSettings());
-    owner_.files().saveLines(settingsSaveName, HelpBox.items());
-    owner_.ask(Line::SettingsSaved, Line::SettingsSavedTitle, mbInformation);
+    files_.saveLines(settingsSaveName, HelpBox.items());
+    context_.ask(Line::SettingsSaved, Line::SettingsSavedTitle, mbInformation);
     close(mrOk);
 }
 

@@ -5,7 +5,9 @@
 #include "desktop/TAboutBox2.h"
 #include "events/TForm3.h"
 #include "events/TMyMessageBoxF.h"
+#include "settings/MainWindowColors.h"
 #include "settings/TConfiguration.h"
+#include "store/DialogContext.h"
 #include "store/FileStore.h"
 #include "store/Language.h"
 
@@ -24,11 +26,12 @@ TEST(FitRuleControls, EveryRuleNamesControlsOfItsWindow) {
     test::MemoryFileSystem disk;
     FileStore store{disk};
     TForm1 main{platform, store};
-    TForm3 addEvent{main};
-    TConfiguration settings{main};
-    TMyMessageBoxF reminder{main};
-    TAboutBox about{main};
-    TAboutBox2 testers{main};
+    const DialogContext context = main.dialogContext();
+    TForm3 addEvent{context, main.DateTimePicker1};
+    TConfiguration settings{context, store, main.mainWindowColors()};
+    TMyMessageBoxF reminder{context};
+    TAboutBox about{context};
+    TAboutBox2 testers{context};
     std::map<std::string, Form*, std::less<>> windows;
     for (Form* form :
          std::initializer_list<Form*>{&main, &addEvent, &settings, &reminder, &about, &testers}) {

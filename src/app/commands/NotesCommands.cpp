@@ -4,6 +4,7 @@
 #include "kit/Platform.h"
 #include "kit/RaisedFlag.h"
 #include "store/DataFiles.h"
+#include "store/FileStore.h"
 
 namespace norvik {
 

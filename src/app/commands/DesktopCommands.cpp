@@ -5,6 +5,7 @@
 #include "desktop/TAboutBox2.h"
 #include "kit/Platform.h"
 #include "store/DataFiles.h"
+#include "store/FileStore.h"
 #include "store/FileSystem.h"
 
 namespace norvik {
@@ -37,17 +38,17 @@ void TForm1::N23Click() {
 }
 
 void TForm1::N21Click() {
-    TAboutBox box(*this);
+    TAboutBox box(dialogContext());
     box.showModal();
 }
 
 void TForm1::N20Click() {
-    TAboutBox1 box(*this);
+    TAboutBox1 box(dialogContext());
     box.showModal();
 }
 
 void TForm1::N1Click() {
-    TAboutBox2 box(*this);
+    TAboutBox2 box(dialogContext());
     box.showModal();
 }
 

@@ -5,6 +5,7 @@
 #include "phonebook/TForm2.h"
 #include "phonebook/TForm5.h"
 #include "store/DataFiles.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
 
@@ -27,7 +28,7 @@ void TForm1::connectPhoneBook() {
 }
 
 void TForm1::Button5Click() {
-    TForm2 dialog(*this);
+    TForm2 dialog(dialogContext());
     // An empty name sends the user back to the same dialog, with everything
     // entered so far still in place, until a name is given or he cancels.
     for (;;) {
@@ -46,7 +47,7 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Button6Click() {
-    TForm5 dialog(*this);
+    TForm5 dialog(dialogContext(), ListBox2);
     if (ListBox2.empty()) {
         ask(Line::NoRecordsToEdit, Line::NoRecordsToEditTitle, mbError);
         return;

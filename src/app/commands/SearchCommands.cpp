@@ -4,6 +4,7 @@
 #include "search/ListSearch.h"
 #include "search/SubstringFinder.h"
 #include "search/TForm6.h"
+#include "store/DialogContext.h"
 
 #include <optional>
 
@@ -14,7 +15,7 @@ namespace {
 // Asks for the search string with a fresh prompt; nothing when cancelled
 // (the close box included).
 std::optional<Text> askSearchString(TForm1& form) {
-    TForm6 prompt(form);
+    TForm6 prompt(form.dialogContext());
     if (prompt.showModal() != mrOk) {
         return std::nullopt;
     }

@@ -1,10 +1,12 @@
 #include "app/TForm1.h"
 
 #include "events/EventLine.h"
+#include "events/ReminderMemory.h"
 #include "events/TForm3.h"
 #include "events/TForm4.h"
 #include "kit/Platform.h"
 #include "store/DataFiles.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
 
@@ -26,7 +28,7 @@ void TForm1::Button3Click() {
     // A missing date or text sends the user back to a fresh dialog: what was
     // typed is not kept, the date starts again from the calendar and the clock.
     for (;;) {
-        TForm3 dialog(*this);
+        TForm3 dialog(dialogContext(), DateTimePicker1);
         if (dialog.showModal() != mrOk) {
             return;
         }
@@ -50,7 +52,7 @@ void TForm1::Button10Click() {
         ask(Line::NoEventsToEdit, Line::NoEventsToEditTitle, mbError);
         return;
     }
-    TForm4 dialog(*this);
+    TForm4 dialog(dialogContext(), ListBox1);
     if (dialog.showModal() != mrOk) {
         return;
     }
@@ -62,7 +64,7 @@ void TForm1::Button10Click() {
     ListBox1.replace(ListBox1.current(), dialog.Edit1.text());
     // An edited line is a new event, even with its text unchanged: it is
     // announced again when it falls due.
-    reminderMemory_.replaced(dialog.Edit1.text());
+    reminderMemory_->replaced(dialog.Edit1.text());
     saveEvents();
 }
 
