@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string value(nextField(rest));
     norvik::Lines lines = norvik::splitLines(rest);
 
-    const norvik::Text found = norvik::lookupKey(lines, key);
+    const norvik::Text found = norvik::byKeyText::lookupKey(lines, key);
     try {
         const norvik::Color color = norvik::colorFromName(found);
         FUZZ_CHECK(norvik::colorFromName(norvik::colorToName(color)) == color);
@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool plainKey = key.find_first_of("=\r\n") == std::string::npos;
     const bool plainValue = value.find_first_of("\r\n") == std::string::npos;
     const std::size_t before = lines.size();
-    norvik::updateKey(lines, key, value);
+    norvik::byKeyText::updateKey(lines, key, value);
     if (plainKey && plainValue && !value.empty()) {
-        FUZZ_CHECK(norvik::lookupKey(lines, key) == value);
+        FUZZ_CHECK(norvik::byKeyText::lookupKey(lines, key) == value);
         FUZZ_CHECK(lines.size() == before || lines.size() == before + 1);
     }
     if (value.empty()) {

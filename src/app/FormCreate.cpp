@@ -5,20 +5,14 @@
 #include "kit/Platform.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
+#include "store/DataFiles.h"
+#include "store/FileStore.h"
 #include "store/Language.h"
 #include "store/Settings.h"
 
 namespace norvik {
 
 namespace {
-
-const char* const notesFile = "quotes.txt";
-const char* const eventsFile = "do.txt";
-const char* const phonesFile = "telephone.txt";
-const char* const settingsFile = "System.ini";
-// The settings dialog and the language reset save under this spelling; names
-// match without regard to case, so it reaches the same file.
-const char* const settingsSaveName = "system.ini";
 
 constexpr std::size_t longestFontName = 31;
 
@@ -77,7 +71,7 @@ void TForm1::FormCreate() {
         // The first-run boxes are always Russian, whatever the settings will say.
         LangBox.setItems(store.loadLines(russianModule));
         platform().languageChosen(0);
-        ask(72, 73, mbError);
+        ask(Line::SettingsMissing, Line::SettingsMissingTitle, mbError);
         bool giveUp = false;
         for (;;) {
             try {
@@ -88,13 +82,14 @@ void TForm1::FormCreate() {
             if (store.exists(settingsFile)) {
                 break;
             }
-            if (ask(74, 75, mbInformationYesNo) != idYes) {
-                ask(76, 77, mbError);
+            if (ask(Line::SettingsNotCreatedRetry, Line::SettingsNotCreatedRetryTitle,
+                    mbInformationYesNo) != idYes) {
+                ask(Line::SettingsNotCreatedClosing, Line::SettingsNotCreatedClosingTitle, mbError);
                 giveUp = true;
                 break;
             }
         }
-        ask(78, 79, mbInformation);
+        ask(Line::SettingsChecked, Line::SettingsCheckedTitle, mbInformation);
         if (giveUp) {
             endProgram();
             return;
@@ -106,19 +101,19 @@ void TForm1::FormCreate() {
         return;
     }
     const Lines& settings = ListBox3.items();
-    setBackgroundColor(colorFromName(lookupKey(settings, "MainFormColor")));
-    setCaptionColor(colorFromName(lookupKey(settings, "MainFormTextColor")));
-    Memo1.font.size = parseInteger(lookupKey(settings, "NotebookSize"));
-    const Text fontName = lookupKey(settings, "NotebookType");
+    setBackgroundColor(colorFromName(lookupKey(settings, SettingKey::MainFormColor)));
+    setCaptionColor(colorFromName(lookupKey(settings, SettingKey::MainFormTextColor)));
+    Memo1.font.size = parseInteger(lookupKey(settings, SettingKey::NotebookSize));
+    const Text fontName = lookupKey(settings, SettingKey::NotebookType);
     if (!fontName.empty()) {
         Memo1.font.name = fontName.substr(0, longestFontName);
     }
-    notesDelimiter = delimiterFor(lookupKey(settings, "Delimeter"), notesDelimiter);
-    applyFlag(lookupKey(settings, "SubStringPosition"), lastOccurrence);
-    applyFlag(lookupKey(settings, "RegisterCheck"), matchCase);
-    applyFlag(lookupKey(settings, "EventOnly"), eventOnly);
+    notesDelimiter = delimiterFor(lookupKey(settings, SettingKey::Delimeter), notesDelimiter);
+    applyFlag(lookupKey(settings, SettingKey::SubStringPosition), lastOccurrence);
+    applyFlag(lookupKey(settings, SettingKey::RegisterCheck), matchCase);
+    applyFlag(lookupKey(settings, SettingKey::EventOnly), eventOnly);
 
-    const Text langId = lookupKey(settings, "LangID");
+    const Text langId = lookupKey(settings, SettingKey::LangID);
     if (langId == "0" || langId == "1") {
         const int language = langId == "0" ? 0 : 1;
         LangBox.setItems(store.loadLines(language == 0 ? russianModule : englishModule));
@@ -131,39 +126,60 @@ void TForm1::FormCreate() {
         dispatch(platform(),
                  [this, &store] { store.saveLines(settingsSaveName, ListBox3.items()); });
     }
-    warningText = lookupKey(ListBox3.items(), "WarningMessageText");
+    warningText = lookupKey(ListBox3.items(), SettingKey::WarningMessageText);
     applyCaptions();
 }
 
 void TForm1::applyCaptions() {
-    caption = LangLine(6);
-    GroupBox1.caption = LangLine(15);
-    GroupBox2.caption = LangLine(16);
-    GroupBox3.caption = LangLine(17);
-    GroupBox5.caption = LangLine(18);
-    Label1.caption = LangLine(22);
-    Label2.caption = LangLine(26);
-    Label3.caption = LangLine(27);
-    CheckBox1.caption = LangLine(28);
-    applyFitRule(*this, "CheckBox1");
+    caption = LangLine(Line::MainTitle);
+    GroupBox1.caption = LangLine(Line::NotesPanel);
+    GroupBox2.caption = LangLine(Line::EventsPanel);
+    GroupBox3.caption = LangLine(Line::PhonesPanel);
+    GroupBox5.caption = LangLine(Line::CalendarPanel);
+    Label1.caption = LangLine(Line::NotesLabel);
+    Label2.caption = LangLine(Line::GoToDateLabel);
+    Label3.caption = LangLine(Line::DateFormatLabel);
+    CheckBox1.caption = LangLine(Line::RemindersSwitch);
+    applyFitRule(*this, CheckBox1);
 
-    const std::pair<Button*, int> hints[] = {
-        {&Button2, 32},  {&Button1, 33},  {&BitBtn6, 34}, {&Button3, 36},
-        {&Button10, 37}, {&Button4, 38},  {&BitBtn7, 39}, {&Button5, 41},
-        {&Button6, 42},  {&Button11, 43}, {&BitBtn8, 44},
+    const std::pair<Button*, Line> hints[] = {
+        {&Button2, Line::SaveNotesHint},    {&Button1, Line::ClearNotesHint},
+        {&BitBtn6, Line::SearchNotesHint},  {&Button3, Line::AddEventHint},
+        {&Button10, Line::EditEventHint},   {&Button4, Line::DeleteEventHint},
+        {&BitBtn7, Line::SearchEventsHint}, {&Button5, Line::AddRecordHint},
+        {&Button6, Line::EditRecordHint},   {&Button11, Line::DeleteRecordHint},
+        {&BitBtn8, Line::SearchPhonesHint},
     };
     for (const auto& [button, line] : hints) {
         button->hint = LangLine(line);
     }
-    Button12.caption = LangLine(46);
-    Button12.hint = LangLine(146);
+    Button12.caption = LangLine(Line::GoButton);
+    Button12.hint = LangLine(Line::GoHint);
 
-    const std::pair<MenuItem*, int> menuTexts[] = {
-        {&Quotes, 49},     {&N8, 50},    {&N9, 51},   {&N10, 52}, {&Events, 53},
-        {&N11, 54},        {&N12, 55},   {&N13, 56},  {&N14, 57}, {&Telephones, 58},
-        {&N15, 59},        {&N16, 60},   {&N17, 61},  {&N18, 62}, {&Configurations, 63},
-        {&SystemTray, 64}, {&Helps, 65}, {&N23, 66},  {&N20, 67}, {&N21, 68},
-        {&N1, 295},        {&N2, 296},   {&Exit, 69},
+    const std::pair<MenuItem*, Line> menuTexts[] = {
+        {&Quotes, Line::NotesMenu},
+        {&N8, Line::NotesSaveItem},
+        {&N9, Line::NotesClearItem},
+        {&N10, Line::NotesSearchItem},
+        {&Events, Line::EventsMenu},
+        {&N11, Line::EventsAddItem},
+        {&N12, Line::EventsEditItem},
+        {&N13, Line::EventsDeleteItem},
+        {&N14, Line::EventsSearchItem},
+        {&Telephones, Line::PhonesMenu},
+        {&N15, Line::PhonesAddItem},
+        {&N16, Line::PhonesEditItem},
+        {&N17, Line::PhonesDeleteItem},
+        {&N18, Line::PhonesSearchItem},
+        {&Configurations, Line::SettingsItem},
+        {&SystemTray, Line::ToTrayItem},
+        {&Helps, Line::HelpMenu},
+        {&N23, Line::HelpTopicsItem},
+        {&N20, Line::AuthorItem},
+        {&N21, Line::AboutItem},
+        {&N1, Line::TestersItem},
+        {&N2, Line::WebsiteItem},
+        {&Exit, Line::ExitItem},
     };
     for (const auto& [item, line] : menuTexts) {
         item->caption = LangLine(line);
@@ -171,7 +187,8 @@ void TForm1::applyCaptions() {
 }
 
 void TForm1::FormClose() {
-    if (CheckBox1.checked() && ask(112, 113, mbWarningYesNo) != idYes) {
+    if (CheckBox1.checked() &&
+        ask(Line::ExitWithReminders, Line::ExitWithRemindersTitle, mbWarningYesNo) != idYes) {
         return;
     }
     closeTimeSave();

@@ -3,6 +3,7 @@
 #include "kit/Dispatch.h"
 #include "settings/TConfiguration.h"
 #include "store/Codec1251.h"
+#include "store/DataFiles.h"
 #include "store/LeftoverSaves.h"
 
 namespace norvik {
@@ -51,7 +52,7 @@ void Program::start() {
     lock_ = std::move(attempt.lock);
     if (lock_) {
         // The files the program saves in the data folder.
-        removeLeftoverSaves(disk, {"quotes.txt", "do.txt", "telephone.txt", "System.ini"});
+        removeLeftoverSaves(disk, {std::begin(savedFiles), std::end(savedFiles)});
     }
     main_ = std::make_unique<TForm1>(platform_, files_);
     // A failure in the creation sequence is reported and ends the sequence;
@@ -62,7 +63,8 @@ void Program::start() {
     }
     // The settings dialog made at start is never shown; its creation step
     // reads the settings file once more and reports its own failure.
-    settingsAtStart_ = std::make_unique<TConfiguration>(*main_);
+    settingsAtStart_ = std::make_unique<TConfiguration>(main_->dialogContext(), main_->files(),
+                                                        main_->mainWindowColors());
     platform_.showMainWindow(*main_);
 }
 

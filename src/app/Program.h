@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "kit/Platform.h"
+#include "store/DataFiles.h"
 #include "store/FileStore.h"
 #include "store/FileSystem.h"
 
@@ -17,7 +18,7 @@ class TConfiguration;
 class Program {
 public:
     // The lock file keeps a second copy out of the same data directory.
-    Program(Platform& platform, FileSystem& files, std::string lockPath = ".norvik.lock");
+    Program(Platform& platform, FileSystem& files, std::string lockPath = lockFile);
     ~Program();
 
     // Refuses to run beside another copy in the same directory, and without the lock where the

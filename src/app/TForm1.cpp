@@ -1,7 +1,13 @@
 #include "app/TForm1.h"
 
+#include "desktop/TTrayIcon.h"
+#include "events/EventTimes.h"
+#include "events/ReminderMemory.h"
 #include "kit/Platform.h"
+#include "settings/MainWindowColors.h"
 #include "store/Codec1251.h"
+#include "store/DialogContext.h"
+#include "store/FileStore.h"
 #include "store/Language.h"
 
 namespace norvik {
@@ -87,7 +93,9 @@ TForm1::TForm1(Platform& platform, FileStore& files)
       CheckBox1(add<CheckBox>(&GroupBox5, "CheckBox1")),
       ListBox3(add<ListBox>(nullptr, "ListBox3")), LangBox(add<ListBox>(nullptr, "LangBox")),
       TrayIcon1(addComponent<TrayIcon>("TrayIcon1")), Timer(addComponent<norvik::Timer>("Timer")),
-      files_(files) {
+      trayIconComponent_(std::make_unique<TTrayIcon>(TrayIcon1)), trayIcon(*trayIconComponent_),
+      files_(files), eventTimes_(std::make_unique<EventTimes>()),
+      reminderMemory_(std::make_unique<ReminderMemory>()) {
     caption = "Norvik (Vellum Edition)";
     clientWidth = 801;
     clientHeight = 593;
@@ -183,14 +191,27 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     connectSettings();
 }
 
-Text TForm1::LangLine(int n) const {
-    return langLine(LangBox.items(), n);
+TForm1::~TForm1() = default;
+
+Text TForm1::LangLine(Line line) const {
+    return dialogContext().line(line);
 }
 
-int TForm1::ask(int textLine, int titleLine, int flags) {
-    const Text text = LangLine(textLine);
-    const Text title = LangLine(titleLine);
-    return platform().messageBox(text, title, flags);
+int TForm1::ask(Line text, Line title, int flags) {
+    return dialogContext().ask(text, title, flags);
+}
+
+DialogContext TForm1::dialogContext() const {
+    return {platform(), LangBox};
+}
+
+MainWindowColors TForm1::mainWindowColors() {
+    return {
+        .background = [this] { return color; },
+        .captions = [this] { return Label1.font.color; },
+        .setBackground = [this](Color value) { setBackgroundColor(value); },
+        .setCaptions = [this](Color value) { setCaptionColor(value); },
+    };
 }
 
 void TForm1::setBackgroundColor(Color value) {

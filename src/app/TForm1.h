@@ -1,32 +1,43 @@
 #pragma once
 
-#include "desktop/TTrayIcon.h"
-#include "events/EventTimes.h"
-#include "events/ReminderMemory.h"
 #include "kit/Form.h"
-#include "store/FileStore.h"
+#include "store/LanguageLines.h"
 
+#include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace norvik {
 
+class DialogContext;
+class EventTimes;
+class FileStore;
+class ReminderMemory;
+class TTrayIcon;
+struct MainWindowColors;
 struct ReminderAnswer;
 
 // The main window: the notes, the events, the phone book and the calendar,
 // the two invisible lists that hold the settings and the language lines, the
 // reminder timer, the tray icon and the main menu. It owns all state for the
-// whole run. Its handlers are defined beside the subsystem they belong to.
+// whole run. Its handlers are defined in app/commands, one file for each
+// subsystem; the subsystems keep the logic and the dialogs.
 class TForm1 : public Form {
 public:
     TForm1(Platform& platform, FileStore& files);
+    ~TForm1() override;
 
     FileStore& files() { return files_; }
 
-    // Language line n of the loaded module; fails with "List index out of bounds (n)".
-    Text LangLine(int n) const;
+    // A line of the loaded module; fails with "List index out of bounds (n)".
+    Text LangLine(Line line) const;
     // A message box whose text and title are language lines.
-    int ask(int textLine, int titleLine, int flags);
+    int ask(Line text, Line title, int flags);
+    // What the dialogs get of the main window: the platform and the language lines.
+    DialogContext dialogContext() const;
+    // The colours the settings dialog shows and changes.
+    MainWindowColors mainWindowColors();
     // Ends the program; nothing after it runs.
     void endProgram();
     bool ended() const { return ended_; }
@@ -179,8 +190,15 @@ public:
     ListBox& LangBox;     // invisible: the lines of the language module
     TrayIcon& TrayIcon1;  // the icon in the notification area
     norvik::Timer& Timer; // the reminder timer, one tick a second
+
+private:
+    // Owns the tray icon component; held by pointer so that this header
+    // needs only its name.
+    std::unique_ptr<TTrayIcon> trayIconComponent_;
+
+public:
     // The tray icon component driving TrayIcon1.
-    TTrayIcon trayIcon{TrayIcon1};
+    TTrayIcon& trayIcon;
 
 private:
     // Each subsystem connects the handlers it defines.
@@ -195,7 +213,7 @@ private:
     void connectSettings();
     void connectTray();
 
-    // The scheduler's steps (events/Scheduler.cpp).
+    // The scheduler's steps (app/commands/Scheduler.cpp).
     void runTick();
     // The tick while past events are reminded too.
     void runPastEventsTick();
@@ -218,9 +236,9 @@ private:
     bool ended_ = false;
     bool notesChangedByProgram_ = false;
     // The event lines' times, read once per change of the list.
-    EventTimes eventTimes_;
+    std::unique_ptr<EventTimes> eventTimes_;
     // Which events were announced, and since when reminders are on.
-    ReminderMemory reminderMemory_;
+    std::unique_ptr<ReminderMemory> reminderMemory_;
     // Raised while the scheduler switches reminders back on after a reminder.
     bool resumingReminders_ = false;
 };

@@ -4,6 +4,7 @@
 #include "kit/Failure.h"
 #include "kit/Platform.h"
 #include "store/Codec1251.h"
+#include "store/FileStore.h"
 
 namespace norvik {
 

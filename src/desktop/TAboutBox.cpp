@@ -1,6 +1,5 @@
 #include "desktop/TAboutBox.h"
 
-#include "app/TForm1.h"
 #include "desktop/PixelFont.h"
 #include "store/Codec1251.h"
 #include "store/Language.h"
@@ -17,8 +16,8 @@ void characteristic(Label& label, int top, std::string_view design) {
 
 } // namespace
 
-TAboutBox::TAboutBox(TForm1& owner)
-    : Form(owner.platform(), "TAboutBox"), Panel1(add<GroupBox>(nullptr, "Panel1")),
+TAboutBox::TAboutBox(const DialogContext& context)
+    : Form(context.platform(), "TAboutBox"), Panel1(add<GroupBox>(nullptr, "Panel1")),
       ProgramIcon(add<Image>(&Panel1, "ProgramIcon")),
       ProductName(add<Label>(&Panel1, "ProductName")), Label8(add<Label>(&Panel1, "Label8")),
       Copyright(add<Label>(&Panel1, "Copyright")), Comments(add<Label>(&Panel1, "Comments")),
@@ -27,7 +26,7 @@ TAboutBox::TAboutBox(TForm1& owner)
       Label4(add<Label>(&Panel2, "Label4")), Label5(add<Label>(&Panel2, "Label5")),
       Label6(add<Label>(&Panel2, "Label6")), Image1(add<Image>(&Panel2, "Image1")),
       Label7(add<Label>(&Panel2, "Label7")), OKButton(add<Button>(nullptr, "OKButton")),
-      owner_(owner) {
+      context_(context) {
     caption = cp1251::literal("О программе");
     clientWidth = 326;
     clientHeight = 427;
@@ -81,19 +80,19 @@ TAboutBox::TAboutBox(TForm1& owner)
 }
 
 void TAboutBox::FormShow() {
-    caption = owner_.LangLine(3);
-    ProductName.caption = owner_.LangLine(149);
-    applyFitRule(*this, "ProductName");
-    Copyright.caption = owner_.LangLine(150);
-    Comments.caption = owner_.LangLine(151);
-    Label1.caption = owner_.LangLine(152);
-    applyFitRule(*this, "Label1");
-    Label2.caption = owner_.LangLine(153);
-    Label3.caption = owner_.LangLine(154);
-    Label4.caption = owner_.LangLine(155);
-    Label5.caption = owner_.LangLine(156);
-    Label6.caption = owner_.LangLine(157);
-    Label7.caption = owner_.LangLine(158);
+    caption = context_.line(Line::AboutTitle);
+    ProductName.caption = context_.line(Line::AboutProductName);
+    applyFitRule(*this, ProductName);
+    Copyright.caption = context_.line(Line::AboutContact);
+    Comments.caption = context_.line(Line::AboutComments);
+    Label1.caption = context_.line(Line::AboutCharacteristics);
+    applyFitRule(*this, Label1);
+    Label2.caption = context_.line(Line::AboutKind);
+    Label3.caption = context_.line(Line::AboutContents);
+    Label4.caption = context_.line(Line::AboutSystem);
+    Label5.caption = context_.line(Line::AboutProcessor);
+    Label6.caption = context_.line(Line::AboutFileSize);
+    Label7.caption = context_.line(Line::AboutScreen);
 }
 
 } // namespace norvik

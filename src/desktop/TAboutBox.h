@@ -1,17 +1,16 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The About box: the product name and edition, the author's contact line and
 // the program's characteristics, all but the edition and the button taken
 // from the language lines when the box is shown.
 class TAboutBox : public Form {
 public:
-    explicit TAboutBox(TForm1& owner);
+    explicit TAboutBox(const DialogContext& context);
 
     void FormShow();
 
@@ -33,7 +32,7 @@ public:
     Button& OKButton;   // "OK" (result OK)
 
 private:
-    TForm1& owner_;
+    DialogContext context_;
 };
 
 } // namespace norvik

@@ -1,6 +1,5 @@
 #include "desktop/TAboutBox1.h"
 
-#include "app/TForm1.h"
 #include "desktop/PixelFont.h"
 #include "store/Codec1251.h"
 
@@ -18,11 +17,11 @@ void paragraph(Label& label, int top, int width, std::string_view design) {
 
 } // namespace
 
-TAboutBox1::TAboutBox1(TForm1& owner)
-    : Form(owner.platform(), "TAboutBox1"), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
+TAboutBox1::TAboutBox1(const DialogContext& context)
+    : Form(context.platform(), "TAboutBox1"), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
       Image2(add<Image>(&GroupBox1, "Image2")), Label2(add<Label>(&GroupBox1, "Label2")),
       Label1(add<Label>(&GroupBox1, "Label1")), OKButton(add<Button>(nullptr, "OKButton")),
-      owner_(owner) {
+      context_(context) {
     caption = cp1251::literal("Об авторе");
     clientWidth = 401;
     clientHeight = 386;
@@ -47,10 +46,10 @@ TAboutBox1::TAboutBox1(TForm1& owner)
 }
 
 void TAboutBox1::FormShow() {
-    caption = owner_.LangLine(4);
-    Label2.caption = owner_.LangLine(164);
-    Label1.caption = owner_.LangLine(165);
-    OKButton.caption = owner_.LangLine(161);
+    caption = context_.line(Line::AuthorTitle);
+    Label2.caption = context_.line(Line::AuthorWho);
+    Label1.caption = context_.line(Line::AuthorWhy);
+    OKButton.caption = context_.line(Line::AuthorClose);
 }
 
 } // namespace norvik

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The author box: a picture, the author's introduction and why the program
 // was written.
 class TAboutBox1 : public Form {
 public:
-    explicit TAboutBox1(TForm1& owner);
+    explicit TAboutBox1(const DialogContext& context);
 
     void FormShow();
 
@@ -21,7 +20,7 @@ public:
     Button& OKButton;    // "Close" (result OK)
 
 private:
-    TForm1& owner_;
+    DialogContext context_;
 };
 
 } // namespace norvik

@@ -1,6 +1,5 @@
 #include "desktop/TAboutBox2.h"
 
-#include "app/TForm1.h"
 #include "desktop/PixelFont.h"
 #include "store/Codec1251.h"
 #include "store/Language.h"
@@ -28,14 +27,14 @@ void thanks(Label& label, int left, int top, int width, int height, std::string_
 
 } // namespace
 
-TAboutBox2::TAboutBox2(TForm1& owner)
-    : Form(owner.platform(), "TAboutBox2"), Panel1(add<GroupBox>(nullptr, "Panel1")),
+TAboutBox2::TAboutBox2(const DialogContext& context)
+    : Form(context.platform(), "TAboutBox2"), Panel1(add<GroupBox>(nullptr, "Panel1")),
       Label1(add<Label>(&Panel1, "Label1")), Label2(add<Label>(&Panel1, "Label2")),
       Label3(add<Label>(&Panel1, "Label3")), Label6(add<Label>(&Panel1, "Label6")),
       Label9(add<Label>(&Panel1, "Label9")), Label5(add<Label>(&Panel1, "Label5")),
       Label4(add<Label>(&Panel1, "Label4")), Label8(add<Label>(&Panel1, "Label8")),
       Label7(add<Label>(&Panel1, "Label7")), OKButton(add<Button>(nullptr, "OKButton")),
-      owner_(owner) {
+      context_(context) {
     caption = cp1251::literal("Официальные тестеры");
     clientWidth = 303;
     clientHeight = 389;
@@ -63,11 +62,11 @@ TAboutBox2::TAboutBox2(TForm1& owner)
 }
 
 void TAboutBox2::FormShow() {
-    caption = owner_.LangLine(287);
-    Label1.caption = owner_.LangLine(290);
-    applyFitRule(*this, "Label1");
-    Label8.caption = owner_.LangLine(291);
-    Label7.caption = owner_.LangLine(292);
+    caption = context_.line(Line::TestersTitle);
+    Label1.caption = context_.line(Line::TestersThanks);
+    applyFitRule(*this, Label1);
+    Label8.caption = context_.line(Line::TestersWho);
+    Label7.caption = context_.line(Line::TestersWhy);
 }
 
 } // namespace norvik

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The testers box: a heading, the testers' nicknames, where they come from
 // and the thanks.
 class TAboutBox2 : public Form {
 public:
-    explicit TAboutBox2(TForm1& owner);
+    explicit TAboutBox2(const DialogContext& context);
 
     void FormShow();
 
@@ -27,7 +26,7 @@ public:
     Button& OKButton; // "OK" (result OK)
 
 private:
-    TForm1& owner_;
+    DialogContext context_;
 };
 
 } // namespace norvik

@@ -1,6 +1,5 @@
 #include "events/TForm3.h"
 
-#include "app/TForm1.h"
 #include "events/EventLine.h"
 #include "kit/DialogLook.h"
 #include "kit/Platform.h"
@@ -9,14 +8,14 @@
 
 namespace norvik {
 
-TForm3::TForm3(TForm1& owner)
-    : Form(owner.platform(), "TForm3"), Label1(add<Label>(nullptr, "Label1")),
+TForm3::TForm3(const DialogContext& context, const DatePicker& calendar)
+    : Form(context.platform(), "TForm3"), Label1(add<Label>(nullptr, "Label1")),
       Edit1(add<Edit>(nullptr, "Edit1")), Label3(add<Label>(nullptr, "Label3")),
       Edit2(add<Edit>(nullptr, "Edit2")), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
       RadioButton2(add<RadioButton>(&GroupBox1, "RadioButton2")),
       RadioButton1(add<RadioButton>(&GroupBox1, "RadioButton1")),
       Button1(add<Button>(nullptr, "Button1")), Button2(add<Button>(nullptr, "Button2")),
-      owner_(owner) {
+      context_(context), calendar_(calendar) {
     caption = cp1251::literal("Добавить событие");
     clientWidth = 369;
     clientHeight = 161;
@@ -52,17 +51,17 @@ TForm3::TForm3(TForm1& owner)
 }
 
 void TForm3::FormShow() {
-    Edit1.setText(defaultDateText(owner_.DateTimePicker1.date(), platform().now()));
-    caption = owner_.LangLine(8);
-    Label1.caption = owner_.LangLine(189);
-    applyFitRule(*this, "Label1");
-    Label3.caption = owner_.LangLine(190);
-    applyFitRule(*this, "Label3");
-    GroupBox1.caption = owner_.LangLine(193);
-    RadioButton2.caption = owner_.LangLine(196);
-    RadioButton1.caption = owner_.LangLine(197);
-    Button1.caption = owner_.LangLine(200);
-    Button2.caption = owner_.LangLine(201);
+    Edit1.setText(defaultDateText(calendar_.date(), platform().now()));
+    caption = context_.line(Line::AddEventTitle);
+    Label1.caption = context_.line(Line::AddEventDate);
+    applyFitRule(*this, Label1);
+    Label3.caption = context_.line(Line::AddEventText);
+    applyFitRule(*this, Label3);
+    GroupBox1.caption = context_.line(Line::AddEventReminders);
+    RadioButton2.caption = context_.line(Line::AddEventRemindersOff);
+    RadioButton1.caption = context_.line(Line::AddEventRemindersOn);
+    Button1.caption = context_.line(Line::AddEventAdd);
+    Button2.caption = context_.line(Line::AddEventCancel);
 }
 
 } // namespace norvik

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The add-event dialog: a date field that opens on the calendar's day at the
 // present time, the event text, and whether to switch reminders on.
 class TForm3 : public Form {
 public:
-    explicit TForm3(TForm1& owner);
+    TForm3(const DialogContext& context, const DatePicker& calendar);
 
     void FormShow();
 
@@ -25,7 +24,9 @@ public:
     Button& Button2;           // "Cancel" (result Cancel)
 
 private:
-    TForm1& owner_;
+    DialogContext context_;
+    // The main window's calendar, whose day the date field opens on.
+    const DatePicker& calendar_;
 };
 
 } // namespace norvik

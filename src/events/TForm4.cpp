@@ -1,15 +1,14 @@
 #include "events/TForm4.h"
 
-#include "app/TForm1.h"
 #include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
 
-TForm4::TForm4(TForm1& owner)
-    : Form(owner.platform(), "TForm4"), Label1(add<Label>(nullptr, "Label1")),
+TForm4::TForm4(const DialogContext& context, const ListBox& events)
+    : Form(context.platform(), "TForm4"), Label1(add<Label>(nullptr, "Label1")),
       Edit1(add<Edit>(nullptr, "Edit1")), Button1(add<Button>(nullptr, "Button1")),
-      Button2(add<Button>(nullptr, "Button2")), owner_(owner) {
+      Button2(add<Button>(nullptr, "Button2")), context_(context), events_(events) {
     caption = cp1251::literal("Редактировать событие");
     clientWidth = 401;
     clientHeight = 97;
@@ -32,7 +31,7 @@ TForm4::TForm4(TForm1& owner)
 }
 
 void TForm4::fillFromList() {
-    const ListBox& list = owner_.ListBox1;
+    const ListBox& list = events_;
     if (list.empty()) {
         // Nothing to take; what the field holds stays, and OK writes nothing.
         return;
@@ -44,14 +43,14 @@ void TForm4::fillFromList() {
 
 void TForm4::FormShow() {
     fillFromList();
-    caption = owner_.LangLine(9);
-    Label1.caption = owner_.LangLine(204);
-    Button1.caption = owner_.LangLine(207);
-    Button2.caption = owner_.LangLine(208);
+    caption = context_.line(Line::EditEventTitle);
+    Label1.caption = context_.line(Line::EditEventLabel);
+    Button1.caption = context_.line(Line::EditEventOk);
+    Button2.caption = context_.line(Line::EditEventCancel);
 }
 
 void TForm4::FormActivate() {
-    const ListBox& list = owner_.ListBox1;
+    const ListBox& list = events_;
     if (list.empty()) {
         return;
     }

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The edit-event dialog: the whole current line of the events list as one
 // editable text.
 class TForm4 : public Form {
 public:
-    explicit TForm4(TForm1& owner);
+    TForm4(const DialogContext& context, const ListBox& events);
 
     void FormShow();
     // A reminder that opened over the dialog may have moved the current line
@@ -26,7 +25,9 @@ public:
 private:
     void fillFromList();
 
-    TForm1& owner_;
+    DialogContext context_;
+    // The events list, whose current line the dialog edits.
+    const ListBox& events_;
     int filledIndex_ = -1;
     Text filledText_;
 };

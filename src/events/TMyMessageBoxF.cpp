@@ -1,6 +1,5 @@
 #include "events/TMyMessageBoxF.h"
 
-#include "app/TForm1.h"
 #include "store/Codec1251.h"
 #include "store/Language.h"
 
@@ -13,14 +12,14 @@ constexpr int mostMinutes = 30;
 
 } // namespace
 
-TMyMessageBoxF::TMyMessageBoxF(TForm1& owner)
-    : Form(owner.platform(), "TMyMessageBoxF"), Image1(add<Image>(nullptr, "Image1")),
+TMyMessageBoxF::TMyMessageBoxF(const DialogContext& context)
+    : Form(context.platform(), "TMyMessageBoxF"), Image1(add<Image>(nullptr, "Image1")),
       Label1(add<Label>(nullptr, "Label1")),
       RadioButton1(add<RadioButton>(nullptr, "RadioButton1")),
       Button1(add<Button>(nullptr, "Button1")),
       RadioButton2(add<RadioButton>(nullptr, "RadioButton2")), Edit1(add<Edit>(nullptr, "Edit1")),
       UpDown1(add<UpDown>(nullptr, "UpDown1")), Label2(add<Label>(nullptr, "Label2")),
-      Button2(add<Button>(nullptr, "Button2")), owner_(owner) {
+      Button2(add<Button>(nullptr, "Button2")), context_(context) {
     caption = cp1251::literal("Информация");
     clientWidth = 273;
     clientHeight = 129;
@@ -61,11 +60,11 @@ TMyMessageBoxF::TMyMessageBoxF(TForm1& owner)
 }
 
 void TMyMessageBoxF::FormShow() {
-    caption = owner_.LangLine(12);
-    RadioButton1.caption = owner_.LangLine(225);
-    applyFitRule(*this, "RadioButton1");
-    RadioButton2.caption = owner_.LangLine(226);
-    Label2.caption = owner_.LangLine(227);
+    caption = context_.line(Line::ReminderTitle);
+    RadioButton1.caption = context_.line(Line::ReminderForget);
+    applyFitRule(*this, RadioButton1);
+    RadioButton2.caption = context_.line(Line::ReminderAgain);
+    Label2.caption = context_.line(Line::ReminderMinutes);
 }
 
 void TMyMessageBoxF::RadioButton1Click() {
@@ -88,8 +87,8 @@ int TMyMessageBoxF::minutes() const {
     return UpDown1.position();
 }
 
-ReminderAnswer showReminder(TForm1& owner, const Text& message) {
-    TMyMessageBoxF dialog(owner);
+ReminderAnswer showReminder(const DialogContext& context, const Text& message) {
+    TMyMessageBoxF dialog(context);
     dialog.Label1.caption = message;
     const int result = dialog.showModal();
     return {result, dialog.minutes()};

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The reminder box: the warning text and two answers, forget or remind again
 // after 3 to 30 minutes. Exactly one of its two OK buttons is usable at a
@@ -12,7 +11,7 @@ class TForm1;
 // answer; the scheduler decides what happens to the event.
 class TMyMessageBoxF : public Form {
 public:
-    explicit TMyMessageBoxF(TForm1& owner);
+    explicit TMyMessageBoxF(const DialogContext& context);
 
     void FormShow();
     void RadioButton1Click();
@@ -32,7 +31,7 @@ public:
     Button& Button2;           // OK for remind again (result 4)
 
 private:
-    TForm1& owner_;
+    DialogContext context_;
 };
 
 inline constexpr int reminderForget = mrOk;
@@ -47,6 +46,6 @@ struct ReminderAnswer {
 };
 
 // Shows a fresh reminder box with the message, modally, and returns the answer.
-ReminderAnswer showReminder(TForm1& owner, const Text& message);
+ReminderAnswer showReminder(const DialogContext& context, const Text& message);
 
 } // namespace norvik

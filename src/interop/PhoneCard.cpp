@@ -133,17 +133,17 @@ private:
 };
 
 // The street part: the street, then the pieces labelled after it.
-const int streetPartLines[] = {houseLabelLine, buildingLabelLine, structureLabelLine,
-                               flatLabelLine};
+const Line streetPartLines[] = {Line::HouseLabel, Line::BuildingLabel, Line::StructureLabel,
+                                Line::FlatLabel};
 
 std::optional<PhoneRecord> recordFromRest(std::string_view rest, const FieldLabel& label) {
     const std::vector<Piece> pieces = {
-        {label(postcodeLabelLine), ""},  {", ", ""},
-        {", ", label(regionLabelLine)},  {label(streetLabelLine), ""},
-        {label(houseLabelLine), ""},     {label(buildingLabelLine), ""},
-        {label(structureLabelLine), ""}, {label(flatLabelLine), ""},
-        {label(mobileLabelLine), ""},    {label(telephoneLabelLine), ""},
-        {label(faxLabelLine), ""},
+        {label(Line::PostcodeLabel), ""},  {", ", ""},
+        {", ", label(Line::RegionLabel)},  {label(Line::StreetLabel), ""},
+        {label(Line::HouseLabel), ""},     {label(Line::BuildingLabel), ""},
+        {label(Line::StructureLabel), ""}, {label(Line::FlatLabel), ""},
+        {label(Line::MobileLabel), ""},    {label(Line::TelephoneLabel), ""},
+        {label(Line::FaxLabel), ""},
     };
     PieceReader reader(rest, pieces);
     PhoneRecord record;
@@ -183,7 +183,7 @@ Text streetPart(const PhoneRecord& record, const FieldLabel& label) {
 
 bool readStreetPart(const Text& part, const FieldLabel& label, PhoneRecord& record) {
     std::vector<Piece> pieces;
-    for (const int line : streetPartLines) {
+    for (const Line line : streetPartLines) {
         pieces.push_back({label(line), ""});
     }
     PieceReader reader(part, pieces);

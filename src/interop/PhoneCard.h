@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/Text.h"
+#include "store/LanguageLines.h"
 
 #include <functional>
 #include <optional>
@@ -26,7 +27,7 @@ struct PhoneCard {
     bool hasAddress() const;
 };
 
-using FieldLabel = std::function<Text(int line)>;
+using FieldLabel = std::function<Text(Line label)>;
 
 // Reads a phone line back into the fields of the add dialog, using the labels
 // it was written with. When the fields read would not rebuild exactly the same

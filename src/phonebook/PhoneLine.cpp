@@ -10,13 +10,13 @@ bool isSet(const Text& field) {
 
 } // namespace
 
-Text buildPhoneLine(const PhoneRecord& record, const std::function<Text(int line)>& fieldLabel) {
+Text buildPhoneLine(const PhoneRecord& record, const std::function<Text(Line label)>& fieldLabel) {
     Text line = record.name + phoneSeparator;
     if (isSet(record.country)) {
         line += record.country;
     }
     if (isSet(record.postcode)) {
-        line += fieldLabel(postcodeLabelLine) + record.postcode;
+        line += fieldLabel(Line::PostcodeLabel) + record.postcode;
     }
     // The city is written before the region, although the dialog shows the
     // region's row above the city's.
@@ -24,16 +24,16 @@ Text buildPhoneLine(const PhoneRecord& record, const std::function<Text(int line
         line += ", " + record.city;
     }
     if (isSet(record.region)) {
-        line += ", " + record.region + fieldLabel(regionLabelLine);
+        line += ", " + record.region + fieldLabel(Line::RegionLabel);
     }
     const struct {
         const Text& value;
-        int labelLine;
+        Line labelLine;
     } labelledBefore[] = {
-        {record.street, streetLabelLine},       {record.house, houseLabelLine},
-        {record.building, buildingLabelLine},   {record.structure, structureLabelLine},
-        {record.flat, flatLabelLine},           {record.mobile, mobileLabelLine},
-        {record.telephone, telephoneLabelLine}, {record.fax, faxLabelLine},
+        {record.street, Line::StreetLabel},       {record.house, Line::HouseLabel},
+        {record.building, Line::BuildingLabel},   {record.structure, Line::StructureLabel},
+        {record.flat, Line::FlatLabel},           {record.mobile, Line::MobileLabel},
+        {record.telephone, Line::TelephoneLabel}, {record.fax, Line::FaxLabel},
     };
     for (const auto& piece : labelledBefore) {
         if (isSet(piece.value)) {

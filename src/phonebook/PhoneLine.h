@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/Text.h"
+#include "store/LanguageLines.h"
 
 #include <functional>
 
@@ -31,24 +32,20 @@ struct PhoneRecord {
     Text fax = unsetMarker;
 };
 
-// Language lines of the labels written beside the optional values.
-inline constexpr int postcodeLabelLine = 132;
-inline constexpr int regionLabelLine = 133; // stands after the value
-inline constexpr int streetLabelLine = 134;
-inline constexpr int houseLabelLine = 135;
-inline constexpr int buildingLabelLine = 136;
-inline constexpr int structureLabelLine = 137;
-inline constexpr int flatLabelLine = 138;
-inline constexpr int mobileLabelLine = 139;
-inline constexpr int telephoneLabelLine = 140;
-inline constexpr int faxLabelLine = 141;
+// The labels in the order of their lines, which is the order a line writes them in.
+inline constexpr Line phoneLabelLines[] = {
+    Line::PostcodeLabel,  Line::RegionLabel,    Line::StreetLabel, Line::HouseLabel,
+    Line::BuildingLabel,  Line::StructureLabel, Line::FlatLabel,   Line::MobileLabel,
+    Line::TelephoneLabel, Line::FaxLabel,
+};
 
 // Builds one phone line: the name, " >>> ", then each piece whose field is
 // set, in this order: country, postcode, city, region, street, house,
-// building, structure, flat, mobile, telephone, fax. The city and the region
+// building, structure, flat, mobile, telephone, fax (the labels Line::PostcodeLabel
+// to Line::FaxLabel). The city and the region
 // each start with ", "; the region's label follows its value, every other
 // label precedes it. A label is looked up only when its piece is written, so
 // a language module that lacks the line fails only for the field that needs it.
-Text buildPhoneLine(const PhoneRecord& record, const std::function<Text(int line)>& fieldLabel);
+Text buildPhoneLine(const PhoneRecord& record, const std::function<Text(Line label)>& fieldLabel);
 
 } // namespace norvik

@@ -1,6 +1,5 @@
 #include "phonebook/TForm2.h"
 
-#include "app/TForm1.h"
 #include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
@@ -33,8 +32,8 @@ void placeButton(Button& button, int left, std::string_view caption, int result)
 
 // The controls are created in input order: each box before its field, the
 // rows top to bottom, then the two buttons.
-TForm2::TForm2(TForm1& owner)
-    : Form(owner.platform(), "TForm2"), Label1(add<Label>(nullptr, "Label1")),
+TForm2::TForm2(const DialogContext& context)
+    : Form(context.platform(), "TForm2"), Label1(add<Label>(nullptr, "Label1")),
       Edit1(add<Edit>(nullptr, "Edit1")), CheckBox5(add<CheckBox>(nullptr, "CheckBox5")),
       Edit6(add<Edit>(nullptr, "Edit6")), CheckBox1(add<CheckBox>(nullptr, "CheckBox1")),
       Edit2(add<Edit>(nullptr, "Edit2")), CheckBox7(add<CheckBox>(nullptr, "CheckBox7")),
@@ -48,7 +47,7 @@ TForm2::TForm2(TForm1& owner)
       Edit3(add<Edit>(nullptr, "Edit3")), CheckBox3(add<CheckBox>(nullptr, "CheckBox3")),
       Edit4(add<Edit>(nullptr, "Edit4")), CheckBox4(add<CheckBox>(nullptr, "CheckBox4")),
       Edit5(add<Edit>(nullptr, "Edit5")), Button1(add<Button>(nullptr, "Button1")),
-      Button2(add<Button>(nullptr, "Button2")), owner_(owner) {
+      Button2(add<Button>(nullptr, "Button2")), context_(context) {
     caption = cp1251::literal("Добавить запись в справочник");
     clientWidth = 393;
     clientHeight = 397;
@@ -91,22 +90,22 @@ TForm2::TForm2(TForm1& owner)
 }
 
 void TForm2::FormShow() {
-    caption = owner_.LangLine(7);
-    Label1.caption = owner_.LangLine(172);
-    CheckBox5.caption = owner_.LangLine(175);
-    CheckBox1.caption = owner_.LangLine(176);
-    CheckBox7.caption = owner_.LangLine(177);
-    CheckBox16.caption = owner_.LangLine(178);
-    CheckBox8.caption = owner_.LangLine(179);
-    CheckBox9.caption = owner_.LangLine(180);
-    CheckBox6.caption = owner_.LangLine(181);
-    CheckBox12.caption = owner_.LangLine(182);
-    CheckBox10.caption = owner_.LangLine(183);
-    CheckBox2.caption = owner_.LangLine(184);
-    CheckBox3.caption = owner_.LangLine(185);
-    CheckBox4.caption = owner_.LangLine(186);
-    Button1.caption = owner_.LangLine(168);
-    Button2.caption = owner_.LangLine(169);
+    caption = context_.line(Line::AddRecordTitle);
+    Label1.caption = context_.line(Line::AddRecordName);
+    CheckBox5.caption = context_.line(Line::AddRecordCountry);
+    CheckBox1.caption = context_.line(Line::AddRecordPostcode);
+    CheckBox7.caption = context_.line(Line::AddRecordRegion);
+    CheckBox16.caption = context_.line(Line::AddRecordCity);
+    CheckBox8.caption = context_.line(Line::AddRecordStreet);
+    CheckBox9.caption = context_.line(Line::AddRecordHouse);
+    CheckBox6.caption = context_.line(Line::AddRecordBuilding);
+    CheckBox12.caption = context_.line(Line::AddRecordStructure);
+    CheckBox10.caption = context_.line(Line::AddRecordFlat);
+    CheckBox2.caption = context_.line(Line::AddRecordMobile);
+    CheckBox3.caption = context_.line(Line::AddRecordTelephone);
+    CheckBox4.caption = context_.line(Line::AddRecordFax);
+    Button1.caption = context_.line(Line::AddRecordAdd);
+    Button2.caption = context_.line(Line::AddRecordCancel);
 }
 
 void TForm2::toggleRow(const CheckBox& box, Edit& field) {

@@ -2,10 +2,9 @@
 
 #include "kit/Form.h"
 #include "phonebook/PhoneLine.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The add-record dialog: a name and twelve optional fields, each enabled by
 // the check box beside it. Created afresh for every Add, so it always opens
@@ -13,7 +12,7 @@ class TForm1;
 // holding the unset marker.
 class TForm2 : public Form {
 public:
-    explicit TForm2(TForm1& owner);
+    explicit TForm2(const DialogContext& context);
 
     // Applies the language lines; the fields are left as they are, so that a
     // second showing after the empty-name message keeps what was entered.
@@ -69,7 +68,7 @@ private:
     // was typed and puts the unset marker back.
     static void toggleRow(const CheckBox& box, Edit& field);
 
-    TForm1& owner_;
+    DialogContext context_;
 };
 
 } // namespace norvik

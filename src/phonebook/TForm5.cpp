@@ -1,15 +1,14 @@
 #include "phonebook/TForm5.h"
 
-#include "app/TForm1.h"
 #include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
 
-TForm5::TForm5(TForm1& owner)
-    : Form(owner.platform(), "TForm5"), Label1(add<Label>(nullptr, "Label1")),
+TForm5::TForm5(const DialogContext& context, const ListBox& phones)
+    : Form(context.platform(), "TForm5"), Label1(add<Label>(nullptr, "Label1")),
       Edit1(add<Edit>(nullptr, "Edit1")), Button1(add<Button>(nullptr, "Button1")),
-      Button2(add<Button>(nullptr, "Button2")), owner_(owner) {
+      Button2(add<Button>(nullptr, "Button2")), context_(context), phones_(phones) {
     caption = cp1251::literal("Редактировать запись");
     clientWidth = 297;
     clientHeight = 105;
@@ -32,14 +31,14 @@ TForm5::TForm5(TForm1& owner)
 }
 
 void TForm5::FormShow() {
-    const ListBox& phones = owner_.ListBox2;
+    const ListBox& phones = phones_;
     if (phones.current() >= 0) {
         Edit1.setText(Text(phones.item(phones.current())));
     }
-    caption = owner_.LangLine(10);
-    Label1.caption = owner_.LangLine(211);
-    Button1.caption = owner_.LangLine(214);
-    Button2.caption = owner_.LangLine(215);
+    caption = context_.line(Line::EditRecordTitle);
+    Label1.caption = context_.line(Line::EditRecordLabel);
+    Button1.caption = context_.line(Line::EditRecordOk);
+    Button2.caption = context_.line(Line::EditRecordCancel);
 }
 
 } // namespace norvik

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The edit-record dialog: the current phone line as one editable text.
 class TForm5 : public Form {
 public:
-    explicit TForm5(TForm1& owner);
+    TForm5(const DialogContext& context, const ListBox& phones);
 
     // Puts the current line of the phone list into the field, then applies
     // the language lines.
@@ -21,7 +20,9 @@ public:
     Button& Button2; // "Cancel" (result Cancel)
 
 private:
-    TForm1& owner_;
+    DialogContext context_;
+    // The phone list, whose current line the dialog edits.
+    const ListBox& phones_;
 };
 
 } // namespace norvik

@@ -1,15 +1,14 @@
 #include "search/TForm6.h"
 
-#include "app/TForm1.h"
 #include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
 
-TForm6::TForm6(TForm1& owner)
-    : Form(owner.platform(), "TForm6"), Label1(add<Label>(nullptr, "Label1")),
+TForm6::TForm6(const DialogContext& context)
+    : Form(context.platform(), "TForm6"), Label1(add<Label>(nullptr, "Label1")),
       Edit1(add<Edit>(nullptr, "Edit1")), Button1(add<Button>(nullptr, "Button1")),
-      Button2(add<Button>(nullptr, "Button2")), owner_(owner) {
+      Button2(add<Button>(nullptr, "Button2")), context_(context) {
     caption = cp1251::literal("Ввод");
     clientWidth = 185;
     clientHeight = 97;
@@ -32,10 +31,10 @@ TForm6::TForm6(TForm1& owner)
 }
 
 void TForm6::FormShow() {
-    caption = owner_.LangLine(11);
-    Label1.caption = owner_.LangLine(218);
-    Button1.caption = owner_.LangLine(221);
-    Button2.caption = owner_.LangLine(222);
+    caption = context_.line(Line::SearchTitle);
+    Label1.caption = context_.line(Line::SearchPrompt);
+    Button1.caption = context_.line(Line::SearchButton);
+    Button2.caption = context_.line(Line::SearchCancel);
 }
 
 } // namespace norvik

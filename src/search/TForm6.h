@@ -1,16 +1,15 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-class TForm1;
 
 // The search prompt: one line for the search string. A new prompt is made for
 // every search, so the field always starts empty.
 class TForm6 : public Form {
 public:
-    explicit TForm6(TForm1& owner);
+    explicit TForm6(const DialogContext& context);
 
     void FormShow();
 
@@ -20,7 +19,7 @@ public:
     Button& Button2; // "Cancel" (result Cancel)
 
 private:
-    TForm1& owner_;
+    DialogContext context_;
 };
 
 } // namespace norvik

@@ -1,11 +1,12 @@
 #include "settings/TConfiguration.h"
 
-#include "app/TForm1.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
 #include "settings/SettingsChoices.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
+#include "store/DataFiles.h"
+#include "store/FileStore.h"
 #include "store/Language.h"
 #include "store/Settings.h"
 
@@ -16,16 +17,19 @@ namespace norvik {
 
 namespace {
 
-// The dialog reads and saves the file as "system.ini"; start-up spells it
-// "System.ini". Names match without regard to case, so both reach the same
-// file, and a failure names it as the dialog spells it.
-const char* const settingsFile = "system.ini";
-
 constexpr std::size_t longestMessageText = 120;
-constexpr int firstColorLine = 252;
-constexpr int colorEntries = 11;
-constexpr int firstDelimiterLine = 263;
-constexpr int delimiterEntries = 4;
+// Entry i of each list is the choice i of SettingsChoices.
+constexpr Line colorEntryLines[] = {
+    Line::ColorDefault, Line::ColorWhite,  Line::ColorSkyBlue,    Line::ColorBlue,
+    Line::ColorRed,     Line::ColorGreen,  Line::ColorLightGreen, Line::ColorFuchsia,
+    Line::ColorPurple,  Line::ColorMaroon, Line::ColorBlack,
+};
+constexpr Line delimiterEntryLines[] = {
+    Line::DelimiterStandard,
+    Line::DelimiterType1,
+    Line::DelimiterType2,
+    Line::DelimiterOff,
+};
 
 Lines ruLines(std::initializer_list<std::string_view> texts) {
     Lines lines;
@@ -51,8 +55,9 @@ void openOn(ComboBox& list, int entry, const Text& valueText) {
 
 } // namespace
 
-TConfiguration::TConfiguration(TForm1& owner)
-    : Form(owner.platform(), "TConfiguration"), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
+TConfiguration::TConfiguration(const DialogContext& context, FileStore& files,
+                               MainWindowColors colors)
+    : Form(context.platform(), "TConfiguration"), GroupBox1(add<GroupBox>(nullptr, "GroupBox1")),
       Label7(add<Label>(&GroupBox1, "Label7")), ComboBox1(add<ComboBox>(&GroupBox1, "ComboBox1")),
       Label6(add<Label>(&GroupBox1, "Label6")), ComboBox2(add<ComboBox>(&GroupBox1, "ComboBox2")),
       CheckBox1(add<CheckBox>(&GroupBox1, "CheckBox1")),
@@ -75,7 +80,8 @@ TConfiguration::TConfiguration(TForm1& owner)
       RussianLanguage(add<RadioButton>(&GroupBox7, "RussianLanguage")),
       EnglishLanguage(add<RadioButton>(&GroupBox7, "EnglishLanguage")),
       SaveConfig(add<Button>(nullptr, "SaveConfig")), Button1(add<Button>(nullptr, "Button1")),
-      HelpBox(add<ListBox>(nullptr, "HelpBox")), owner_(owner) {
+      HelpBox(add<ListBox>(nullptr, "HelpBox")), context_(context), files_(files),
+      colors_(std::move(colors)) {
     caption = cp1251::literal("Настройки программы");
     clientWidth = 561;
     clientHeight = 393;
@@ -172,15 +178,17 @@ TConfiguration::TConfiguration(TForm1& owner)
 }
 
 void TConfiguration::FormCreate() {
-    HelpBox.setItems(owner_.files().loadLines(settingsFile));
+    // The dialog reads and saves the file under the save spelling, and a
+    // failure names it so.
+    HelpBox.setItems(files_.loadLines(settingsSaveName));
     const Lines& settings = HelpBox.items();
-    const auto tick = [&settings](std::string_view key, CheckBox& box) {
+    const auto tick = [&settings](SettingKey key, CheckBox& box) {
         const Text value = lookupKey(settings, key);
         if (value == "0" || value == "1") {
             box.setChecked(value == "1");
         }
     };
-    const auto choose = [&settings](std::string_view key, RadioButton& ifZero, RadioButton& ifOne) {
+    const auto choose = [&settings](SettingKey key, RadioButton& ifZero, RadioButton& ifOne) {
         const Text value = lookupKey(settings, key);
         if (value == "0") {
             ifZero.setChecked(true);
@@ -188,86 +196,90 @@ void TConfiguration::FormCreate() {
             ifOne.setChecked(true);
         }
     };
-    tick("LastEvent", LastEvent);
-    tick("RegisterCheck", Register);
-    choose("SubStringPosition", FirstStr, LastStr);
-    choose("EventOnly", AllString, EventOnly);
-    choose("LangID", RussianLanguage, EnglishLanguage);
+    tick(SettingKey::LastEvent, LastEvent);
+    tick(SettingKey::RegisterCheck, Register);
+    choose(SettingKey::SubStringPosition, FirstStr, LastStr);
+    choose(SettingKey::EventOnly, AllString, EventOnly);
+    choose(SettingKey::LangID, RussianLanguage, EnglishLanguage);
 }
 
 void TConfiguration::FormShow() {
-    MessText.setText(lookupKey(HelpBox.items(), "WarningMessageText"));
+    MessText.setText(lookupKey(HelpBox.items(), SettingKey::WarningMessageText));
     applyCaptions();
 }
 
 void TConfiguration::applyCaptions() {
-    caption = owner_.LangLine(5);
-    const std::pair<GroupBox*, int> frames[] = {
-        {&GroupBox1, 230}, {&GroupBox4, 231}, {&GroupBox6, 232}, {&GroupBox5, 233},
-        {&GroupBox2, 234}, {&GroupBox3, 235}, {&GroupBox7, 236},
+    caption = context_.line(Line::SettingsTitle);
+    const std::pair<GroupBox*, Line> frames[] = {
+        {&GroupBox1, Line::SettingsColours},  {&GroupBox4, Line::SettingsSearch},
+        {&GroupBox6, Line::SettingsGeneral},  {&GroupBox5, Line::SettingsEventKeeper},
+        {&GroupBox2, Line::SettingsNotebook}, {&GroupBox3, Line::SettingsReminders},
+        {&GroupBox7, Line::SettingsLanguage},
     };
     for (const auto& [frame, line] : frames) {
-        frame->caption = owner_.LangLine(line);
+        frame->caption = context_.line(line);
     }
-    const std::pair<Label*, int> labels[] = {
-        {&Label7, 239}, {&Label6, 240}, {&Label1, 241}, {&Label2, 242}, {&Label3, 243},
+    const std::pair<Label*, Line> labels[] = {
+        {&Label7, Line::SettingsBackground}, {&Label6, Line::SettingsTextColor},
+        {&Label1, Line::SettingsDelimiter},  {&Label2, Line::SettingsFontType},
+        {&Label3, Line::SettingsFontSize},
     };
     for (const auto& [label, line] : labels) {
-        label->caption = owner_.LangLine(line);
-        applyFitRule(*this, label->name());
+        label->caption = context_.line(line);
+        applyFitRule(*this, *label);
     }
-    Label4.caption = owner_.LangLine(244);
+    Label4.caption = context_.line(Line::SettingsMessageText);
 
     fillLists();
     openListsOnValuesInForce();
 
-    CheckBox1.caption = owner_.LangLine(247);
-    applyFitRule(*this, "CheckBox1");
-    Register.caption = owner_.LangLine(248);
-    LastEvent.caption = owner_.LangLine(249);
-    applyFitRule(*this, "LastEvent");
+    CheckBox1.caption = context_.line(Line::SettingsKeepColors);
+    applyFitRule(*this, CheckBox1);
+    Register.caption = context_.line(Line::SettingsMatchCase);
+    LastEvent.caption = context_.line(Line::SettingsPastEvents);
+    applyFitRule(*this, LastEvent);
 
-    FirstStr.caption = owner_.LangLine(271);
-    LastStr.caption = owner_.LangLine(272);
-    EventOnly.caption = owner_.LangLine(273);
-    AllString.caption = owner_.LangLine(274);
-    RussianLanguage.caption = owner_.LangLine(275);
-    applyFitRule(*this, "RussianLanguage");
-    EnglishLanguage.caption = owner_.LangLine(276);
+    FirstStr.caption = context_.line(Line::SettingsFirstOccurrence);
+    LastStr.caption = context_.line(Line::SettingsLastOccurrence);
+    EventOnly.caption = context_.line(Line::SettingsEventOnly);
+    AllString.caption = context_.line(Line::SettingsWholeLine);
+    RussianLanguage.caption = context_.line(Line::SettingsRussian);
+    applyFitRule(*this, RussianLanguage);
+    EnglishLanguage.caption = context_.line(Line::SettingsEnglish);
 
-    SaveConfig.caption = owner_.LangLine(279);
-    Button1.caption = owner_.LangLine(280);
+    SaveConfig.caption = context_.line(Line::SettingsApply);
+    Button1.caption = context_.line(Line::SettingsCancel);
 }
 
 void TConfiguration::fillLists() {
     for (ComboBox* list : {&ComboBox1, &ComboBox2}) {
         list->items.clear();
-        for (int i = 0; i < colorEntries; ++i) {
-            list->items.push_back(owner_.LangLine(firstColorLine + i));
+        for (const Line line : colorEntryLines) {
+            list->items.push_back(context_.line(line));
         }
     }
     DelimeterType.items.clear();
-    for (int i = 0; i < delimiterEntries; ++i) {
-        DelimeterType.items.push_back(owner_.LangLine(firstDelimiterLine + i));
+    for (const Line line : delimiterEntryLines) {
+        DelimeterType.items.push_back(context_.line(line));
     }
-    FontType.items.replace(0, owner_.LangLine(267));
-    FontSize.items.replace(0, owner_.LangLine(268));
+    FontType.items.replace(0, context_.line(Line::FontTypeDefault));
+    FontSize.items.replace(0, context_.line(Line::FontSizeDefault));
 }
 
 void TConfiguration::openListsOnValuesInForce() {
     // The colours are what the user sees on the main window; the rest is
     // what the settings file holds.
-    const Color background = owner_.color;
-    const Color textColor = owner_.Label1.font.color;
+    const Color background = colors_.background();
+    const Color textColor = colors_.captions();
     openOn(ComboBox1, colorChoiceFor(background, backgroundChoices), colorToName(background));
     openOn(ComboBox2, colorChoiceFor(textColor, textColorChoices), colorToName(textColor));
 
     const Lines& settings = HelpBox.items();
-    const Text delimiter = lookupKey(settings, "Delimeter");
+    const Text delimiter = lookupKey(settings, SettingKey::Delimeter);
     openOn(DelimeterType, delimiterChoiceFor(delimiter), delimiter);
-    const Text fontName = lookupKey(settings, "NotebookType");
+    const Text fontName = lookupKey(settings, SettingKey::NotebookType);
     openOn(FontType, fontNameChoiceFor(fontName, FontType.items), fontName);
-    const Text fontSize = lookupKey(settings, "NotebookSize");
+    const Text fontSize = lookupKey(settings, SettingKey::NotebookSize);
     openOn(FontSize, fontSizeChoiceFor(fontSize, FontSize.items), fontSize);
 }
 
@@ -280,45 +292,45 @@ void TConfiguration::MessTextKeyPress(char& key) {
 
 void TConfiguration::applyColors() {
     if (const auto background = colorOfChoice(ComboBox1.itemIndex(), backgroundChoices)) {
-        owner_.setBackgroundColor(*background);
+        colors_.setBackground(*background);
     }
     if (const auto textColor = colorOfChoice(ComboBox2.itemIndex(), textColorChoices)) {
-        owner_.setCaptionColor(*textColor);
+        colors_.setCaptions(*textColor);
     }
 }
 
 Lines TConfiguration::updatedSettings() const {
     Lines settings = HelpBox.items();
-    const auto write = [&settings](std::string_view key, const Text& value) {
+    const auto write = [&settings](SettingKey key, const Text& value) {
         updateKey(settings, key, value);
     };
     const auto flag = [](bool on) { return Text(on ? "1" : "0"); };
 
     if (CheckBox1.checked()) {
-        write("MainFormColor", colorToName(owner_.color));
-        write("MainFormTextColor", colorToName(owner_.Label1.font.color));
+        write(SettingKey::MainFormColor, colorToName(colors_.background()));
+        write(SettingKey::MainFormTextColor, colorToName(colors_.captions()));
     }
     if (const auto delimiter = delimiterOfChoice(DelimeterType.itemIndex())) {
-        write("Delimeter", *delimiter);
+        write(SettingKey::Delimeter, *delimiter);
     }
     if (const auto fontName = fontNameToStore(FontType.itemIndex(), FontType.text)) {
-        write("NotebookType", *fontName);
+        write(SettingKey::NotebookType, *fontName);
     }
     if (const auto fontSize = fontSizeToStore(FontSize.itemIndex(), FontSize.text)) {
-        write("NotebookSize", *fontSize);
+        write(SettingKey::NotebookSize, *fontSize);
     }
-    write("LastEvent", flag(LastEvent.checked()));
+    write(SettingKey::LastEvent, flag(LastEvent.checked()));
     // An empty text deletes the entry.
-    write("WarningMessageText", messageTextToStore(MessText.text()));
-    write("RegisterCheck", flag(Register.checked()));
+    write(SettingKey::WarningMessageText, messageTextToStore(MessText.text()));
+    write(SettingKey::RegisterCheck, flag(Register.checked()));
     if (FirstStr.checked() || LastStr.checked()) {
-        write("SubStringPosition", flag(LastStr.checked()));
+        write(SettingKey::SubStringPosition, flag(LastStr.checked()));
     }
     if (EventOnly.checked() || AllString.checked()) {
-        write("EventOnly", flag(EventOnly.checked()));
+        write(SettingKey::EventOnly, flag(EventOnly.checked()));
     }
     if (RussianLanguage.checked() || EnglishLanguage.checked()) {
-        write("LangID", flag(EnglishLanguage.checked()));
+        write(SettingKey::LangID, flag(EnglishLanguage.checked()));
     }
     return settings;
 }
@@ -327,8 +339,8 @@ void TConfiguration::SaveConfigClick() {
     // The colours change at once, also when the save below fails.
     applyColors();
     HelpBox.setItems(updatedSettings());
-    owner_.files().saveLines(settingsFile, HelpBox.items());
-    owner_.ask(283, 284, mbInformation);
+    files_.saveLines(settingsSaveName, HelpBox.items());
+    context_.ask(Line::SettingsSaved, Line::SettingsSavedTitle, mbInformation);
     close(mrOk);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "settings/MainWindowColors.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
 
-class TForm1;
+class FileStore;
 
 // The settings dialog: shows the settings file's values, and on Accept writes
 // them back, recolours the main window at once and confirms. Everything but
@@ -12,7 +14,7 @@ class TForm1;
 // step, which reads the settings file into its own copy of the lines.
 class TConfiguration : public Form {
 public:
-    explicit TConfiguration(TForm1& owner);
+    TConfiguration(const DialogContext& context, FileStore& files, MainWindowColors colors);
 
     void FormCreate();
     void FormShow();
@@ -63,7 +65,9 @@ private:
     void applyColors();
     Lines updatedSettings() const;
 
-    TForm1& owner_;
+    DialogContext context_;
+    FileStore& files_;
+    MainWindowColors colors_;
 };
 
 } // namespace norvik

@@ -99,6 +99,10 @@ Text langLine(const Lines& lines, int n) {
     return Text(lines[static_cast<std::size_t>(n)]);
 }
 
+Text langLine(const Lines& lines, Line line) {
+    return langLine(lines, static_cast<int>(line));
+}
+
 void applyFitRule(Form& form, std::string_view controlName) {
     Control* control = form.find(controlName);
     if (control == nullptr) {
@@ -112,6 +116,21 @@ void applyFitRule(Form& form, std::string_view controlName) {
         }
         apply(form, *control, caption == rule.literal ? rule.ifEqual : rule.otherwise);
     }
+}
+
+void applyFitRule(Form& form, const Control& control) {
+    applyFitRule(form, control.name());
+}
+
+std::vector<FitRuleNames> fitRuleNames() {
+    std::vector<FitRuleNames> names;
+    for (const auto& rule : fitRules) {
+        for (const FitEffect* effect : {&rule.ifEqual, &rule.otherwise}) {
+            names.push_back({rule.window, rule.control,
+                             effect->target.empty() ? rule.control : effect->target});
+        }
+    }
+    return names;
 }
 
 } // namespace norvik

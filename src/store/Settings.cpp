@@ -2,13 +2,11 @@
 
 #include "store/Codec1251.h"
 
-#include <array>
+#include <utility>
 
 namespace norvik {
 
 namespace {
-
-constexpr std::string_view warningKey = "WarningMessageText";
 
 constexpr std::string_view russianWarning =
     "Одно из указанных в списке событий наступило! В списке заданное на это время событие "
@@ -31,6 +29,8 @@ long findKey(const Lines& lines, std::string_view key) {
 }
 
 } // namespace
+
+namespace byKeyText {
 
 Text lookupKey(const Lines& lines, std::string_view key) {
     const long at = findKey(lines, key);
@@ -57,30 +57,38 @@ void updateKey(Lines& lines, std::string_view key, const Text& value) {
     }
 }
 
+} // namespace byKeyText
+
+Text lookupKey(const Lines& lines, SettingKey key) {
+    return byKeyText::lookupKey(lines, keyName(key));
+}
+
+void updateKey(Lines& lines, SettingKey key, const Text& value) {
+    byKeyText::updateKey(lines, keyName(key), value);
+}
+
 std::string defaultSettingsBytes() {
-    const std::array<Text, 13> entries = {
-        "[config]",
-        "MainFormColor=clNavy",
-        "MainFormTextColor=clWhite",
-        "NotebookSize=10",
-        "NotebookType=Courier New",
-        Text(warningKey) + "=" + defaultWarningText(0),
-        "WarningMessageStopMin=0",
-        "LastEvent=1",
-        "Delimeter=1",
-        "SubStringPosition=0",
-        "RegisterCheck=1",
-        "EventOnly=0",
-        "LangID=0",
+    const std::pair<SettingKey, Text> entries[] = {
+        {SettingKey::MainFormColor, "clNavy"},
+        {SettingKey::MainFormTextColor, "clWhite"},
+        {SettingKey::NotebookSize, "10"},
+        {SettingKey::NotebookType, "Courier New"},
+        {SettingKey::WarningMessageText, defaultWarningText(0)},
+        {SettingKey::WarningMessageStopMin, "0"},
+        {SettingKey::LastEvent, "1"},
+        {SettingKey::Delimeter, "1"},
+        {SettingKey::SubStringPosition, "0"},
+        {SettingKey::RegisterCheck, "1"},
+        {SettingKey::EventOnly, "0"},
+        {SettingKey::LangID, "0"},
     };
     // The first start writes through a text stream that turns each LF of the
     // CR LF separators into CR LF: CR CR LF between entries, nothing after the last.
-    std::string bytes;
-    for (const auto& entry : entries) {
-        if (!bytes.empty()) {
-            bytes += "\r\r\n";
-        }
-        bytes += entry;
+    std::string bytes = "[config]";
+    for (const auto& [key, value] : entries) {
+        bytes += "\r\r\n";
+        bytes += keyName(key);
+        bytes += "=" + value;
     }
     return bytes;
 }
@@ -103,9 +111,9 @@ void resetWarningText(Lines& lines, int langId) {
     }
     // Only a text the program wrote itself follows the language; a text the
     // user chose in the settings dialog stays.
-    const Text current = lookupKey(lines, warningKey);
+    const Text current = lookupKey(lines, SettingKey::WarningMessageText);
     if (current.empty() || current == defaultWarningText(0) || current == defaultWarningText(1)) {
-        updateKey(lines, warningKey, wanted);
+        updateKey(lines, SettingKey::WarningMessageText, wanted);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/Text.h"
+#include "store/SettingsKeys.h"
 
 #include <string_view>
 
@@ -8,10 +9,17 @@ namespace norvik {
 
 // The value of the first line whose text before its first "=" equals the key,
 // ignoring letter case; the empty text when no line holds the key.
-Text lookupKey(const Lines& lines, std::string_view key);
+Text lookupKey(const Lines& lines, SettingKey key);
 // A non-empty value replaces the first line holding the key (or is appended);
 // an empty value deletes that line.
+void updateKey(Lines& lines, SettingKey key, const Text& value);
+
+// The same for any key text, such as one that comes from outside the program;
+// the program itself names its keys by SettingKey.
+namespace byKeyText {
+Text lookupKey(const Lines& lines, std::string_view key);
 void updateKey(Lines& lines, std::string_view key, const Text& value);
+} // namespace byKeyText
 
 // The bytes the first start writes: thirteen entries separated by CR CR LF,
 // nothing after the last.

@@ -107,14 +107,16 @@ void expectChoicesFit(QWidget& dialog) {
 
 TEST_F(CaptionLookTest, ChoicesShowTheirWholeCaptionsInRussian) {
     startInRussian();
-    inDialog([this] { showReminder(main(), main().warningText); }, expectChoicesFit);
+    inDialog([this] { showReminder(main().dialogContext(), main().warningText); },
+             expectChoicesFit);
     inDialog([this] { main().ConfigurationsClick(); }, expectChoicesFit);
     inDialog([this] { main().Button5Click(); }, expectChoicesFit);
 }
 
 TEST_F(CaptionLookTest, ChoicesShowTheirWholeCaptionsInEnglish) {
     start();
-    inDialog([this] { showReminder(main(), main().warningText); }, expectChoicesFit);
+    inDialog([this] { showReminder(main().dialogContext(), main().warningText); },
+             expectChoicesFit);
     inDialog([this] { main().ConfigurationsClick(); }, expectChoicesFit);
 }
 

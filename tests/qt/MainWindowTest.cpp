@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, ColoursFontsAndStatesFollowTheKit) {
     // A handler's changes reach the widgets when it returns.
     run([this] {
         main().color = clMaroon;
-        main().Label1.caption = main().LangLine(23);
+        main().Label1.caption = main().LangLine(Line::NotesModifiedLabel);
         main().Button2.enabled = true;
         main().GroupBox5.setBounds(330, 4, 161, 201);
         main().N8.caption = "Store";

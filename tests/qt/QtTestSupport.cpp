@@ -71,7 +71,7 @@ void QtProgramTest::start() {
 }
 
 QString QtProgramTest::line(int n) const {
-    return toQt(program_->mainWindow().LangLine(n));
+    return toQt(program_->mainWindow().LangLine(static_cast<Line>(n)));
 }
 
 std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button) {

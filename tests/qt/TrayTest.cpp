@@ -3,6 +3,7 @@
 // (Xvfb and trayer, see CMakeLists.txt) it shows, and its double click
 // reaches the icon's handler.
 #include "QtTestSupport.h"
+#include "desktop/TTrayIcon.h"
 
 #include <QProcess>
 #include <QStandardPaths>

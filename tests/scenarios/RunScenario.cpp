@@ -7,6 +7,7 @@
 
 #include "Scenario.h"
 
+#include "store/DataFiles.h"
 #include "store/QuotedText.h"
 #include "store/Settings.h"
 
@@ -58,24 +59,23 @@ fs::path makeTempDirectory(const char* pattern) {
 }
 
 void writeSetup(const Scenario& scenario, const fs::path& directory, const fs::path& modules) {
-    const fs::path moduleFolder = directory / "Language Modules";
     if (scenario.shippedModules) {
-        fs::create_directories(moduleFolder);
-        for (const char* name : {"Russian.lng", "English.lng"}) {
-            fs::copy_file(modules / name, moduleFolder / name);
+        for (const char* module : {norvik::russianModule, norvik::englishModule}) {
+            fs::create_directories((directory / module).parent_path());
+            fs::copy_file(modules / fs::path(module).filename(), directory / module);
         }
     } else {
         if (!scenario.russian.missing) {
-            writeFile(moduleFolder / "Russian.lng",
+            writeFile(directory / norvik::russianModule,
                       norvik::scenario::moduleBytes("ru", scenario.russian));
         }
         if (!scenario.english.missing) {
-            writeFile(moduleFolder / "English.lng",
+            writeFile(directory / norvik::englishModule,
                       norvik::scenario::moduleBytes("en", scenario.english));
         }
     }
     if (scenario.defaultSettings) {
-        writeFile(directory / "System.ini", norvik::defaultSettingsBytes());
+        writeFile(directory / norvik::settingsFile, norvik::defaultSettingsBytes());
     }
     for (const auto& name : scenario.folders) {
         fs::create_directories(directory / name);

@@ -22,7 +22,10 @@ const Lines english = labelsOf({", postcode ", " region", ", street: ", ", house
                                 ", structure: ", ", flat: ", ", mobile: ", ", phone: ", ", fax: "});
 
 FieldLabel labelFrom(const Lines& labels) {
-    return [&labels](int line) { return labels.at(std::size_t(line - postcodeLabelLine)); };
+    return [&labels](Line line) {
+        return labels.at(static_cast<std::size_t>(static_cast<int>(line) -
+                                                  static_cast<int>(Line::PostcodeLabel)));
+    };
 }
 
 // Every combination of fields the add dialog offers, with values that hold

@@ -8,8 +8,8 @@ namespace norvik {
 namespace {
 
 // Labels that show which line they came from, so a misplaced one is obvious.
-Text label(int n) {
-    return "<" + std::to_string(n) + ">";
+Text label(Line n) {
+    return "<" + std::to_string(static_cast<int>(n)) + ">";
 }
 
 Text build(const PhoneRecord& record) {
@@ -108,8 +108,8 @@ TEST(PhoneLine, LabelsAreLookedUpOnlyForWrittenPiecesInLineOrder) {
     r.region = "r";
     r.postcode = "p";
     std::vector<int> asked;
-    const Text line = buildPhoneLine(r, [&asked](int n) {
-        asked.push_back(n);
+    const Text line = buildPhoneLine(r, [&asked](Line n) {
+        asked.push_back(static_cast<int>(n));
         return Text();
     });
     EXPECT_EQ(line, "N >>> p, r1");

@@ -68,7 +68,7 @@ protected:
     // Shows the box through the scheduler's entry, acting with the script.
     ReminderAnswer answer(std::function<void(TMyMessageBoxF&)> act) {
         platform.script = [act](Form& form) { act(static_cast<TMyMessageBoxF&>(form)); };
-        return showReminder(owner, "Time is up");
+        return showReminder(owner.dialogContext(), "Time is up");
     }
 
     ScriptedPlatform platform;

@@ -7,6 +7,10 @@
 namespace norvik {
 namespace {
 
+// The lookup is checked with key texts of every kind, not only the program's own.
+using byKeyText::lookupKey;
+using byKeyText::updateKey;
+
 const std::string english = "One of the events specified in the list has come! In the list the "
                             "event set on this time has been allocated.";
 

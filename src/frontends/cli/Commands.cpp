@@ -12,6 +12,7 @@
 #include "interop/VCard.h"
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
+#include "store/DataFiles.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -76,7 +77,11 @@ void reportMerge(CommandContext& context, const LineMerge& merge, std::size_t un
 }
 
 FieldLabel labelsOf(const Lines& labels) {
-    return [&labels](int line) { return labels.at(std::size_t(line - postcodeLabelLine)); };
+    // The labels were read in the order of their lines (DataDirectory::phoneLabels).
+    return [&labels](Line line) {
+        return labels.at(static_cast<std::size_t>(static_cast<int>(line) -
+                                                  static_cast<int>(Line::PostcodeLabel)));
+    };
 }
 
 } // namespace

@@ -2,19 +2,13 @@
 
 #include "frontends/cli/CliFailure.h"
 #include "phonebook/PhoneLine.h"
+#include "store/DataFiles.h"
 #include "store/Language.h"
 #include "store/Settings.h"
 
 #include <sys/stat.h>
 
 namespace norvik::cli {
-
-namespace {
-
-const char* const settingsFile = "System.ini";
-const char* const lockFile = ".norvik.lock";
-
-} // namespace
 
 DataDirectory::DataDirectory(std::string path)
     : path_(std::move(path)), disk_(path_), store_(disk_) {
@@ -60,11 +54,12 @@ void DataDirectory::save(const std::string& name, const Lines& lines) {
 Lines DataDirectory::phoneLabels() {
     try {
         const Lines settings = load(settingsFile);
-        const char* module = lookupKey(settings, "LangID") == "1" ? englishModule : russianModule;
+        const char* module =
+            lookupKey(settings, SettingKey::LangID) == "1" ? englishModule : russianModule;
         const Lines lines = store_.loadLines(module);
         Lines labels;
-        for (int line = postcodeLabelLine; line <= faxLabelLine; ++line) {
-            labels.push_back(langLine(lines, line));
+        for (const Line label : phoneLabelLines) {
+            labels.push_back(langLine(lines, label));
         }
         return labels;
     } catch (const CliFailure&) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/Text.h"
+#include "store/DataFiles.h"
 #include "store/FileStore.h"
 #include "store/FileSystem.h"
 #include "store/InstanceLock.h"
@@ -9,9 +10,6 @@
 #include <string>
 
 namespace norvik::cli {
-
-inline constexpr const char* eventsFile = "do.txt";
-inline constexpr const char* phonesFile = "telephone.txt";
 
 // The data directory as the program sees it: the same files, spelled and
 // matched the same way, saved atomically through the same store.

@@ -3,12 +3,13 @@
 #include "kit/Failure.h"
 #include "kit/Platform.h"
 #include "kit/RaisedFlag.h"
+#include "store/DataFiles.h"
+#include "store/FileStore.h"
 
 namespace norvik {
 
 namespace {
 
-const char* const notesFile = "quotes.txt";
 const Text lineBreak = "\r\n";
 
 } // namespace
@@ -24,7 +25,7 @@ void TForm1::connectNotes() {
 }
 
 void TForm1::markNotesModified() {
-    Label1.caption = LangLine(23);
+    Label1.caption = LangLine(Line::NotesModifiedLabel);
     Button2.enabled = true;
     Button1.enabled = true;
 }
@@ -73,34 +74,34 @@ void TForm1::appendNotesDelimiter() {
 }
 
 void TForm1::Button2Click() {
-    Label1.caption = LangLine(24);
+    Label1.caption = LangLine(Line::NotesSavedLabel);
     appendNotesDelimiter();
     try {
         files().saveNotes(notesFile, Memo1.text());
     } catch (const Failure&) {
         // The notes are not saved: the label must say so, or the close-time
         // question would not be asked and the notes would be lost at exit.
-        Label1.caption = LangLine(23);
+        Label1.caption = LangLine(Line::NotesModifiedLabel);
         throw;
     }
     Button2.enabled = false;
 }
 
 void TForm1::Button1Click() {
-    if (ask(82, 83, mbQuestion) != idYes) {
+    if (ask(Line::ClearNotesQuestion, Line::ClearNotesQuestionTitle, mbQuestion) != idYes) {
         return;
     }
     setNotesText("");
-    Label1.caption = LangLine(23);
+    Label1.caption = LangLine(Line::NotesModifiedLabel);
     Button2.enabled = true;
     Button1.enabled = false;
 }
 
 void TForm1::closeTimeSave() {
-    if (Label1.caption != LangLine(23)) {
+    if (Label1.caption != LangLine(Line::NotesModifiedLabel)) {
         return;
     }
-    if (ask(114, 115, mbQuestion) != idYes) {
+    if (ask(Line::SaveNotesQuestion, Line::SaveNotesQuestionTitle, mbQuestion) != idYes) {
         return;
     }
     appendNotesDelimiter();

@@ -4,18 +4,21 @@
 #include "events/EventTime.h"
 #include "events/EventTimes.h"
 #include "events/Postponement.h"
+#include "events/ReminderMemory.h"
 #include "events/TMyMessageBoxF.h"
 #include "kit/Failure.h"
 #include "kit/Platform.h"
 #include "kit/ProgramEnded.h"
 #include "kit/RaisedFlag.h"
+#include "store/DataFiles.h"
+#include "store/DialogContext.h"
+#include "store/FileStore.h"
 #include "store/Settings.h"
 
 namespace norvik {
 
 namespace {
 
-const char* const settingsFile = "System.ini";
 // An event is due on a tick less than this far from its time, either way.
 constexpr std::int64_t dueWindow = millisPerSecond;
 
@@ -71,7 +74,7 @@ void TForm1::CheckBox1Click() {
     // on) sets the moment from which events are announced; the scheduler's
     // own switching back on after a reminder keeps it.
     if (CheckBox1.checked() && !resumingReminders_) {
-        reminderMemory_.switchedOn(momentMillis(platform().now()));
+        reminderMemory_->switchedOn(momentMillis(platform().now()));
     }
     Timer.setEnabled(CheckBox1.checked());
 }
@@ -108,7 +111,7 @@ void TForm1::runTick() {
     if (ListBox1.empty()) {
         return;
     }
-    if (lookupKey(ListBox3.items(), "LastEvent") == "1") {
+    if (lookupKey(ListBox3.items(), SettingKey::LastEvent) == "1") {
         runPastEventsTick();
         return;
     }
@@ -118,10 +121,10 @@ void TForm1::runTick() {
     for (;;) {
         const DateTime clock = platform().now();
         const std::int64_t now = momentMillis(clock);
-        reminderMemory_.clockIs(now);
-        const std::vector<std::int64_t>& times = eventTimes_.of(ListBox1, clock.year);
+        reminderMemory_->clockIs(now);
+        const std::vector<std::int64_t>& times = eventTimes_->of(ListBox1, clock.year);
         const int index =
-            reminderMemory_.firstDue(times, ListBox1.items(), now, EventTimes::unreadable);
+            reminderMemory_->firstDue(times, ListBox1.items(), now, EventTimes::unreadable);
         if (index < 0) {
             return;
         }
@@ -138,7 +141,7 @@ void TForm1::runPastEventsTick() {
     // and the lines after it are compared with the time it was answered.
     for (int from = 0; from < ListBox1.count();) {
         const DateTime clock = platform().now();
-        const std::vector<std::int64_t>& times = eventTimes_.of(ListBox1, clock.year);
+        const std::vector<std::int64_t>& times = eventTimes_->of(ListBox1, clock.year);
         const Found found = firstToAnnounce(times, from, momentMillis(clock));
         if (found.kind == Announcement::None) {
             return;
@@ -167,18 +170,18 @@ void TForm1::remindPastEvent(int index, int year) {
         resumeReminding();
         return;
     }
-    if (ask(106, 107, mbQuestion) == idYes) {
+    if (ask(Line::PastEventQuestion, Line::PastEventQuestionTitle, mbQuestion) == idYes) {
         // Nothing else can change the list while reminders are off, but the
         // line is looked up again rather than trusted.
         if (index < ListBox1.count()) {
             ListBox1.removeAt(index);
         }
-        ask(108, 109, mbInformation);
+        ask(Line::PastEventDeleted, Line::PastEventDeletedTitle, mbInformation);
         resumeReminding();
         saveEvents();
         return;
     }
-    ask(110, 111, mbInformation);
+    ask(Line::PastEventKept, Line::PastEventKeptTitle, mbInformation);
     stopReminding();
 }
 
@@ -191,7 +194,7 @@ bool TForm1::remindDueEvent(int index, int year, std::int64_t time) {
     ListBox1.setCurrent(index);
     ListBox1.setTopIndex(index);
     ListBox1.setFocus();
-    reminderMemory_.announced(time, ListBox1.item(index));
+    reminderMemory_->announced(time, ListBox1.item(index));
     stopReminding();
     const ReminderAnswer answer = showReminderFor(index);
     if (answer.result == reminderAgain) {
@@ -202,7 +205,7 @@ bool TForm1::remindDueEvent(int index, int year, std::int64_t time) {
 
 ReminderAnswer TForm1::showReminderFor(int index) {
     const ReminderOnScreen onScreen(platform(), ListBox1.item(index));
-    return showReminder(*this, warningText);
+    return showReminder(dialogContext(), warningText);
 }
 
 void TForm1::postponeEvent(int index, int minutes, int year) {
@@ -218,7 +221,7 @@ void TForm1::postponeEvent(int index, int minutes, int year) {
         throw Failure("'" + dateTextOf(line) + "' is not a valid date and time");
     }
     ListBox1.replace(index, *moved);
-    reminderMemory_.replaced(*moved);
+    reminderMemory_->replaced(*moved);
     // Saved at once, like every other change of the list: quitting must not
     // bring the old time back.
     saveEvents();

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "desktop/TTrayIcon.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
 

@@ -59,16 +59,16 @@ void TForm1::Button12Click() {
     }
     switch (check) {
     case DateFieldsCheck::dayMissing:
-        ask(98, 99, mbError);
+        ask(Line::DayMissing, Line::DayMissingTitle, mbError);
         return;
     case DateFieldsCheck::monthMissing:
-        ask(100, 101, mbError);
+        ask(Line::MonthMissing, Line::MonthMissingTitle, mbError);
         return;
     case DateFieldsCheck::yearMissing:
-        ask(102, 103, mbError);
+        ask(Line::YearMissing, Line::YearMissingTitle, mbError);
         return;
     case DateFieldsCheck::yearNotFourDigits:
-        ask(104, 105, mbError);
+        ask(Line::YearNotFourDigits, Line::YearNotFourDigitsTitle, mbError);
         return;
     case DateFieldsCheck::ready:
         break;

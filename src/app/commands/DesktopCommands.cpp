@@ -4,13 +4,14 @@
 #include "desktop/TAboutBox1.h"
 #include "desktop/TAboutBox2.h"
 #include "kit/Platform.h"
+#include "store/DataFiles.h"
+#include "store/FileStore.h"
 #include "store/FileSystem.h"
 
 namespace norvik {
 
 namespace {
 
-const char* const helpFile = "help.chm";
 // A reserved example domain until the program has a site of its own.
 const char* const programWebPage = "https://norvik.example.org/index.html";
 
@@ -27,7 +28,7 @@ void TForm1::connectDesktop() {
 
 void TForm1::N23Click() {
     if (!files().exists(helpFile)) {
-        ask(116, 117, mbError);
+        ask(Line::HelpFileMissing, Line::HelpFileMissingTitle, mbError);
         return;
     }
     // The desktop gets the name as it stands on disk: a "Help.chm" found
@@ -37,17 +38,17 @@ void TForm1::N23Click() {
 }
 
 void TForm1::N21Click() {
-    TAboutBox box(*this);
+    TAboutBox box(dialogContext());
     box.showModal();
 }
 
 void TForm1::N20Click() {
-    TAboutBox1 box(*this);
+    TAboutBox1 box(dialogContext());
     box.showModal();
 }
 
 void TForm1::N1Click() {
-    TAboutBox2 box(*this);
+    TAboutBox2 box(dialogContext());
     box.showModal();
 }
 

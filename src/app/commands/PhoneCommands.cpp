@@ -4,12 +4,12 @@
 #include "phonebook/PhoneLine.h"
 #include "phonebook/TForm2.h"
 #include "phonebook/TForm5.h"
+#include "store/DataFiles.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
 
 namespace {
-
-const char* const phonesFile = "telephone.txt";
 
 void savePhoneBook(TForm1& form) {
     form.saveDataList(phonesFile, form.ListBox2);
@@ -28,7 +28,7 @@ void TForm1::connectPhoneBook() {
 }
 
 void TForm1::Button5Click() {
-    TForm2 dialog(*this);
+    TForm2 dialog(dialogContext());
     // An empty name sends the user back to the same dialog, with everything
     // entered so far still in place, until a name is given or he cancels.
     for (;;) {
@@ -38,17 +38,18 @@ void TForm1::Button5Click() {
         if (!dialog.Edit1.text().empty()) {
             break;
         }
-        ask(80, 81, mbError);
+        ask(Line::RecordNameEmpty, Line::RecordNameEmptyTitle, mbError);
     }
-    const Text line = buildPhoneLine(dialog.record(), [this](int n) { return LangLine(n); });
+    const Text line =
+        buildPhoneLine(dialog.record(), [this](Line label) { return LangLine(label); });
     ListBox2.add(line);
     savePhoneBook(*this);
 }
 
 void TForm1::Button6Click() {
-    TForm5 dialog(*this);
+    TForm5 dialog(dialogContext(), ListBox2);
     if (ListBox2.empty()) {
-        ask(96, 97, mbError);
+        ask(Line::NoRecordsToEdit, Line::NoRecordsToEditTitle, mbError);
         return;
     }
     const int line = ListBox2.current();
@@ -65,10 +66,10 @@ void TForm1::Button6Click() {
 
 void TForm1::Button11Click() {
     if (ListBox2.empty()) {
-        ask(92, 93, mbError);
+        ask(Line::NoRecordsToDelete, Line::NoRecordsToDeleteTitle, mbError);
         return;
     }
-    if (ask(94, 95, mbQuestion) != idYes) {
+    if (ask(Line::DeleteRecordsQuestion, Line::DeleteRecordsQuestionTitle, mbQuestion) != idYes) {
         return;
     }
     // The marks are read after the question, as they stand now; the current

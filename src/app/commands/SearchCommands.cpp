@@ -4,6 +4,7 @@
 #include "search/ListSearch.h"
 #include "search/SubstringFinder.h"
 #include "search/TForm6.h"
+#include "store/DialogContext.h"
 
 #include <optional>
 
@@ -14,7 +15,7 @@ namespace {
 // Asks for the search string with a fresh prompt; nothing when cancelled
 // (the close box included).
 std::optional<Text> askSearchString(TForm1& form) {
-    TForm6 prompt(form);
+    TForm6 prompt(form.dialogContext());
     if (prompt.showModal() != mrOk) {
         return std::nullopt;
     }
@@ -29,21 +30,21 @@ void searchList(TForm1& form, ListBox& list, bool lastOccurrence, bool matchCase
     }
     // Read after the prompt: a reminder may have emptied the list meanwhile.
     if (list.empty()) {
-        form.ask(118, 119, mbError);
+        form.ask(Line::NothingToSearch, Line::NothingToSearchTitle, mbError);
         return;
     }
     const SubstringFinder finder(*needle, matchCase);
     const ListScan scan{lastOccurrence, eventTextOnly};
     int found = findLine(list.items(), finder, scan);
     if (found < 0) {
-        form.ask(124, 125, mbInformation);
+        form.ask(Line::TextNotFound, Line::TextNotFoundTitle, mbInformation);
         return;
     }
     const auto revision = list.itemsRevision();
     if (lastOccurrence) {
-        form.ask(122, 123, mbInformation);
+        form.ask(Line::LastOccurrenceFound, Line::LastOccurrenceFoundTitle, mbInformation);
     } else {
-        form.ask(120, 121, mbInformation);
+        form.ask(Line::FirstOccurrenceFound, Line::FirstOccurrenceFoundTitle, mbInformation);
     }
     // The reminder timer runs under the box and may have deleted or rewritten
     // lines: look again in the list as it is now, and leave it alone when the
@@ -75,10 +76,10 @@ void searchNotes(TForm1& form, bool matchCase) {
     // already the selection start the editor counts.
     const auto found = finder.find(form.Memo1.text());
     if (found == SubstringFinder::npos) {
-        form.ask(128, 129, mbInformation);
+        form.ask(Line::NotFoundInNotes, Line::NotFoundInNotesTitle, mbInformation);
         return;
     }
-    form.ask(126, 127, mbInformation);
+    form.ask(Line::FoundInNotes, Line::FoundInNotesTitle, mbInformation);
     if (found + finder.length() <= form.Memo1.length()) {
         form.Memo1.setSelection(found, finder.length());
     }

@@ -1,6 +1,8 @@
 #include "app/TForm1.h"
 
+#include "settings/MainWindowColors.h"
 #include "settings/TConfiguration.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
 
@@ -10,7 +12,7 @@ void TForm1::connectSettings() {
 
 void TForm1::ConfigurationsClick() {
     // A new dialog for each use: it reads the settings file afresh.
-    TConfiguration dialog(*this);
+    TConfiguration dialog(dialogContext(), files(), mainWindowColors());
     dialog.showModal();
 }
 

@@ -1,17 +1,14 @@
 #include "app/TForm1.h"
 
 #include "events/EventLine.h"
+#include "events/ReminderMemory.h"
 #include "events/TForm3.h"
 #include "events/TForm4.h"
 #include "kit/Platform.h"
+#include "store/DataFiles.h"
+#include "store/DialogContext.h"
 
 namespace norvik {
-
-namespace {
-
-const char* const eventsFile = "do.txt";
-
-} // namespace
 
 void TForm1::connectEvents() {
     Button3.onClick = [this] { Button3Click(); };
@@ -31,12 +28,12 @@ void TForm1::Button3Click() {
     // A missing date or text sends the user back to a fresh dialog: what was
     // typed is not kept, the date starts again from the calendar and the clock.
     for (;;) {
-        TForm3 dialog(*this);
+        TForm3 dialog(dialogContext(), DateTimePicker1);
         if (dialog.showModal() != mrOk) {
             return;
         }
         if (dialog.Edit1.empty() || dialog.Edit2.empty()) {
-            ask(84, 85, mbError);
+            ask(Line::EventFieldsEmpty, Line::EventFieldsEmptyTitle, mbError);
             continue;
         }
         // The choice can only switch reminders on; "do not switch on" leaves
@@ -52,10 +49,10 @@ void TForm1::Button3Click() {
 
 void TForm1::Button10Click() {
     if (ListBox1.empty()) {
-        ask(90, 91, mbError);
+        ask(Line::NoEventsToEdit, Line::NoEventsToEditTitle, mbError);
         return;
     }
-    TForm4 dialog(*this);
+    TForm4 dialog(dialogContext(), ListBox1);
     if (dialog.showModal() != mrOk) {
         return;
     }
@@ -67,16 +64,16 @@ void TForm1::Button10Click() {
     ListBox1.replace(ListBox1.current(), dialog.Edit1.text());
     // An edited line is a new event, even with its text unchanged: it is
     // announced again when it falls due.
-    reminderMemory_.replaced(dialog.Edit1.text());
+    reminderMemory_->replaced(dialog.Edit1.text());
     saveEvents();
 }
 
 void TForm1::Button4Click() {
     if (ListBox1.empty()) {
-        ask(86, 87, mbError);
+        ask(Line::NoEventsToDelete, Line::NoEventsToDeleteTitle, mbError);
         return;
     }
-    if (ask(88, 89, mbQuestion) != idYes) {
+    if (ask(Line::DeleteEventsQuestion, Line::DeleteEventsQuestionTitle, mbQuestion) != idYes) {
         return;
     }
     // The marks are read after the answer: a reminder under the question may

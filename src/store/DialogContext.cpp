@@ -1,0 +1,19 @@
+#include "store/DialogContext.h"
+
+#include "kit/ListBox.h"
+#include "kit/Platform.h"
+#include "store/Language.h"
+
+namespace norvik {
+
+Text DialogContext::line(Line line) const {
+    return langLine(language_->items(), line);
+}
+
+int DialogContext::ask(Line text, Line title, int flags) const {
+    const Text textLine = line(text);
+    const Text titleLine = line(title);
+    return platform_->messageBox(textLine, titleLine, flags);
+}
+
+} // namespace norvik
