@@ -41,12 +41,13 @@ int ReminderMemory::firstDue(const std::vector<std::int64_t>& times, const Lines
     return -1;
 }
 
-void ReminderMemory::announced(std::int64_t time, const Text& line) {
-    announced_.emplace(line, time);
+void ReminderMemory::announced(std::int64_t time, std::string_view line) {
+    announced_.emplace(Text(line), time);
 }
 
-void ReminderMemory::replaced(const Text& line) {
-    const auto first = announced_.lower_bound({line, std::numeric_limits<std::int64_t>::min()});
+void ReminderMemory::replaced(std::string_view line) {
+    const auto first = announced_.lower_bound(
+        std::pair<std::string_view, std::int64_t>{line, std::numeric_limits<std::int64_t>::min()});
     auto last = first;
     while (last != announced_.end() && last->first == line) {
         ++last;
@@ -54,8 +55,8 @@ void ReminderMemory::replaced(const Text& line) {
     announced_.erase(first, last);
 }
 
-bool ReminderMemory::wasAnnounced(std::int64_t time, const Text& line) const {
-    return announced_.contains({line, time});
+bool ReminderMemory::wasAnnounced(std::int64_t time, std::string_view line) const {
+    return announced_.contains(std::pair<std::string_view, std::int64_t>{line, time});
 }
 
 } // namespace norvik

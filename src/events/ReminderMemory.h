@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <set>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,17 +34,26 @@ public:
     int firstDue(const std::vector<std::int64_t>& times, const Lines& lines, std::int64_t now,
                  std::int64_t unreadable) const;
 
-    void announced(std::int64_t time, const Text& line);
+    void announced(std::int64_t time, std::string_view line);
     // A line replaced by an edit or a postponement is a new event, whatever
     // was announced for the same text before.
-    void replaced(const Text& line);
+    void replaced(std::string_view line);
 
 private:
-    bool wasAnnounced(std::int64_t time, const Text& line) const;
+    bool wasAnnounced(std::int64_t time, std::string_view line) const;
+
+    // Ordered by line first, so that every time of one line is one range;
+    // looked up by a view of the line without copying it.
+    struct ByLineThenTime {
+        using is_transparent = void;
+        template <class A, class B> bool operator()(const A& a, const B& b) const {
+            const int byLine = std::string_view(a.first).compare(std::string_view(b.first));
+            return byLine < 0 || (byLine == 0 && a.second < b.second);
+        }
+    };
 
     std::int64_t switchedOnAt_ = never;
-    // Ordered by line first, so that every time of one line is one range.
-    std::set<std::pair<Text, std::int64_t>> announced_;
+    std::set<std::pair<Text, std::int64_t>, ByLineThenTime> announced_;
 };
 
 } // namespace norvik

@@ -71,7 +71,7 @@ CalendarExport exportCalendar(const Lines& events, const LocalZone& zone, int cu
     std::unordered_map<std::string_view, std::size_t> copies;
     copies.reserve(events.size());
     for (std::size_t i = 0; i < events.size(); ++i) {
-        const Text& line = events[i];
+        const Text line(events[i]);
         const auto entry = readEventLine(line, currentYear);
         if (!entry) {
             result.unreadableLines.push_back(i + 1);

@@ -8,12 +8,12 @@ namespace norvik {
 LineMerge appendNewLines(Lines& list, const Lines& incoming) {
     std::unordered_map<std::string_view, std::size_t> held;
     held.reserve(list.size());
-    for (const Text& line : list) {
+    for (const std::string_view line : list) {
         ++held[line];
     }
     LineMerge merge;
     Lines added;
-    for (const Text& line : incoming) {
+    for (const std::string_view line : incoming) {
         auto found = held.find(line);
         if (found != held.end() && found->second > 0) {
             --found->second;
@@ -23,8 +23,11 @@ LineMerge appendNewLines(Lines& list, const Lines& incoming) {
         }
     }
     merge.added = added.size();
-    // The map looks at the list's own strings: it grows only now.
-    list.insert(list.end(), added.begin(), added.end());
+    // The map looks at the list's own buffer: it grows only now.
+    list.reserve(list.size() + added.size());
+    for (const std::string_view line : added) {
+        list.push_back(line);
+    }
     return merge;
 }
 

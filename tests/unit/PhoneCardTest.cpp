@@ -23,8 +23,8 @@ const Lines english = labelsOf({", postcode ", " region", ", street: ", ", house
 
 FieldLabel labelFrom(const Lines& labels) {
     return [&labels](Line line) {
-        return labels.at(static_cast<std::size_t>(static_cast<int>(line) -
-                                                  static_cast<int>(Line::PostcodeLabel)));
+        return Text(labels.at(static_cast<std::size_t>(static_cast<int>(line) -
+                                                       static_cast<int>(Line::PostcodeLabel))));
     };
 }
 

@@ -52,8 +52,8 @@ Found firstToAnnounce(const std::vector<std::int64_t>& times, int from, std::int
 // Tells the platform that the reminder is over, however the dialog ends.
 class ReminderOnScreen {
 public:
-    ReminderOnScreen(Platform& platform, const Text& eventLine) : platform_(platform) {
-        platform_.reminderShown(eventLine);
+    ReminderOnScreen(Platform& platform, std::string_view eventLine) : platform_(platform) {
+        platform_.reminderShown(Text(eventLine));
     }
     ~ReminderOnScreen() { platform_.reminderAnswered(); }
     ReminderOnScreen(const ReminderOnScreen&) = delete;

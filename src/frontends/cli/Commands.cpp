@@ -79,8 +79,8 @@ void reportMerge(CommandContext& context, const LineMerge& merge, std::size_t un
 FieldLabel labelsOf(const Lines& labels) {
     // The labels were read in the order of their lines (DataDirectory::phoneLabels).
     return [&labels](Line line) {
-        return labels.at(static_cast<std::size_t>(static_cast<int>(line) -
-                                                  static_cast<int>(Line::PostcodeLabel)));
+        return Text(labels.at(static_cast<std::size_t>(static_cast<int>(line) -
+                                                       static_cast<int>(Line::PostcodeLabel))));
     };
 }
 
@@ -100,7 +100,7 @@ void listEvents(CommandContext& context, const DayRange& range) {
     const std::int64_t to = range.to ? momentMillis(*range.to) + millisPerDay : INT64_MAX;
     std::vector<std::pair<std::int64_t, std::size_t>> shown;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto entry = readEventLine(lines[i], year);
+        const auto entry = readEventLine(Text(lines[i]), year);
         if (!entry) {
             reportUnreadable(context, i + 1);
             continue;
@@ -184,8 +184,8 @@ void exportVcf(CommandContext& context, const std::string& target) {
     const FieldLabel label = labelsOf(labels);
     std::vector<PhoneCard> cards;
     cards.reserve(lines.size());
-    for (const Text& line : lines) {
-        cards.push_back(cardFromPhoneLine(line, label));
+    for (const std::string_view line : lines) {
+        cards.push_back(cardFromPhoneLine(Text(line), label));
     }
     writeOutput(context, target, writeVCards(cards));
 }
