@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const norvik::Lines lines =
-        norvik::splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+        norvik::splitLines(std::string(reinterpret_cast<const char*>(data), size));
     const int count = static_cast<int>(lines.size());
     for (int n : {-1, 0, 1, 72, 296, 297, count - 1, count}) {
         try {

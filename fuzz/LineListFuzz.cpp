@@ -9,10 +9,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const norvik::Lines lines = norvik::splitLines(bytes);
+    const norvik::Lines lines = norvik::splitLines(std::string(bytes));
     FUZZ_CHECK(norvik::splitLines(norvik::joinLines(lines)) == lines);
 
-    const std::string notes = norvik::normalizeLineBreaks(bytes);
+    const std::string notes = norvik::normalizeLineBreaks(std::string(bytes));
     FUZZ_CHECK(norvik::normalizeLineBreaks(notes) == notes);
     for (std::size_t at = 0; at < notes.size(); ++at) {
         if (notes[at] == '\r') {

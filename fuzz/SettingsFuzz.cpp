@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     const std::string key(nextField(rest));
     const std::string value(nextField(rest));
-    norvik::Lines lines = norvik::splitLines(rest);
+    norvik::Lines lines = norvik::splitLines(std::string(rest));
 
     const norvik::Text found = norvik::byKeyText::lookupKey(lines, key);
     try {
