@@ -71,7 +71,9 @@ CalendarExport exportCalendar(const Lines& events, const LocalZone& zone, int cu
     std::unordered_map<std::string_view, std::size_t> copies;
     copies.reserve(events.size());
     for (std::size_t i = 0; i < events.size(); ++i) {
-        const Text line(events[i]);
+        // The count is keyed by a view of the list's own line, which lives on.
+        const std::string_view held = events[i];
+        const Text line(held);
         const auto entry = readEventLine(line, currentYear);
         if (!entry) {
             result.unreadableLines.push_back(i + 1);
@@ -79,7 +81,7 @@ CalendarExport exportCalendar(const Lines& events, const LocalZone& zone, int cu
         }
         const std::string text = escapeText(cp1251::toUtf8(entry->text));
         out += "BEGIN:VEVENT\r\n";
-        appendContentLine(out, uidFor(line, copies[line]++));
+        appendContentLine(out, uidFor(line, copies[held]++));
         appendContentLine(out, stampLine);
         appendContentLine(out, startText(entry->moment, zone));
         appendContentLine(out, "SUMMARY:" + text);
