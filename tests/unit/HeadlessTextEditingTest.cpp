@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "frontends/headless/TextEditing.h"
 #include "kit/Failure.h"
+#include "kit/UserActions.h"
 
 #include <gtest/gtest.h>
 
@@ -133,8 +134,8 @@ TEST_F(HeadlessTextEditingTest, ASingleLineFieldKeepsPastedTextUpToItsFirstLineB
     editing.set(edit, "\nlost");
     EXPECT_EQ(edit.text(), "");
     EXPECT_TRUE(events.empty()); // no key events for paste and set
-    EXPECT_EQ(headless::pastable("a\r\nb\r\n", false, 2), "a");
-    EXPECT_EQ(headless::pastable("a\r\nb", false, std::nullopt), "a\r\nb");
+    EXPECT_EQ(pastable("a\r\nb\r\n", false, 2), "a");
+    EXPECT_EQ(pastable("a\r\nb", false, std::nullopt), "a\r\nb");
 }
 
 TEST_F(HeadlessTextEditingTest, DeleteAndBackspaceRemoveACrLfTogether) {
