@@ -1,5 +1,5 @@
 #include "kit/UserActions.h"
-#include "FakePlatform.h"
+#include "ScriptedPlatform.h"
 #include "kit/Controls.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ namespace {
 // see a press or a choice, and what a paste keeps.
 class UserActionsTest : public ::testing::Test {
 protected:
-    test::SilentPlatform platform;
+    test::ScriptedPlatform platform;
     Form form{platform, "TForm2"};
     std::vector<std::string> seen;
 };
