@@ -4,6 +4,7 @@
 // which reads every line's time again. The lines' times are read once and
 // kept, so a tick with nothing due only compares numbers.
 
+#include "ScriptedPlatform.h"
 #include "app/TForm1.h"
 #include "kit/Platform.h"
 #include "store/FileStore.h"
@@ -22,29 +23,6 @@ using norvik::Lines;
 using norvik::Text;
 
 constexpr int lineCount = 1'000'000;
-
-// Nothing may be shown: a reminder would mean the benchmark measures the
-// wrong thing.
-class QuietPlatform : public norvik::Platform {
-public:
-    int messageBox(const Text&, const Text&, int) override {
-        throw std::logic_error("a message box during the benchmark");
-    }
-    int runModal(norvik::Form&) override {
-        throw std::logic_error("a reminder during the benchmark");
-    }
-    void showMainWindow(norvik::Form&) override {}
-    void hideMainWindow(norvik::Form&) override {}
-    void restoreMainWindow(norvik::Form&) override {}
-    DateTime now() override { return clock; }
-    void timerChanged(norvik::Timer&) override {}
-    bool shellOpen(const Text&, const Text&) override { return true; }
-    bool addTrayIcon(norvik::TrayIcon&) override { return true; }
-    bool removeTrayIcon(norvik::TrayIcon&) override { return true; }
-    void terminate() override {}
-
-    DateTime clock{2026, 12, 7, 12, 0, 0, 250};
-};
 
 // Events spread over the thirty years from `firstYear`, the full date text and
 // a few words; every hundredth line typed in a looser form, every thousandth
@@ -78,6 +56,13 @@ class Program {
 public:
     explicit Program(const char* lastEvent, int firstYear = 2027)
         : files_(fileSystem_), window_(platform_, files_) {
+        // Nothing may be shown: a reminder would mean the benchmark measures
+        // the wrong thing.
+        platform_.clock = {2026, 12, 7, 12, 0, 0, 250};
+        platform_.script = [](norvik::Form&) {
+            throw std::logic_error("a reminder during the benchmark");
+        };
+        platform_.underBox = [] { throw std::logic_error("a message box during the benchmark"); };
         window_.ListBox3.setItems({"[config]", std::string("LastEvent=") + lastEvent});
         window_.ListBox1.setItems(makeEvents(firstYear));
         window_.CheckBox1.setChecked(true);
@@ -90,7 +75,7 @@ public:
     }
 
 private:
-    QuietPlatform platform_;
+    norvik::test::ScriptedPlatform platform_;
     norvik::PosixFileSystem fileSystem_;
     norvik::FileStore files_;
     norvik::TForm1 window_;

@@ -4,6 +4,7 @@
 // counters; the case-ignoring one also reports how many times the
 // case-matching search it takes.
 
+#include "TempFolder.h"
 #include "search/ListSearch.h"
 #include "search/SubstringFinder.h"
 #include "store/Codec1251.h"
@@ -61,31 +62,22 @@ Lines makeEventLines(const Text& phrase) {
     return lines;
 }
 
-// The lines as do.txt holds them, in a temporary file removed at the end.
+// The lines as do.txt holds them, in a temporary folder removed at the end.
 class LinesFile {
 public:
     explicit LinesFile(const Lines& lines) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("norvik-search-bench-" + std::to_string(::getpid()) + ".txt");
-        std::ofstream out(path_, std::ios::binary);
+        std::string bytes;
         for (const auto& line : lines) {
-            out << line << "\r\n";
+            bytes += line;
+            bytes += "\r\n";
         }
-        if (!out.flush()) {
-            throw std::runtime_error("cannot write " + path_.string());
-        }
+        folder_.write("do.txt", bytes);
     }
-    ~LinesFile() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    LinesFile(const LinesFile&) = delete;
-    LinesFile& operator=(const LinesFile&) = delete;
 
-    std::string path() const { return path_.string(); }
+    std::string path() const { return folder_ / "do.txt"; }
 
 private:
-    std::filesystem::path path_;
+    norvik::test::TempFolder folder_{"norvik-search-bench"};
 };
 
 // The median wall time of `grep -F -c` counting the phrase in the file, the

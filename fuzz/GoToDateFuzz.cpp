@@ -21,10 +21,10 @@ std::string_view nextField(std::string_view& rest) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view rest(reinterpret_cast<const char*>(data), size);
-    norvik::DateFields fields;
-    fields.day = nextField(rest);
-    fields.month = nextField(rest);
-    fields.year = nextField(rest);
+    // A braced list runs its initializers in order: day, month, then year.
+    norvik::DateFields fields{.day = norvik::Text(nextField(rest)),
+                              .month = norvik::Text(nextField(rest)),
+                              .year = norvik::Text(nextField(rest))};
     try {
         if (norvik::correctDateFields(fields) != norvik::DateFieldsCheck::ready) {
             return 0;

@@ -32,6 +32,7 @@ RUN_PACKAGES=(xdg-utils)
 # menu and login entries, dbus-daemon for a private session bus, the two Python
 # parsers read norvik-cli's exports; clang-14 builds the fuzz targets, whose
 # runtime comes in libclang-rt-14-dev (only recommended by clang, and nothing
-# here installs recommendations).
+# here installs recommendations); clang-tidy-14 checks src/.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth trayer xdotool appstream
-    desktop-file-utils dbus-daemon python3 python3-icalendar python3-vobject clang-14 libclang-rt-14-dev)
+    desktop-file-utils dbus-daemon python3 python3-icalendar python3-vobject clang-14 libclang-rt-14-dev
+    clang-tidy-14)

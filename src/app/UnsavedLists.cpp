@@ -48,11 +48,14 @@ bool TForm1::saveUnsavedLists() {
         } catch (const Failure& failure) {
             // Fixed text in both languages, like the one-copy refusal: the
             // module may be the very file that is missing or short.
-            const Text text =
-                cp1251::literal("Список не удалось сохранить в файл ") + file + ": " +
-                reasonText(failure) +
-                cp1251::literal(". Всё равно выйти? / The list could not be saved to ") + file +
-                ": " + reasonText(failure) + ". Quit anyway?";
+            Text where = file;
+            where += ": ";
+            where += reasonText(failure);
+            Text text = cp1251::literal("Список не удалось сохранить в файл ");
+            text += where;
+            text += cp1251::literal(". Всё равно выйти? / The list could not be saved to ");
+            text += where;
+            text += ". Quit anyway?";
             if (platform().messageBox(text, applicationTitle, mbWarningYesNo) != idYes) {
                 return false;
             }

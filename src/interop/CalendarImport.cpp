@@ -15,7 +15,7 @@ namespace norvik {
 
 namespace {
 
-constexpr std::int64_t millisPerDay = 24 * 60 * 60 * millisPerSecond;
+constexpr std::int64_t millisPerDay = std::int64_t{24} * 60 * 60 * millisPerSecond;
 
 struct ComponentFree {
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }

@@ -32,7 +32,7 @@ std::string zoneName() {
     char target[4096];
     const ssize_t length = ::readlink("/etc/localtime", target, sizeof target - 1);
     if (length > 0) {
-        const std::string name = afterZoneFolder(std::string(target, std::size_t(length)));
+        std::string name = afterZoneFolder(std::string(target, std::size_t(length)));
         if (!name.empty()) {
             return name;
         }

@@ -9,9 +9,6 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include <fstream>
-#include <random>
-
 namespace norvik::qt::test {
 
 void ensureApplication() {
@@ -33,15 +30,12 @@ void ensureApplication() {
 QtProgramTest::QtProgramTest() {
     ensureApplication();
     previous_ = std::filesystem::current_path();
-    std::random_device seed;
-    directory_ = std::filesystem::temp_directory_path() /
-                 ("norvik-qt-" + std::to_string(seed()) + std::to_string(seed()));
     std::filesystem::create_directories(directory_ / "Language Modules");
     for (const char* module : {"Russian.lng", "English.lng"}) {
         std::filesystem::copy_file(std::filesystem::path(NORVIK_MODULE_DIR) / module,
-                                   directory_ / "Language Modules" / module);
+                                   directory_ / ("Language Modules/" + std::string(module)));
     }
-    std::filesystem::current_path(directory_);
+    std::filesystem::current_path(directory_.path());
     writeFile("System.ini", "MainFormColor=clNavy\nMainFormTextColor=clWhite\nNotebookSize=16\n"
                             "NotebookType=Monotype Corsiva\nDelimeter=1\nLangID=1\n");
 }
@@ -50,8 +44,6 @@ QtProgramTest::~QtProgramTest() {
     platform.closeAll();
     program_.reset();
     std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(directory_, ignored);
 }
 
 void QtProgramTest::writeFile(const std::string& name, const std::string& utf8) {
@@ -59,8 +51,7 @@ void QtProgramTest::writeFile(const std::string& name, const std::string& utf8) 
     for (const char c : utf8) {
         text += c == '\n' ? std::string("\r\n") : std::string(1, c);
     }
-    std::ofstream out(directory_ / name, std::ios::binary);
-    out << cp1251::literal(text);
+    directory_.write(name, cp1251::literal(text));
 }
 
 void QtProgramTest::start() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TempFolder.h"
 #include "app/Program.h"
 #include "frontends/qt/QtPlatform.h"
 #include "store/FileSystem.h"
@@ -40,7 +41,7 @@ protected:
 
 private:
     std::filesystem::path previous_;
-    std::filesystem::path directory_;
+    norvik::test::TempFolder directory_{"norvik-qt"};
     PosixFileSystem files_;
     std::unique_ptr<Program> program_;
 };

@@ -5,7 +5,9 @@
 // output and exit status compared with the expected ones. The directory is
 // removed when the scenario passes and kept for inspection when it fails.
 
+#include "NumberedModule.h"
 #include "Scenario.h"
+#include "TempFolder.h"
 
 #include "store/DataFiles.h"
 #include "store/QuotedText.h"
@@ -28,8 +30,15 @@
 
 namespace fs = std::filesystem;
 using norvik::scenario::Scenario;
+using norvik::test::TempFolder;
 
 namespace {
+
+// A test module: line N reads "PREFIX N" but where the scenario says otherwise.
+std::string moduleFile(const norvik::scenario::ModuleSetup& setup, const std::string& prefix) {
+    return norvik::test::moduleFile(
+        norvik::test::numberedModule(prefix, setup.lines, setup.overrides));
+}
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -39,49 +48,31 @@ std::string readFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeFile(const fs::path& path, const std::string& bytes) {
-    if (path.has_parent_path()) {
-        fs::create_directories(path.parent_path());
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out.flush()) {
-        throw std::runtime_error("cannot write " + path.string());
-    }
-}
+// The run's own folder inside the work folder, beside its input and output.
+const std::string runFolder = "run";
 
-fs::path makeTempDirectory(const char* pattern) {
-    std::string path = (fs::temp_directory_path() / pattern).string();
-    if (::mkdtemp(path.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary directory");
-    }
-    return path;
-}
-
-void writeSetup(const Scenario& scenario, const fs::path& directory, const fs::path& modules) {
+void writeSetup(const Scenario& scenario, const TempFolder& work, const fs::path& modules) {
+    const std::string run = runFolder + "/";
     if (scenario.shippedModules) {
         for (const char* module : {norvik::russianModule, norvik::englishModule}) {
-            fs::create_directories((directory / module).parent_path());
-            fs::copy_file(modules / fs::path(module).filename(), directory / module);
+            work.write(run + module, readFile(modules / fs::path(module).filename()));
         }
     } else {
         if (!scenario.russian.missing) {
-            writeFile(directory / norvik::russianModule,
-                      norvik::scenario::moduleBytes("ru", scenario.russian));
+            work.write(run + norvik::russianModule, moduleFile(scenario.russian, "ru"));
         }
         if (!scenario.english.missing) {
-            writeFile(directory / norvik::englishModule,
-                      norvik::scenario::moduleBytes("en", scenario.english));
+            work.write(run + norvik::englishModule, moduleFile(scenario.english, "en"));
         }
     }
     if (scenario.defaultSettings) {
-        writeFile(directory / norvik::settingsFile, norvik::defaultSettingsBytes());
+        work.write(run + norvik::settingsFile, norvik::defaultSettingsBytes());
     }
     for (const auto& name : scenario.folders) {
-        fs::create_directories(directory / name);
+        fs::create_directories(fs::path(work / runFolder) / name);
     }
     for (const auto& [name, bytes] : scenario.files) {
-        writeFile(directory / name, bytes);
+        work.write(runFolder + "/" + name, bytes);
     }
 }
 
@@ -180,18 +171,18 @@ int main(int argc, char** argv) {
     const fs::path scenarioFile = argv[3];
     try {
         const Scenario scenario = norvik::scenario::parseScenario(readFile(scenarioFile));
-        const fs::path work = makeTempDirectory("norvik-scenario-XXXXXX");
-        const fs::path directory = work / "run";
+        TempFolder work("norvik-scenario");
+        const fs::path directory = work / runFolder;
         fs::create_directories(directory);
-        writeSetup(scenario, directory, modules);
+        writeSetup(scenario, work, modules);
 
         std::string input;
         for (const auto& line : scenario.input) {
             input += line + "\n";
         }
-        writeFile(work / "input.txt", input);
+        work.write("input.txt", input);
         const int status = runProgram(program, directory, work / "input.txt", work / "output.txt");
-        const auto actual = splitOutput(readFile(work / "output.txt"));
+        const auto actual = splitOutput(work.read("output.txt"));
 
         bool passed = compare(scenario.expected, actual);
         passed = compareFiles(scenario, directory) && passed;
@@ -200,10 +191,10 @@ int main(int argc, char** argv) {
             passed = false;
         }
         if (!passed) {
-            std::cout << "Kept for inspection: " << work.string() << "\n";
+            work.keep();
+            std::cout << "Kept for inspection: " << work.path() << "\n";
             return 1;
         }
-        fs::remove_all(work);
         return 0;
     } catch (const std::exception& failure) {
         std::cout << scenarioFile.string() << ": " << failure.what() << "\n";

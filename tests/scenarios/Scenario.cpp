@@ -181,16 +181,6 @@ Scenario parseScenario(const std::string& text) {
     return scenario;
 }
 
-std::string moduleBytes(const std::string& prefix, const ModuleSetup& setup) {
-    std::string bytes;
-    for (int n = 0; n < setup.lines; ++n) {
-        const auto found = setup.overrides.find(n);
-        bytes += found != setup.overrides.end() ? found->second : prefix + " " + std::to_string(n);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
 bool lineMatches(const std::string& expected, const std::string& actual) {
     if (expected == "error") {
         return actual == "error" || actual.rfind("error ", 0) == 0;

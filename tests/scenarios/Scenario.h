@@ -34,9 +34,6 @@ struct Scenario {
 // line that is wrong.
 Scenario parseScenario(const std::string& text);
 
-// The bytes of a test module: line N reads "<prefix> N", CR LF after each.
-std::string moduleBytes(const std::string& prefix, const ModuleSetup& setup);
-
 // Whether an output line matches an expected one: `error` alone matches any
 // error line, everything else must be equal.
 bool lineMatches(const std::string& expected, const std::string& actual);

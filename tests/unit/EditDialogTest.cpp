@@ -1,5 +1,6 @@
-#include "FakePlatform.h"
 #include "MemoryFileSystem.h"
+#include "NumberedModule.h"
+#include "ScriptedPlatform.h"
 #include "app/TForm1.h"
 #include "events/TForm4.h"
 #include "kit/Platform.h"
@@ -15,19 +16,6 @@
 
 namespace norvik {
 namespace {
-
-// The edit dialog is shown and the script acts on it, standing in for the
-// user and for a reminder that changes the list underneath.
-class ScriptedPlatform : public test::SilentPlatform {
-public:
-    int messageBox(const Text&, const Text&, int) override { return idOk; }
-    int runModal(Form& form) override {
-        script(static_cast<TForm4&>(form));
-        return form.modalResult;
-    }
-
-    std::function<void(TForm4&)> script;
-};
 
 void pressOk(TForm4& dialog) {
     dialog.modalResult = dialog.Button1.modalResult;
@@ -45,21 +33,21 @@ protected:
 
     ListBox& list() { return owner.ListBox1; }
 
-    ScriptedPlatform platform;
+    test::ScriptedPlatform platform;
     test::MemoryFileSystem disk;
     FileStore store{disk};
     TForm1 owner{platform, store};
 };
 
 TEST_F(EditDialogTest, ComingBackToTheDialogKeepsWhatWasTyped) {
-    platform.script = [](TForm4& dialog) {
+    platform.scriptFor<TForm4>([](TForm4& dialog) {
         EXPECT_EQ(dialog.Edit1.text(), "02.12.2026 10:00:00 >>> two");
         dialog.Edit1.setText("02.12.2026 11:00:00 >>> two, later");
         dialog.onActivate();
         dialog.onActivate();
         EXPECT_EQ(dialog.Edit1.text(), "02.12.2026 11:00:00 >>> two, later");
         pressOk(dialog);
-    };
+    });
     owner.Button10Click();
     EXPECT_EQ(list().item(1), "02.12.2026 11:00:00 >>> two, later");
     EXPECT_EQ(disk.files["do.txt"], "01.12.2026 10:00:00 >>> one\r\n"
@@ -68,7 +56,7 @@ TEST_F(EditDialogTest, ComingBackToTheDialogKeepsWhatWasTyped) {
 }
 
 TEST_F(EditDialogTest, ARemindedLineOrARewrittenOneIsTakenAfresh) {
-    platform.script = [this](TForm4& dialog) {
+    platform.scriptFor<TForm4>([this](TForm4& dialog) {
         dialog.Edit1.setText("typed");
         // A due event became the current line.
         list().setCurrent(2);
@@ -81,14 +69,14 @@ TEST_F(EditDialogTest, ARemindedLineOrARewrittenOneIsTakenAfresh) {
         EXPECT_EQ(dialog.Edit1.text(), "03.12.2026 10:15:00 >>> three");
         dialog.Edit1.setText("03.12.2026 12:00:00 >>> three");
         pressOk(dialog);
-    };
+    });
     owner.Button10Click();
     EXPECT_EQ(list().item(1), "02.12.2026 10:00:00 >>> two");
     EXPECT_EQ(list().item(2), "03.12.2026 12:00:00 >>> three");
 }
 
 TEST_F(EditDialogTest, OkGoesToTheLineCurrentWhenItIsPressed) {
-    platform.script = [this](TForm4& dialog) {
+    platform.scriptFor<TForm4>([this](TForm4& dialog) {
         // A past event above was deleted: the edited line moved up one place
         // while the dialog was open, and the field starts again from it.
         dialog.Edit1.setText("typed");
@@ -99,30 +87,30 @@ TEST_F(EditDialogTest, OkGoesToTheLineCurrentWhenItIsPressed) {
         // No activation in between: OK still follows the list.
         list().removeAt(1);
         pressOk(dialog);
-    };
+    });
     owner.Button10Click();
     EXPECT_EQ(list().items(), (Lines{"edited"}));
     EXPECT_EQ(disk.files["do.txt"], "edited\r\n");
 }
 
 TEST_F(EditDialogTest, AListEmptiedUnderTheDialogTakesNoEdit) {
-    platform.script = [this](TForm4& dialog) {
+    platform.scriptFor<TForm4>([this](TForm4& dialog) {
         dialog.Edit1.setText("edited");
         list().clear();
         dialog.onActivate();
         EXPECT_EQ(dialog.Edit1.text(), "edited");
         pressOk(dialog);
-    };
+    });
     owner.Button10Click();
     EXPECT_TRUE(list().empty());
     EXPECT_EQ(disk.writes, 0);
 }
 
 TEST_F(EditDialogTest, CancelWritesNothing) {
-    platform.script = [](TForm4& dialog) {
+    platform.scriptFor<TForm4>([](TForm4& dialog) {
         dialog.Edit1.setText("");
         dialog.modalResult = dialog.Button2.modalResult;
-    };
+    });
     owner.Button10Click();
     EXPECT_EQ(list().item(1), "02.12.2026 10:00:00 >>> two");
     EXPECT_EQ(disk.writes, 0);

@@ -1,6 +1,7 @@
-#include "FakePlatform.h"
+#include "ScriptedPlatform.h"
 #include "frontends/headless/TextEditing.h"
 #include "kit/Failure.h"
+#include "kit/UserActions.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +10,10 @@ namespace {
 
 using headless::KeyStroke;
 
-// Records every key event and every failure report.
-class RecordingPlatform : public test::SilentPlatform {
-public:
-    int messageBox(const Text& text, const Text&, int) override {
-        boxes.push_back(text);
-        return idOk;
-    }
-    std::vector<Text> boxes;
-};
-
 class HeadlessTextEditingTest : public ::testing::Test {
 protected:
     HeadlessTextEditingTest() {
+        platform.record = test::ScriptedPlatform::BoxRecord::Text;
         for (TextControl* field :
              {static_cast<TextControl*>(&edit), static_cast<TextControl*>(&memo)}) {
             field->onKeyDown = [this](int& key, ShiftState) {
@@ -35,19 +27,13 @@ protected:
     }
 
     KeyStroke key(KeyStroke::Key which, ShiftState shift = {}) {
-        KeyStroke stroke;
-        stroke.key = which;
-        stroke.shift = shift;
-        return stroke;
+        return {.key = which, .shift = shift};
     }
     KeyStroke character(char c, ShiftState shift = {}) {
-        KeyStroke stroke;
-        stroke.character = static_cast<unsigned char>(c);
-        stroke.shift = shift;
-        return stroke;
+        return {.character = static_cast<unsigned char>(c), .shift = shift};
     }
 
-    RecordingPlatform platform;
+    test::ScriptedPlatform platform;
     Form form{platform, "TForm1"};
     Edit& edit = form.add<Edit>(nullptr, "Edit1");
     Memo& memo = form.add<Memo>(nullptr, "Memo1");
@@ -133,8 +119,8 @@ TEST_F(HeadlessTextEditingTest, ASingleLineFieldKeepsPastedTextUpToItsFirstLineB
     editing.set(edit, "\nlost");
     EXPECT_EQ(edit.text(), "");
     EXPECT_TRUE(events.empty()); // no key events for paste and set
-    EXPECT_EQ(headless::pastable("a\r\nb\r\n", false, 2), "a");
-    EXPECT_EQ(headless::pastable("a\r\nb", false, std::nullopt), "a\r\nb");
+    EXPECT_EQ(pastable("a\r\nb\r\n", false, 2), "a");
+    EXPECT_EQ(pastable("a\r\nb", false, std::nullopt), "a\r\nb");
 }
 
 TEST_F(HeadlessTextEditingTest, DeleteAndBackspaceRemoveACrLfTogether) {

@@ -1,5 +1,5 @@
-#include "FakePlatform.h"
 #include "MemoryFileSystem.h"
+#include "ScriptedPlatform.h"
 #include "frontends/headless/DenyingFileSystem.h"
 #include "frontends/headless/InputLine.h"
 #include "frontends/headless/ProtocolError.h"
@@ -45,7 +45,7 @@ protected:
         return fired;
     }
 
-    test::SilentPlatform platform;
+    test::ScriptedPlatform platform;
     Form form{platform, "TForm1"};
     Timer& one = form.addComponent<Timer>("One");
     Timer& two = form.addComponent<Timer>("Two");

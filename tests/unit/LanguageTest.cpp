@@ -1,5 +1,5 @@
 #include "store/Language.h"
-#include "FakePlatform.h"
+#include "ScriptedPlatform.h"
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
 
@@ -32,7 +32,7 @@ protected:
         return control;
     }
 
-    test::SilentPlatform platform;
+    test::ScriptedPlatform platform;
 };
 
 TEST_F(FitRuleTest, ReminderSwitchKeysOnTheRussianCaption) {

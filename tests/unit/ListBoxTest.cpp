@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ protected:
         return box;
     }
 
-    test::SilentPlatform platform;
+    test::ScriptedPlatform platform;
     Form form{platform, "TForm1"};
 };
 

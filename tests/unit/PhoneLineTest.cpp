@@ -17,16 +17,12 @@ Text build(const PhoneRecord& record) {
 }
 
 TEST(PhoneLine, NameAloneEndsWithTheSeparatorsBlank) {
-    PhoneRecord r;
-    r.name = "Example Contact";
+    PhoneRecord r{.name = "Example Contact"};
     EXPECT_EQ(build(r), "Example Contact >>> ");
 }
 
 TEST(PhoneLine, CountryFollowsTheSeparatorAndCityFollowsWithComma) {
-    PhoneRecord r;
-    r.name = "Example Contact";
-    r.country = "Neverland";
-    r.city = "Springfield";
+    PhoneRecord r{.name = "Example Contact", .country = "Neverland", .city = "Springfield"};
     EXPECT_EQ(build(r), "Example Contact >>> Neverland, Springfield");
 
     r.country = unsetMarker;
@@ -34,18 +30,12 @@ TEST(PhoneLine, CountryFollowsTheSeparatorAndCityFollowsWithComma) {
 }
 
 TEST(PhoneLine, PostcodeStandsBetweenCountryAndCity) {
-    PhoneRecord r;
-    r.name = "A";
-    r.country = "Neverland";
-    r.postcode = "123456";
-    r.city = "Springfield";
+    PhoneRecord r{.name = "A", .country = "Neverland", .postcode = "123456", .city = "Springfield"};
     EXPECT_EQ(build(r), "A >>> Neverland<132>123456, Springfield");
 }
 
 TEST(PhoneLine, RegionComesAfterCityWithItsLabelBehindTheValue) {
-    PhoneRecord r;
-    r.name = "A";
-    r.region = "North";
+    PhoneRecord r{.name = "A", .region = "North"};
     EXPECT_EQ(build(r), "A >>> , North<133>");
 
     r.city = "Springfield";
@@ -53,47 +43,34 @@ TEST(PhoneLine, RegionComesAfterCityWithItsLabelBehindTheValue) {
 }
 
 TEST(PhoneLine, EveryFieldInItsOrder) {
-    PhoneRecord r;
-    r.name = "N";
-    r.country = "c";
-    r.postcode = "p";
-    r.city = "t";
-    r.region = "r";
-    r.street = "s";
-    r.house = "h";
-    r.building = "b";
-    r.structure = "u";
-    r.flat = "f";
-    r.mobile = "m";
-    r.telephone = "e";
-    r.fax = "x";
+    PhoneRecord r{.name = "N",
+                  .country = "c",
+                  .postcode = "p",
+                  .city = "t",
+                  .region = "r",
+                  .street = "s",
+                  .house = "h",
+                  .building = "b",
+                  .structure = "u",
+                  .flat = "f",
+                  .mobile = "m",
+                  .telephone = "e",
+                  .fax = "x"};
     EXPECT_EQ(build(r), "N >>> c<132>p, t, r<133><134>s<135>h<136>b<137>u<138>f<139>m<140>e<141>x");
 }
 
 TEST(PhoneLine, CheckedButEmptyFieldsLeaveTheirLabelsAndCommas) {
-    PhoneRecord r;
-    r.name = "N";
-    r.country = "";
-    r.postcode = "";
-    r.city = "";
-    r.region = "";
-    r.fax = "";
+    PhoneRecord r{.name = "N", .country = "", .postcode = "", .city = "", .region = "", .fax = ""};
     EXPECT_EQ(build(r), "N >>> <132>, , <133><141>");
 }
 
 TEST(PhoneLine, OnlyTheExactMarkerLeavesAPieceOut) {
-    PhoneRecord r;
-    r.name = "N";
-    r.street = "???";
-    r.house = "??? ";
-    r.flat = "??";
+    PhoneRecord r{.name = "N", .street = "???", .house = "??? ", .flat = "??"};
     EXPECT_EQ(build(r), "N >>> <135>??? <138>??");
 }
 
 TEST(PhoneLine, NameAndValuesAreTakenVerbatim) {
-    PhoneRecord r;
-    r.name = "???";
-    r.telephone = " >>> ";
+    PhoneRecord r{.name = "???", .telephone = " >>> "};
     EXPECT_EQ(build(r), "??? >>> <140> >>> ");
 
     r.name = "";
@@ -102,11 +79,7 @@ TEST(PhoneLine, NameAndValuesAreTakenVerbatim) {
 }
 
 TEST(PhoneLine, LabelsAreLookedUpOnlyForWrittenPiecesInLineOrder) {
-    PhoneRecord r;
-    r.name = "N";
-    r.fax = "1";
-    r.region = "r";
-    r.postcode = "p";
+    PhoneRecord r{.name = "N", .postcode = "p", .region = "r", .fax = "1"};
     std::vector<int> asked;
     const Text line = buildPhoneLine(r, [&asked](Line n) {
         asked.push_back(static_cast<int>(n));

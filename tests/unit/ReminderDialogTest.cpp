@@ -1,8 +1,10 @@
-#include "FakePlatform.h"
 #include "MemoryFileSystem.h"
+#include "NumberedModule.h"
+#include "ScriptedPlatform.h"
 #include "app/TForm1.h"
 #include "events/TMyMessageBoxF.h"
 #include "kit/Platform.h"
+#include "kit/UserActions.h"
 #include "store/Codec1251.h"
 #include "store/FileStore.h"
 
@@ -16,28 +18,6 @@
 namespace norvik {
 namespace {
 
-// Runs a script on each modal window, as the user would act on it, and
-// records the message boxes.
-class ScriptedPlatform : public test::SilentPlatform {
-public:
-    int messageBox(const Text& text, const Text& title, int flags) override {
-        boxes.push_back(std::to_string(flags) + " " + title + " " + text);
-        return idOk;
-    }
-    int runModal(Form& form) override {
-        if (script) {
-            script(form);
-        }
-        if (form.modalResult == mrNone) {
-            form.close(mrCancel); // nothing chosen: the close box
-        }
-        return form.modalResult;
-    }
-
-    std::function<void(Form&)> script;
-    std::vector<std::string> boxes;
-};
-
 // A button press as the front ends deliver it: the window takes the
 // button's modal result, then its click handler runs. A disabled button
 // does nothing.
@@ -45,33 +25,21 @@ bool press(Button& button) {
     if (!button.usable()) {
         return false;
     }
-    button.form().modalResult = button.modalResult;
-    if (button.onClick) {
-        button.onClick();
-    }
+    pressButton(button);
     return true;
-}
-
-Lines module(std::map<int, std::string> overrides, int count = 297) {
-    Lines lines;
-    for (int n = 0; n < count; ++n) {
-        const auto found = overrides.find(n);
-        lines.push_back(found != overrides.end() ? found->second : "en " + std::to_string(n));
-    }
-    return lines;
 }
 
 class ReminderDialogTest : public ::testing::Test {
 protected:
-    ReminderDialogTest() { owner.LangBox.setItems(module({})); }
+    ReminderDialogTest() { owner.LangBox.setItems(test::numberedModule("en")); }
 
     // Shows the box through the scheduler's entry, acting with the script.
     ReminderAnswer answer(std::function<void(TMyMessageBoxF&)> act) {
-        platform.script = [act](Form& form) { act(static_cast<TMyMessageBoxF&>(form)); };
+        platform.scriptFor<TMyMessageBoxF>(act);
         return showReminder(owner.dialogContext(), "Time is up");
     }
 
-    ScriptedPlatform platform;
+    test::ScriptedPlatform platform;
     test::MemoryFileSystem disk;
     FileStore store{disk};
     TForm1 owner{platform, store};
@@ -174,12 +142,12 @@ TEST_F(ReminderDialogTest, EachReminderStartsAfreshAtThreeMinutesOnForget) {
 }
 
 TEST_F(ReminderDialogTest, TheEnglishForgetCaptionMovesItsOkClear) {
-    owner.LangBox.setItems(module({{225, "To overlook"}}));
+    owner.LangBox.setItems(test::numberedModule("en", 297, {{225, "To overlook"}}));
     answer([](TMyMessageBoxF& box) {
         EXPECT_EQ(box.Button1.left, 88);
         press(box.Button1);
     });
-    owner.LangBox.setItems(module({{225, "to overlook"}}));
+    owner.LangBox.setItems(test::numberedModule("en", 297, {{225, "to overlook"}}));
     answer([](TMyMessageBoxF& box) {
         EXPECT_EQ(box.Button1.left, 72); // the comparison is exact
         press(box.Button1);
@@ -187,7 +155,7 @@ TEST_F(ReminderDialogTest, TheEnglishForgetCaptionMovesItsOkClear) {
 }
 
 TEST_F(ReminderDialogTest, AShortModuleIsReportedAndTheBoxStillAnswers) {
-    owner.LangBox.setItems(module({}, 226));
+    owner.LangBox.setItems(test::numberedModule("en", 226));
     const ReminderAnswer result = answer([](TMyMessageBoxF& box) {
         EXPECT_EQ(box.RadioButton1.caption, "en 225");
         // Line 226 is missing: the later captions keep their design texts.

@@ -1,4 +1,5 @@
-#include "FakePlatform.h"
+#include "NumberedModule.h"
+#include "ScriptedPlatform.h"
 #include "app/TForm1.h"
 #include "kit/Platform.h"
 #include "search/TForm6.h"
@@ -14,39 +15,21 @@
 namespace norvik {
 namespace {
 
-// Types the search string into each prompt and presses a button; every box
-// is recorded and may run a step that stands in for a reminder firing
-// under it.
-class SearchingPlatform : public test::SilentPlatform {
-public:
-    int messageBox(const Text& text, const Text&, int flags) override {
-        boxes.push_back(std::to_string(flags) + " " + text);
-        if (underBox) {
-            underBox();
-        }
-        return idOk;
-    }
-    int runModal(Form& form) override {
-        auto& prompt = static_cast<TForm6&>(form);
-        EXPECT_EQ(prompt.Edit1.text(), "");
-        prompt.Edit1.setText(searchString);
-        if (underPrompt) {
-            underPrompt();
-        }
-        form.modalResult = cancel ? prompt.Button2.modalResult : prompt.Button1.modalResult;
-        return form.modalResult;
-    }
-
-    Text searchString;
-    bool cancel = false;
-    std::function<void()> underPrompt;
-    std::function<void()> underBox;
-    std::vector<std::string> boxes;
-};
-
 class SearchCommandsTest : public ::testing::Test {
 protected:
+    // Types the search string into each prompt and presses a button; every
+    // box is recorded and may run a step that stands in for a reminder
+    // firing under it.
     SearchCommandsTest() {
+        platform.record = test::ScriptedPlatform::BoxRecord::FlagsText;
+        platform.scriptFor<TForm6>([this](TForm6& prompt) {
+            EXPECT_EQ(prompt.Edit1.text(), "");
+            prompt.Edit1.setText(searchString);
+            if (underPrompt) {
+                underPrompt();
+            }
+            prompt.modalResult = cancel ? prompt.Button2.modalResult : prompt.Button1.modalResult;
+        });
         const Lines module = test::numberedModule("ru");
         owner.LangBox.setItems(module);
         owner.ListBox1.height = 4 * owner.ListBox1.itemHeight;
@@ -59,14 +42,17 @@ protected:
 
     ListBox& events() { return owner.ListBox1; }
 
-    SearchingPlatform platform;
+    test::ScriptedPlatform platform;
+    Text searchString;
+    bool cancel = false;
+    std::function<void()> underPrompt;
     PosixFileSystem disk{"/nonexistent"};
     FileStore store{disk};
     TForm1 owner{platform, store};
 };
 
 TEST_F(SearchCommandsTest, LinesDeletedAboveUnderTheBoxMoveTheListToWhereTheLineIsNow) {
-    platform.searchString = "dentist";
+    searchString = "dentist";
     platform.underBox = [this] { events().remove({0, 1}); };
     owner.BitBtn7Click();
     EXPECT_EQ(platform.boxes, (std::vector<std::string>{"64 ru 120"}));
@@ -76,7 +62,7 @@ TEST_F(SearchCommandsTest, LinesDeletedAboveUnderTheBoxMoveTheListToWhereTheLine
 }
 
 TEST_F(SearchCommandsTest, AFoundLineDeletedUnderTheBoxLeavesTheListAlone) {
-    platform.searchString = "dentist";
+    searchString = "dentist";
     events().setCurrent(6);
     platform.underBox = [this] { events().removeAt(2); };
     owner.BitBtn7Click();
@@ -85,7 +71,7 @@ TEST_F(SearchCommandsTest, AFoundLineDeletedUnderTheBoxLeavesTheListAlone) {
 }
 
 TEST_F(SearchCommandsTest, AListEmptiedUnderTheBoxIsLeftEmpty) {
-    platform.searchString = "g";
+    searchString = "g";
     owner.lastOccurrence = true;
     platform.underBox = [this] { events().clear(); };
     owner.BitBtn7Click();
@@ -95,28 +81,28 @@ TEST_F(SearchCommandsTest, AListEmptiedUnderTheBoxIsLeftEmpty) {
 }
 
 TEST_F(SearchCommandsTest, AListEmptiedUnderThePromptGivesTheEmptyListMessage) {
-    platform.searchString = "a";
-    platform.underPrompt = [this] { events().clear(); };
+    searchString = "a";
+    underPrompt = [this] { events().clear(); };
     owner.BitBtn7Click();
     EXPECT_EQ(platform.boxes, (std::vector<std::string>{"16 ru 118"}));
 }
 
 TEST_F(SearchCommandsTest, FoundLineGoesToTheTopAsFarAsTheListScrolls) {
-    platform.searchString = "c";
+    searchString = "c";
     owner.BitBtn7Click();
     EXPECT_EQ(events().current(), 3);
     EXPECT_EQ(events().topIndex(), 3);
 
-    platform.searchString = "f";
+    searchString = "f";
     owner.BitBtn7Click();
     EXPECT_EQ(events().current(), 6);
     EXPECT_EQ(events().topIndex(), 4);
 }
 
 TEST_F(SearchCommandsTest, ThePromptStartsEmptyEveryTimeAndCancelDoesNothing) {
-    platform.searchString = "c";
+    searchString = "c";
     owner.BitBtn7Click();
-    platform.cancel = true;
+    cancel = true;
     events().setCurrent(0);
     owner.BitBtn7Click();
     owner.BitBtn6Click();
@@ -128,7 +114,7 @@ TEST_F(SearchCommandsTest, ThePromptStartsEmptyEveryTimeAndCancelDoesNothing) {
 TEST_F(SearchCommandsTest, NotesSelectionCountsEachLineBreakAsTwoCharacters) {
     owner.Memo1.setText("one\r\ntwo\r\nthree two");
     owner.Memo1.setSelection(0, 0);
-    platform.searchString = "TWO";
+    searchString = "TWO";
     owner.lastOccurrence = true;
     owner.BitBtn6Click();
     EXPECT_EQ(platform.boxes, (std::vector<std::string>{"64 ru 126"}));

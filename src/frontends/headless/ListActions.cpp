@@ -3,6 +3,7 @@
 #include "frontends/headless/ProtocolError.h"
 #include "kit/Controls.h"
 #include "kit/Dispatch.h"
+#include "kit/UserActions.h"
 
 #include <string>
 
@@ -26,16 +27,7 @@ void selectLines(Platform& platform, ListBox& list, const std::vector<int>& inde
     if (!list.multiSelect && indexes.size() > 1) {
         throw ProtocolError{list.name() + " allows only one selected line"};
     }
-    list.clearSelection();
-    for (const int index : indexes) {
-        list.setSelected(index, true);
-    }
-    if (!indexes.empty()) {
-        list.setCurrent(indexes.back());
-    }
-    if (list.onClick) {
-        dispatch(platform, list.onClick);
-    }
+    dispatch(platform, [&] { chooseLines(list, indexes); });
 }
 
 void focusLine(ListBox& list, int index) {
@@ -45,15 +37,7 @@ void focusLine(ListBox& list, int index) {
 
 void pickEntry(Platform& platform, ComboBox& box, int index) {
     checkIndex(index, static_cast<int>(box.items.size()), box.name());
-    dispatch(platform, [&] {
-        box.setItemIndex(index);
-        if (box.onClick) {
-            box.onClick();
-        }
-        if (box.onChange) {
-            box.onChange();
-        }
-    });
+    dispatch(platform, [&] { chooseEntry(box, index); });
 }
 
 } // namespace norvik::headless

@@ -4,6 +4,7 @@
 #include "frontends/headless/Session.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
+#include "kit/UserActions.h"
 
 #include <algorithm>
 
@@ -128,14 +129,7 @@ void Session::click(const std::vector<Token>& words) {
     switch (control.kind()) {
     case ControlKind::Button: {
         auto& button = static_cast<Button&>(control);
-        // As a real button does: the dialog takes the button's modal result,
-        // then the click handler runs (and may still undo it).
-        if (button.modalResult != mrNone) {
-            button.form().modalResult = button.modalResult;
-        }
-        if (button.onClick) {
-            dispatch(platform_, button.onClick);
-        }
+        dispatch(platform_, [&] { pressButton(button); });
         break;
     }
     case ControlKind::CheckBox: {

@@ -2,6 +2,7 @@
 
 #include "kit/Controls.h"
 #include "kit/Dispatch.h"
+#include "kit/UserActions.h"
 
 namespace norvik::headless {
 
@@ -18,19 +19,6 @@ constexpr unsigned char charDel = 127;
 
 bool isLatinLetter(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool singleLine(const TextControl& field) {
-    return field.kind() == ControlKind::Edit;
-}
-
-// Room the length limit leaves when the selection is replaced.
-std::optional<std::size_t> roomFor(const TextControl& field) {
-    if (field.maxLength == 0) {
-        return std::nullopt;
-    }
-    const std::size_t kept = field.length() - field.selLength();
-    return field.maxLength > kept ? field.maxLength - kept : 0;
 }
 
 bool isCrLfAt(const Text& text, std::size_t at) {
@@ -111,24 +99,6 @@ int keyDownCode(unsigned char c) {
         return 0xA8;
     }
     return c;
-}
-
-Text pastable(const Text& text, bool singleLine, std::optional<std::size_t> room) {
-    Text result = text;
-    if (singleLine) {
-        const auto lineEnd = result.find_first_of("\r\n");
-        if (lineEnd != Text::npos) {
-            result.resize(lineEnd);
-        }
-    }
-    if (room && result.size() > *room) {
-        const bool splitsCrLf = *room > 0 && isCrLfAt(result, *room - 1);
-        result.resize(*room);
-        if (splitsCrLf) {
-            result.pop_back();
-        }
-    }
-    return result;
 }
 
 void TextEditing::type(TextControl& field, const Text& text) {
@@ -216,7 +186,7 @@ void TextEditing::keyDownEffect(TextControl& field, int code, ShiftState shift) 
         }
     } else if (code == vkInsert && shift.shift) {
         if (!field.readOnly) {
-            pasteIn(field, clipboard_);
+            pasteInto(field, clipboard_);
         }
     } else if (code == vkInsert && shift.ctrl) {
         copy(field);
@@ -236,7 +206,7 @@ void TextEditing::characterEffect(TextControl& field, unsigned char character) {
         return;
     case ctrlV:
         if (!field.readOnly) {
-            pasteIn(field, clipboard_);
+            pasteInto(field, clipboard_);
         }
         return;
     case charBack:
@@ -261,16 +231,6 @@ void TextEditing::characterEffect(TextControl& field, unsigned char character) {
 void TextEditing::insert(TextControl& field, const Text& text) {
     const Text fitting = pastable(text, singleLine(field), roomFor(field));
     if (fitting.size() == text.size()) {
-        field.replaceSelection(fitting);
-    }
-}
-
-void TextEditing::pasteIn(TextControl& field, const Text& text) {
-    // What is left of the text replaces the selection even when nothing is
-    // left, as a paste does; with no selection and nothing left, nothing
-    // changes.
-    const Text fitting = pastable(text, singleLine(field), roomFor(field));
-    if (!fitting.empty() || field.selLength() > 0) {
         field.replaceSelection(fitting);
     }
 }
@@ -305,7 +265,7 @@ void TextEditing::copy(TextControl& field) {
 }
 
 void TextEditing::paste(TextControl& field, const Text& text) {
-    dispatch(platform_, [&] { pasteIn(field, text); });
+    dispatch(platform_, [&] { pasteInto(field, text); });
 }
 
 void TextEditing::erase(TextControl& field) {
@@ -318,9 +278,7 @@ void TextEditing::erase(TextControl& field) {
 
 void TextEditing::set(TextControl& field, const Text& text) {
     dispatch(platform_, [&] {
-        const Text fitting =
-            pastable(text, singleLine(field),
-                     field.maxLength == 0 ? std::nullopt : std::optional(field.maxLength));
+        const Text fitting = pastable(text, singleLine(field), roomBeside(field.maxLength, 0));
         if (fitting.empty() && field.empty()) {
             return;
         }
@@ -331,8 +289,7 @@ void TextEditing::set(TextControl& field, const Text& text) {
 
 void TextEditing::set(ComboBox& box, const Text& text) {
     dispatch(platform_, [&] {
-        box.text =
-            pastable(text, true, box.maxLength == 0 ? std::nullopt : std::optional(box.maxLength));
+        box.text = pastable(text, true, roomBeside(box.maxLength, 0));
         if (box.onChange) {
             box.onChange();
         }

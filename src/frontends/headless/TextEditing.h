@@ -26,10 +26,6 @@ struct KeyStroke {
 // code, digits and the blank themselves, punctuation its key's code on a US
 // layout. No character gives 46, the Delete key's code.
 int keyDownCode(unsigned char character);
-// What a paste puts in: a single-line field keeps the text up to its first
-// CR or LF; then the leading characters the length limit leaves room for,
-// never half of a CR LF.
-Text pastable(const Text& text, bool singleLine, std::optional<std::size_t> room);
 
 // The user's editing of edit fields, the notes and the text of drop-down
 // lists. Every event handler runs through dispatch; text changes go through
@@ -59,8 +55,6 @@ private:
     void characterEffect(TextControl& field, unsigned char character);
     // A typed character (or the CR LF of Enter): all of it or nothing.
     void insert(TextControl& field, const Text& text);
-    // A paste: the part the line and length rules keep replaces the selection.
-    void pasteIn(TextControl& field, const Text& text);
     void deleteForward(TextControl& field);
     void deleteBackward(TextControl& field);
     void copy(TextControl& field);

@@ -3,6 +3,7 @@
 #include "frontends/qt/KeyInput.h"
 #include "frontends/qt/Look.h"
 #include "frontends/qt/QtPlatform.h"
+#include "kit/UserActions.h"
 
 #include <QItemSelection>
 #include <QScrollBar>
@@ -60,9 +61,10 @@ ListBoxView::ListBoxView(QtPlatform& platform, ListBox& list, QWidget& parent)
                          list_.setTopIndex(value);
                          noteOwnChange();
                      });
+    // The widget has already moved the marks and the current line.
     auto click = [this] {
         if (list_.onClick) {
-            platform_.run(list_.onClick);
+            platform_.run([this] { linesChosen(list_); });
         }
     };
     QObject::connect(&widget_, &QAbstractItemView::clicked, &widget_, click);

@@ -3,6 +3,7 @@
 #include "frontends/qt/Look.h"
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/QtText.h"
+#include "kit/UserActions.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -19,20 +20,11 @@ ComboBoxView::ComboBoxView(QtPlatform& platform, ComboBox& combo, QWidget& paren
     widget_.setInsertPolicy(QComboBox::NoInsert);
     widget_.setMaxVisibleItems(12);
     new KeyInput(platform, combo, widget_);
-    // Choosing an entry: the text becomes the entry's, then the click handler runs.
     QObject::connect(&widget_, &QComboBox::activated, &widget_, [this](int index) {
         if (applying_ || index < 0 || index >= static_cast<int>(combo_.items.size())) {
             return;
         }
-        platform_.run([this, index] {
-            combo_.setItemIndex(index);
-            if (combo_.onChange) {
-                combo_.onChange();
-            }
-            if (combo_.onClick) {
-                combo_.onClick();
-            }
-        });
+        platform_.run([this, index] { chooseEntry(combo_, index); });
     });
     QObject::connect(&widget_, &QComboBox::editTextChanged, &widget_, [this](const QString& text) {
         if (applying_ || !combo_.editable) {

@@ -4,6 +4,7 @@
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/QtText.h"
 #include "kit/Form.h"
+#include "kit/UserActions.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -120,17 +121,8 @@ ButtonView::ButtonView(QtPlatform& platform, Button& button, QWidget& parent)
     : ControlView(button, makeButton(button, parent)), button_(button),
       widget_(static_cast<QAbstractButton&>(widget())) {
     widget_.setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(&widget_, &QAbstractButton::clicked, &widget_, [&platform, &button] {
-        platform.run([&button] {
-            // A button that closes its dialog sets the result before its own handler runs.
-            if (button.modalResult != mrNone) {
-                button.form().modalResult = button.modalResult;
-            }
-            if (button.onClick) {
-                button.onClick();
-            }
-        });
-    });
+    QObject::connect(&widget_, &QAbstractButton::clicked, &widget_,
+                     [&platform, &button] { platform.run([&button] { pressButton(button); }); });
 }
 
 void ButtonView::syncOwn() {

@@ -2,6 +2,7 @@
 
 #include "frontends/qt/QtText.h"
 #include "kit/RaisedFlag.h"
+#include "kit/UserActions.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -224,7 +225,6 @@ QValidator::State EditValidator::validate(QString& input, int& position) const {
     if (programChanging_ && programChanging_()) {
         return Acceptable;
     }
-    const qsizetype oldSize = input.size();
     QString cleaned;
     cleaned.reserve(input.size());
     int cursor = position;
@@ -237,27 +237,20 @@ QValidator::State EditValidator::validate(QString& input, int& position) const {
     }
     input = cleaned;
     position = cursor;
-    // What the change added sits just before the cursor.
-    qsizetype added = input.size() - previous_.size();
-    if (input.size() != oldSize || added > 0) {
-        const qsizetype addedStart =
-            std::max<qsizetype>(0, position - std::max<qsizetype>(0, added));
-        qsizetype breakAt = addedStart;
-        while (breakAt < position && input[breakAt] != u'\r' && input[breakAt] != u'\n') {
-            ++breakAt;
-        }
-        if (breakAt < position) {
-            input.remove(breakAt, position - breakAt);
-            position = static_cast<int>(breakAt);
-        }
-    }
-    added = input.size() - previous_.size();
-    const auto limit = static_cast<qsizetype>(limit_ ? limit_() : 0);
-    if (limit > 0 && input.size() > limit && added > 0) {
-        const qsizetype excess = std::min(added, input.size() - std::max(limit, previous_.size()));
-        if (excess > 0) {
-            input.remove(position - excess, excess);
-            position -= static_cast<int>(excess);
+    // What the change added sits just before the cursor. Every character left
+    // is one byte of the code page, so the kit's paste rule applies to its
+    // bytes position for position.
+    const qsizetype added = input.size() - previous_.size();
+    if (added > 0) {
+        const qsizetype start = std::max<qsizetype>(0, position - added);
+        const Text inserted = fromQt(input.mid(start, position - start));
+        const Text kept =
+            pastable(inserted, true,
+                     roomBeside(limit_ ? limit_() : 0, static_cast<std::size_t>(previous_.size())));
+        if (kept.size() < inserted.size()) {
+            const auto end = start + static_cast<qsizetype>(kept.size());
+            input.remove(end, position - end);
+            position = static_cast<int>(end);
         }
     }
     return Acceptable;
