@@ -1,5 +1,7 @@
 #include "NumberedModule.h"
 
+#include <string_view>
+
 namespace norvik::test {
 
 Lines numberedModule(const std::string& prefix, int count, const std::map<int, Text>& overrides) {
@@ -15,7 +17,7 @@ Lines numberedModule(const std::string& prefix, int count, const std::map<int, T
 
 std::string moduleFile(const Lines& lines) {
     std::string bytes;
-    for (const Text& line : lines) {
+    for (const std::string_view line : lines) {
         bytes += line;
         bytes += "\r\n";
     }

@@ -1,5 +1,5 @@
-#include "FakePlatform.h"
 #include "MemoryFileSystem.h"
+#include "ScriptedPlatform.h"
 #include "app/TForm1.h"
 #include "desktop/TAboutBox.h"
 #include "desktop/TAboutBox2.h"
@@ -22,7 +22,7 @@ namespace {
 // A rule whose window or control is misspelt would never apply: every name
 // the table holds must be a control of a real window.
 TEST(FitRuleControls, EveryRuleNamesControlsOfItsWindow) {
-    test::SilentPlatform platform;
+    test::ScriptedPlatform platform;
     test::MemoryFileSystem disk;
     FileStore store{disk};
     TForm1 main{platform, store};
