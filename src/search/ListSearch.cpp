@@ -34,8 +34,7 @@ int findLine(const Lines& lines, const SubstringFinder& finder, ListScan scannin
         return scan(lines, finder, scanning.fromBottom,
                     [](std::string_view line) { return eventTextView(line); });
     }
-    return scan(lines, finder, scanning.fromBottom,
-                [](std::string_view line) { return line; });
+    return scan(lines, finder, scanning.fromBottom, [](std::string_view line) { return line; });
 }
 
 } // namespace norvik
