@@ -8,17 +8,6 @@
 #include <cstdint>
 #include <string_view>
 
-namespace {
-
-std::string_view nextField(std::string_view& rest) {
-    const auto end = rest.find('\0');
-    const std::string_view field = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    return field;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     // A braced list runs its initializers in order: day, month, then year.
