@@ -45,7 +45,7 @@ int withinASecond(const std::function<bool()>& child) {
 // Only a regular file is data: a named pipe would block the start for ever,
 // /dev/zero would be read until memory runs out. Both are refused at once as
 // unreadable; a link to a regular file is still read.
-TEST(SpecialFileTest, OnlyRegularFilesAreRead) {
+TEST(NonRegularFileTest, OnlyRegularFilesAreRead) {
     const test::TempFolder folder;
     ASSERT_EQ(::mkfifo((folder / "do.txt").c_str(), 0644), 0);
     ASSERT_EQ(::symlink("/dev/zero", (folder / "quotes.txt").c_str()), 0);
