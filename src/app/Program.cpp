@@ -40,7 +40,8 @@ void Program::start() {
         // Without the lock nothing would keep a second copy out. Only where
         // the folder cannot be written at all is running safe: no copy can
         // overwrite another's saves there.
-        const Text reason = cp1251::fromUtf8(attempt.reason).value_or(std::string());
+        std::size_t replaced = 0;
+        const Text reason = cp1251::fromUtf8Replacing(attempt.reason, '?', replaced);
         platform_.messageBox(cp1251::literal("Не удалось захватить файл блокировки ") + lockPath_ +
                                  ": " + reason +
                                  cp1251::literal(". Norvik не запущен. / Cannot lock the file ") +

@@ -10,21 +10,12 @@ namespace norvik {
 
 namespace {
 
-// The system's reason comes in the locale's UTF-8; what 1251 cannot hold is
-// dropped rather than shown garbled.
+// The system's reason in the program's text: it comes in the locale's UTF-8.
 Text reasonText(const Failure& failure) {
     const std::string& reason =
         failure.reason().empty() ? std::string(failure.what()) : failure.reason();
-    if (auto bytes = cp1251::fromUtf8(reason)) {
-        return *bytes;
-    }
-    Text plain;
-    for (char c : reason) {
-        if (static_cast<unsigned char>(c) < 0x80) {
-            plain += c;
-        }
-    }
-    return plain;
+    std::size_t replaced = 0;
+    return cp1251::fromUtf8Replacing(reason, '?', replaced);
 }
 
 } // namespace
