@@ -1,23 +1,32 @@
 #include "events/ReminderMemory.h"
 
 #include "events/EventTime.h"
+#include "events/EventTimes.h"
 
 #include <algorithm>
 
 namespace norvik {
 
+namespace {
+
+std::int64_t wholeSecond(std::int64_t millis) {
+    return millis - millis % millisPerSecond;
+}
+
+} // namespace
+
 void ReminderMemory::switchedOn(std::int64_t now) {
-    switchedOnAt_ = now - now % millisPerSecond;
+    switchedOnAt_ = wholeSecond(now);
 }
 
 void ReminderMemory::clockIs(std::int64_t now) {
     if (switchedOnAt_ != never && now < switchedOnAt_) {
-        switchedOnAt_ = now - now % millisPerSecond;
+        switchedOnAt_ = wholeSecond(now);
     }
 }
 
 int ReminderMemory::firstDue(const std::vector<std::int64_t>& times, const Lines& lines,
-                             std::int64_t now, std::int64_t unreadable) const {
+                             std::int64_t now) const {
     // Less than a second ahead, or already come: a tick that arrives late
     // (the machine slept, a reminder was being answered) still finds it.
     const std::int64_t dueBefore = now + millisPerSecond;
@@ -34,7 +43,7 @@ int ReminderMemory::firstDue(const std::vector<std::int64_t>& times, const Lines
         if (static_cast<std::uint64_t>(times[i]) - from >= width) {
             continue;
         }
-        if (times[i] != unreadable && !wasAnnounced(times[i], lines[i])) {
+        if (times[i] != EventTimes::unreadable && !wasAnnounced(times[i], lines[i])) {
             return static_cast<int>(i);
         }
     }

@@ -29,10 +29,10 @@ public:
     // so that the events of the new time are not all held back.
     void clockIs(std::int64_t now);
 
-    // The first line from `from` on whose event is due at `now` and was not
-    // announced yet; -1 when none. Unreadable lines carry `unreadable`.
-    int firstDue(const std::vector<std::int64_t>& times, const Lines& lines, std::int64_t now,
-                 std::int64_t unreadable) const;
+    // The first line whose event is due at `now` and was not announced yet;
+    // -1 when none. `times` are the lines' times as EventTimes reads them.
+    int firstDue(const std::vector<std::int64_t>& times, const Lines& lines,
+                 std::int64_t now) const;
 
     void announced(std::int64_t time, std::string_view line);
     // A line replaced by an edit or a postponement is a new event, whatever

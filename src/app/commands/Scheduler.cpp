@@ -123,8 +123,7 @@ void TForm1::runTick() {
         const std::int64_t now = momentMillis(clock);
         reminderMemory_->clockIs(now);
         const std::vector<std::int64_t>& times = eventTimes_->of(ListBox1, clock.year);
-        const int index =
-            reminderMemory_->firstDue(times, ListBox1.items(), now, EventTimes::unreadable);
+        const int index = reminderMemory_->firstDue(times, ListBox1.items(), now);
         if (index < 0) {
             return;
         }
