@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/LineBreaks.h"
 #include "kit/Text.h"
 
 #include <string_view>
@@ -12,8 +13,5 @@ namespace norvik {
 Lines splitLines(std::string bytes);
 // Every line followed by CR LF; an empty list gives no bytes.
 std::string joinLines(const Lines& lines);
-// The notes' form: every lone CR and lone LF becomes CR LF.
-// A text that needs no change is handed back as it came, without a copy.
-std::string normalizeLineBreaks(std::string bytes);
 
 } // namespace norvik

@@ -2,6 +2,8 @@
 // come from the kit objects, and later changes to them reach the widgets.
 #include "QtTestSupport.h"
 
+#include "frontends/qt/NotesEdit.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -10,7 +12,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QToolButton>
 
 namespace norvik::qt::test {
@@ -133,7 +134,7 @@ TEST_F(MainWindowTest, MenuCommandReachesItsHandler) {
     EXPECT_EQ(answer->text, line(82));
     EXPECT_EQ(answer->title, line(83));
     EXPECT_EQ(answer->icon, QMessageBox::Question);
-    EXPECT_TRUE(static_cast<QPlainTextEdit*>(widget("Memo1"))->toPlainText().isEmpty());
+    EXPECT_TRUE(static_cast<NotesEdit*>(widget("Memo1"))->buffer().empty());
     EXPECT_EQ(static_cast<QLabel*>(widget("Label1"))->text(), line(23));
 }
 

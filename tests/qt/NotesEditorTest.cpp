@@ -1,8 +1,9 @@
 // The notes editor: typed keys reach the notes handlers before the editor
-// applies them, the live text stays in the editor's document, and positions
-// count a line break as two characters as the program expects.
+// applies them, the live text stays in the editor, and positions count a
+// line break as two characters as the program expects.
 #include "QtTestSupport.h"
 
+#include "frontends/qt/NotesEdit.h"
 #include "frontends/qt/QtText.h"
 #include "frontends/qt/TextStorages.h"
 #include "store/Codec1251.h"
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 
 namespace norvik::qt::test {
@@ -31,7 +31,7 @@ void type(QWidget* target, const QString& text) {
 
 class NotesEditorTest : public QtProgramTest {
 protected:
-    QPlainTextEdit* editor() { return static_cast<QPlainTextEdit*>(widget("Memo1")); }
+    NotesEdit* editor() { return static_cast<NotesEdit*>(widget("Memo1")); }
     QString label() { return static_cast<QLabel*>(widget("Label1"))->text(); }
 };
 
@@ -40,7 +40,7 @@ TEST_F(NotesEditorTest, TypingMarksTheNotesModified) {
     start();
     EXPECT_EQ(label(), line(22));
     EXPECT_FALSE(widget("Button2")->isEnabled());
-    editor()->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(editor(), QStringLiteral("ok"));
     EXPECT_EQ(label(), line(23));
     EXPECT_TRUE(widget("Button2")->isEnabled());
@@ -50,7 +50,7 @@ TEST_F(NotesEditorTest, TypingMarksTheNotesModified) {
 TEST_F(NotesEditorTest, DeleteKeyIsSeenBeforeItTakesEffect) {
     writeFile("quotes.txt", "x");
     start();
-    editor()->moveCursor(QTextCursor::Start);
+    QTest::keyClick(editor(), Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(editor(), Qt::Key_Delete);
     EXPECT_EQ(label(), line(23));
     EXPECT_TRUE(main().Memo1.empty());
@@ -84,7 +84,7 @@ TEST_F(NotesEditorTest, KeyHandlersMayDiscardOrChangeTheKey) {
             key = 0;
         }
     };
-    editor()->moveCursor(QTextCursor::Start);
+    QTest::keyClick(editor(), Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(editor(), Qt::Key_Delete);
     EXPECT_EQ(main().Memo1.text(), "b");
 }
@@ -112,14 +112,13 @@ TEST_F(NotesEditorTest, PositionsCountALineBreakAsTwo) {
     EXPECT_FALSE(notes.endsWith("\r\n"));
 
     notes.setSelection(4, 2);
-    EXPECT_EQ(editor()->textCursor().selectedText(), QStringLiteral("cd"));
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("cd"));
     EXPECT_EQ(notes.selStart(), 4U);
     EXPECT_EQ(notes.selLength(), 2U);
     // A selection across a line break counts it twice.
     notes.setSelection(1, 4);
     EXPECT_EQ(notes.selLength(), 4U);
-    EXPECT_EQ(editor()->textCursor().selectedText(),
-              QStringLiteral("b") + QChar(QChar::ParagraphSeparator) + QStringLiteral("c"));
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("b\nc"));
 
     run([&] { notes.replaceSelection("XY"); });
     EXPECT_EQ(notes.text().substr(0, 6), "aXYd\r\n");
@@ -138,9 +137,9 @@ TEST_F(NotesEditorTest, SaveAppendsTheDelimiterInTheEditor) {
     QTest::keyClicks(editor(), QStringLiteral("entry"));
     static_cast<QAbstractButton*>(widget("Button2"))->click();
     EXPECT_EQ(label(), line(24));
-    const QString expected = QStringLiteral("entry\n\n===================\n");
-    EXPECT_EQ(editor()->toPlainText(), expected);
-    EXPECT_EQ(editor()->textCursor().position(), editor()->document()->characterCount() - 1);
+    const Text expected = "entry\r\n\r\n===================\r\n";
+    EXPECT_EQ(editor()->text(), expected);
+    EXPECT_EQ(editor()->caret(), expected.size());
 }
 
 TEST(EditValidatorTest, LimitKeepsTheLeadingCharactersAndOneLine) {

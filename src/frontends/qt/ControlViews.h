@@ -6,7 +6,6 @@
 #include "kit/Controls.h"
 
 #include <QGroupBox>
-#include <QPlainTextEdit>
 #include <cstdint>
 
 class QCheckBox;
@@ -133,16 +132,6 @@ private:
     QSize size_;
 };
 
-// The notes editor: what is pasted or dropped into it loses the characters
-// the code page cannot hold.
-class NotesEdit : public QPlainTextEdit {
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-protected:
-    void insertFromMimeData(const QMimeData* source) override;
-};
-
 class EditView : public ControlView {
 public:
     EditView(QtPlatform& platform, Edit& edit, QWidget& parent);
@@ -170,7 +159,6 @@ protected:
 private:
     Memo& memo_;
     NotesEdit& widget_;
-    DocumentStorage* storage_ = nullptr;
     bool first_ = true;
     bool wordWrap_ = false;
     bool scrollBar_ = false;

@@ -5,135 +5,23 @@
 #include "kit/UserActions.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <algorithm>
 
 namespace norvik::qt {
 
-namespace {
-
-// Program text for the document: each CR LF, lone CR or lone LF is one block break.
-QString toDocumentText(const Text& bytes) {
-    return toQtParagraphs(bytes);
+std::size_t NotesStorage::selStart() const {
+    return std::min(editor_.anchor(), editor_.caret());
 }
 
-} // namespace
-
-Text DocumentStorage::text() const {
-    // Slice by slice into one string of the final size: no copy of the whole
-    // document is made on the way, and each slice is read in one sweep (a
-    // block at a time would look every block up from the top).
-    constexpr int slice = 1 << 20;
-    const int characters = editor_.document()->characterCount() - 1;
-    Text out;
-    out.reserve(length());
-    QTextCursor cursor(editor_.document());
-    for (int start = 0; start < characters; start += slice) {
-        cursor.setPosition(start);
-        cursor.setPosition(std::min(characters, start + slice), QTextCursor::KeepAnchor);
-        appendFromQtParagraphs(out, cursor.selectedText());
-    }
-    return out;
+std::size_t NotesStorage::selLength() const {
+    return std::max(editor_.anchor(), editor_.caret()) - selStart();
 }
 
-void DocumentStorage::setText(Text text) {
-    const RaisedFlag changing(changing_);
-    editor_.setPlainText(toDocumentText(text));
-    QTextCursor cursor = editor_.textCursor();
-    cursor.movePosition(QTextCursor::End);
-    editor_.setTextCursor(cursor);
-}
-
-std::size_t DocumentStorage::length() const {
-    const QTextDocument& document = *editor_.document();
-    // Every block but the last ends with a break that the program counts twice.
-    return static_cast<std::size_t>(document.characterCount() - 1) +
-           static_cast<std::size_t>(document.blockCount() - 1);
-}
-
-std::size_t DocumentStorage::toProgram(int position) const {
-    const QTextBlock block = editor_.document()->findBlock(position);
-    return static_cast<std::size_t>(position) +
-           static_cast<std::size_t>(std::max(0, block.blockNumber()));
-}
-
-int DocumentStorage::toDocument(std::size_t position) const {
-    const QTextDocument& document = *editor_.document();
-    // The last block whose start, counted the program's way, is not past the position.
-    int low = 0;
-    int high = document.blockCount() - 1;
-    while (low < high) {
-        const int middle = (low + high + 1) / 2;
-        const auto start = static_cast<std::size_t>(document.findBlockByNumber(middle).position()) +
-                           static_cast<std::size_t>(middle);
-        if (start <= position) {
-            low = middle;
-        } else {
-            high = middle - 1;
-        }
-    }
-    const QTextBlock block = document.findBlockByNumber(low);
-    const std::size_t start =
-        static_cast<std::size_t>(block.position()) + static_cast<std::size_t>(low);
-    const std::size_t offset = std::min(position - std::min(position, start),
-                                        static_cast<std::size_t>(block.length() - 1));
-    return block.position() + static_cast<int>(offset);
-}
-
-std::size_t DocumentStorage::selStart() const {
-    return toProgram(editor_.textCursor().selectionStart());
-}
-
-std::size_t DocumentStorage::selLength() const {
-    const QTextCursor cursor = editor_.textCursor();
-    return toProgram(cursor.selectionEnd()) - toProgram(cursor.selectionStart());
-}
-
-void DocumentStorage::setSelection(std::size_t start, std::size_t length) {
+void NotesStorage::setSelection(std::size_t start, std::size_t length) {
     const std::size_t total = this->length();
     start = std::min(start, total);
-    length = std::min(length, total - start);
-    QTextCursor cursor = editor_.textCursor();
-    cursor.setPosition(toDocument(start));
-    cursor.setPosition(toDocument(start + length), QTextCursor::KeepAnchor);
-    editor_.setTextCursor(cursor);
-    editor_.ensureCursorVisible();
-}
-
-void DocumentStorage::replaceSelection(const Text& text) {
-    const RaisedFlag changing(changing_);
-    QTextCursor cursor = editor_.textCursor();
-    cursor.insertText(toDocumentText(text));
-    editor_.setTextCursor(cursor);
-    editor_.ensureCursorVisible();
-}
-
-void DocumentStorage::append(const Text& text) {
-    const RaisedFlag changing(changing_);
-    QTextCursor cursor(editor_.document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(toDocumentText(text));
-    editor_.setTextCursor(cursor);
-    editor_.ensureCursorVisible();
-}
-
-bool DocumentStorage::endsWith(const Text& tail) const {
-    const QTextDocument& document = *editor_.document();
-    // Only the last few characters are read, however long the notes are.
-    Text last;
-    int position = document.characterCount() - 1;
-    while (last.size() < tail.size() && position > 0) {
-        --position;
-        const QChar character = document.characterAt(position);
-        last.insert(0, character == QChar::ParagraphSeparator ? Text("\r\n")
-                                                              : fromQt(QString(character)));
-    }
-    return last.size() >= tail.size() &&
-           last.compare(last.size() - tail.size(), tail.size(), tail) == 0;
+    editor_.select(start, start + std::min(length, total - start));
 }
 
 LineEditStorage::LineEditStorage(QLineEdit& edit) : edit_(edit) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frontends/qt/NotesEdit.h"
 #include "kit/TextControls.h"
 
 #include <QObject>
@@ -8,36 +9,27 @@
 #include <functional>
 
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace norvik::qt {
 
-// The notes kept in the editor's own document: a keystroke never converts or
-// copies the whole text; text() converts on demand. Positions count a line
-// break as two characters (CR LF), as the program expects.
-class DocumentStorage : public TextStorage {
+// The notes kept in their editor: a keystroke never converts or copies the
+// whole text; text() copies it out once.
+class NotesStorage : public TextStorage {
 public:
-    explicit DocumentStorage(QPlainTextEdit& editor) : editor_(editor) {}
+    explicit NotesStorage(NotesEdit& editor) : editor_(editor) {}
 
-    Text text() const override;
-    void setText(Text text) override;
-    std::size_t length() const override;
+    Text text() const override { return editor_.text(); }
+    void setText(Text text) override { editor_.setText(std::move(text)); }
+    std::size_t length() const override { return editor_.buffer().size(); }
     std::size_t selStart() const override;
     std::size_t selLength() const override;
     void setSelection(std::size_t start, std::size_t length) override;
-    void replaceSelection(const Text& text) override;
-    void append(const Text& text) override;
-    bool endsWith(const Text& tail) const override;
-
-    // True while the program itself changes the document.
-    bool programChanging() const { return changing_; }
+    void replaceSelection(const Text& text) override { editor_.replaceSelection(text); }
+    void append(const Text& text) override { editor_.append(text); }
+    bool endsWith(const Text& tail) const override { return editor_.buffer().endsWith(tail); }
 
 private:
-    std::size_t toProgram(int position) const;
-    int toDocument(std::size_t position) const;
-
-    QPlainTextEdit& editor_;
-    bool changing_ = false;
+    NotesEdit& editor_;
 };
 
 // An edit field's text kept in its line editor.

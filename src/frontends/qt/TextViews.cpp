@@ -5,9 +5,7 @@
 #include "frontends/qt/QtText.h"
 
 #include <QLineEdit>
-#include <QMimeData>
 #include <QScrollBar>
-#include <QTextDocument>
 
 namespace norvik::qt {
 
@@ -20,15 +18,6 @@ void unplug(TextControl& control) {
 }
 
 } // namespace
-
-void NotesEdit::insertFromMimeData(const QMimeData* source) {
-    if (source == nullptr || !source->hasText()) {
-        return;
-    }
-    QMimeData cleaned;
-    cleaned.setText(storableOnly(source->text()));
-    QPlainTextEdit::insertFromMimeData(&cleaned);
-}
 
 EditView::EditView(QtPlatform& platform, Edit& edit, QWidget& parent)
     : ControlView(edit, *new QLineEdit(&parent)), edit_(edit),
@@ -69,20 +58,12 @@ void EditView::applyColors() {
 MemoView::MemoView(QtPlatform& platform, Memo& memo, QWidget& parent)
     : ControlView(memo, *new NotesEdit(&parent)), memo_(memo),
       widget_(static_cast<NotesEdit&>(widget())) {
-    widget_.setTabChangesFocus(true);
-    widget_.document()->setDocumentMargin(2);
-    auto storage = std::make_unique<DocumentStorage>(widget_);
-    storage_ = storage.get();
-    memo.plugStorage(std::move(storage));
+    memo.plugStorage(std::make_unique<NotesStorage>(widget_));
     new KeyInput(platform, memo, widget_);
     Memo* control = &memo;
-    DocumentStorage* live = storage_;
-    QObject::connect(widget_.document(), &QTextDocument::contentsChange, &widget_,
-                     [&platform, control, live](int, int removed, int added) {
-                         if ((removed != 0 || added != 0) && !live->programChanging()) {
-                             platform.run([control] { control->changed(); });
-                         }
-                     });
+    widget_.onUserChange = [&platform, control] {
+        platform.run([control] { control->changed(); });
+    };
 }
 
 MemoView::~MemoView() {
@@ -92,13 +73,12 @@ MemoView::~MemoView() {
 void MemoView::syncOwn() {
     if (first_ || memo_.wordWrap != wordWrap_) {
         wordWrap_ = memo_.wordWrap;
-        widget_.setLineWrapMode(wordWrap_ ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        widget_.setWordWrap(wordWrap_);
     }
     if (first_ || memo_.verticalScrollBar != scrollBar_) {
         scrollBar_ = memo_.verticalScrollBar;
         widget_.setVerticalScrollBarPolicy(scrollBar_ ? Qt::ScrollBarAlwaysOn
                                                       : Qt::ScrollBarAlwaysOff);
-        widget_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     if (first_ || memo_.readOnly != readOnly_) {
         readOnly_ = memo_.readOnly;

@@ -1,0 +1,383 @@
+// The notes editor's text, layout, drawing and scrolling. What the user does
+// with keys, mouse and menu is in NotesEditInput.cpp.
+#include "frontends/qt/NotesEdit.h"
+
+#include "frontends/qt/QtText.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextLine>
+
+#include <algorithm>
+
+namespace norvik::qt {
+
+namespace {
+
+// Space around the text inside the frame.
+constexpr int margin = 2;
+// Laid-out lines kept for drawing; a view shows far fewer.
+constexpr std::size_t keptLayouts = 1000;
+
+} // namespace
+
+NotesEdit::NotesEdit(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setAcceptDrops(true);
+    setAcceptDrops(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setSingleStep(1);
+}
+
+NotesEdit::~NotesEdit() = default;
+
+QString NotesEdit::selectedText() const {
+    // A selected line break is one LF on the clipboard, as everywhere on the desktop.
+    QString text = toQt(buffer_.slice(selectionStart(), selectionEnd() - selectionStart()));
+    text.remove(u'\r');
+    return text;
+}
+
+void NotesEdit::setText(Text text) {
+    buffer_.assign(std::move(text));
+    history_.clear();
+    forgetLayouts();
+    top_ = {};
+    horizontalOffset_ = 0;
+    select(buffer_.size(), buffer_.size());
+}
+
+void NotesEdit::replaceSelection(const Text& text) {
+    applyChange(selectionStart(), selectionEnd() - selectionStart(), text,
+                EditHistory::Kind::Other);
+}
+
+void NotesEdit::append(const Text& text) {
+    anchor_ = caret_ = buffer_.size();
+    applyChange(buffer_.size(), 0, text, EditHistory::Kind::Other);
+}
+
+void NotesEdit::select(std::size_t anchor, std::size_t caret) {
+    anchor_ = buffer_.snap(anchor);
+    caret_ = buffer_.snap(caret);
+    goalX_ = -1;
+    ensureCaretVisible();
+    viewport()->update();
+}
+
+void NotesEdit::setWordWrap(bool wrap) {
+    wrap_ = wrap;
+    horizontalOffset_ = 0;
+    forgetLayouts();
+    syncScrollBar();
+    viewport()->update();
+}
+
+void NotesEdit::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    setAttribute(Qt::WA_InputMethodEnabled, !readOnly);
+    restartBlink();
+}
+
+void NotesEdit::applyChange(std::size_t from, std::size_t length, const Text& text,
+                            EditHistory::Kind kind) {
+    TextChange change{.position = from,
+                      .removed = buffer_.slice(from, length),
+                      .inserted = {},
+                      .anchorBefore = anchor_,
+                      .caretBefore = caret_};
+    const std::size_t inserted = buffer_.replace(from, length, text);
+    change.inserted = buffer_.slice(from, inserted);
+    history_.record(std::move(change), kind);
+    forgetLayouts();
+    select(from + inserted, from + inserted);
+}
+
+QTextLayout& NotesEdit::layoutOf(std::size_t line) const {
+    auto& kept = layouts_[line];
+    if (kept) {
+        return *kept;
+    }
+    kept = std::make_unique<QTextLayout>(toQt(buffer_.lineText(line)), font(), viewport());
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(wrap_ ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    kept->setTextOption(option);
+    kept->setCacheEnabled(true);
+    kept->beginLayout();
+    qreal y = 0;
+    while (true) {
+        QTextLine row = kept->createLine();
+        if (!row.isValid()) {
+            break;
+        }
+        row.setLineWidth(textWidth());
+        row.setPosition(QPointF(0, y));
+        y += row.height();
+    }
+    kept->endLayout();
+    QTextLayout& layout = *kept;
+    if (layouts_.size() > keptLayouts) {
+        // Keep the one asked for: the caller holds it.
+        auto asked = std::move(kept);
+        layouts_.clear();
+        layouts_[line] = std::move(asked);
+    }
+    return layout;
+}
+
+void NotesEdit::forgetLayouts() {
+    layouts_.clear();
+}
+
+int NotesEdit::textWidth() const {
+    return std::max(1, viewport()->width() - 2 * margin);
+}
+
+qreal NotesEdit::textHeight() const {
+    return std::max(1, viewport()->height() - 2 * margin);
+}
+
+qreal NotesEdit::rowHeight(Row row) const {
+    return layoutOf(row.line).lineAt(row.row).height();
+}
+
+NotesEdit::Row NotesEdit::stepped(Row from, int rows) const {
+    for (; rows > 0; --rows) {
+        if (from.row + 1 < rowCount(from.line)) {
+            ++from.row;
+        } else if (from.line + 1 < buffer_.lineCount()) {
+            from = {from.line + 1, 0};
+        } else {
+            break;
+        }
+    }
+    for (; rows < 0; ++rows) {
+        if (from.row > 0) {
+            --from.row;
+        } else if (from.line > 0) {
+            from = {from.line - 1, rowCount(from.line - 1) - 1};
+        } else {
+            break;
+        }
+    }
+    return from;
+}
+
+NotesEdit::Row NotesEdit::lastTop() const {
+    const std::size_t lastLine = buffer_.lineCount() - 1;
+    Row top{lastLine, rowCount(lastLine) - 1};
+    qreal filled = rowHeight(top);
+    while (true) {
+        const Row above = stepped(top, -1);
+        if (above == top || filled + rowHeight(above) > textHeight()) {
+            return top;
+        }
+        filled += rowHeight(above);
+        top = above;
+    }
+}
+
+NotesEdit::Row NotesEdit::rowOf(std::size_t position) const {
+    const std::size_t line = buffer_.lineOf(position);
+    const auto column = static_cast<int>(position - buffer_.lineStart(line));
+    return {line, std::max(0, layoutOf(line).lineForTextPosition(column).lineNumber())};
+}
+
+std::size_t NotesEdit::positionAt(QPointF point) const {
+    Row row = top_;
+    qreal y = margin;
+    // Down row by row from the top of the view to the row under the point.
+    while (y + rowHeight(row) <= point.y()) {
+        const Row below = stepped(row, 1);
+        if (below == row) {
+            break;
+        }
+        y += rowHeight(row);
+        row = below;
+    }
+    const QTextLine line = layoutOf(row.line).lineAt(row.row);
+    const int column = line.xToCursor(point.x() - margin + horizontalOffset_);
+    std::size_t position = buffer_.lineStart(row.line) + static_cast<std::size_t>(column);
+    // A point after the end of a wrapped row puts the caret before the wrap.
+    const int rowEnd = line.textStart() + line.textLength();
+    if (column >= rowEnd && row.row + 1 < rowCount(row.line) && rowEnd > line.textStart()) {
+        position = buffer_.lineStart(row.line) + static_cast<std::size_t>(rowEnd - 1);
+    }
+    return std::min(position, buffer_.lineEnd(row.line));
+}
+
+QRectF NotesEdit::caretRect() const {
+    const Row caret = rowOf(caret_);
+    if (caret < top_) {
+        return {};
+    }
+    qreal y = margin;
+    for (Row row = top_; row < caret; row = stepped(row, 1)) {
+        y += rowHeight(row);
+        if (y > viewport()->height()) {
+            return {};
+        }
+    }
+    const QTextLine line = layoutOf(caret.line).lineAt(caret.row);
+    const auto column = static_cast<int>(caret_ - buffer_.lineStart(caret.line));
+    const qreal x = margin - horizontalOffset_ + line.cursorToX(column);
+    return {x, y, 1, line.height()};
+}
+
+bool NotesEdit::scrollRows(int rows) {
+    const Row before = top_;
+    top_ = std::min(stepped(top_, rows), lastTop());
+    if (top_ == before) {
+        return false;
+    }
+    syncScrollBar();
+    viewport()->update();
+    return true;
+}
+
+void NotesEdit::ensureCaretVisible() {
+    const Row caret = rowOf(caret_);
+    if (caret < top_) {
+        top_ = caret;
+    } else {
+        // The highest top that still shows the caret's row whole.
+        Row lowest = caret;
+        qreal filled = rowHeight(caret);
+        while (true) {
+            const Row above = stepped(lowest, -1);
+            if (above == lowest || filled + rowHeight(above) > textHeight()) {
+                break;
+            }
+            filled += rowHeight(above);
+            lowest = above;
+        }
+        top_ = std::max(top_, lowest);
+    }
+    if (!wrap_) {
+        const QTextLine line = layoutOf(caret.line).lineAt(caret.row);
+        const auto x = static_cast<int>(
+            line.cursorToX(static_cast<int>(caret_ - buffer_.lineStart(caret.line))));
+        if (x < horizontalOffset_) {
+            horizontalOffset_ = std::max(0, x - textWidth() / 4);
+        } else if (x >= horizontalOffset_ + textWidth()) {
+            horizontalOffset_ = x - textWidth() * 3 / 4;
+        }
+    }
+    syncScrollBar();
+}
+
+void NotesEdit::syncScrollBar() {
+    top_ = std::min(top_, lastTop());
+    const Row last = lastTop();
+    const qreal spacing = std::max(1, fontMetrics().lineSpacing());
+    settingScrollBar_ = true;
+    QScrollBar& bar = *verticalScrollBar();
+    bar.setRange(0, static_cast<int>(last.line) + (last.row > 0 ? 1 : 0));
+    bar.setPageStep(std::max(1, static_cast<int>(textHeight() / spacing)));
+    bar.setValue(static_cast<int>(top_.line));
+    settingScrollBar_ = false;
+}
+
+void NotesEdit::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    if (settingScrollBar_) {
+        return;
+    }
+    top_ = std::min(Row{static_cast<std::size_t>(verticalScrollBar()->value()), 0}, lastTop());
+    viewport()->update();
+}
+
+void NotesEdit::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    forgetLayouts();
+    top_.row = 0;
+    syncScrollBar();
+}
+
+void NotesEdit::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        forgetLayouts();
+        top_.row = 0;
+        syncScrollBar();
+    }
+    viewport()->update();
+}
+
+void NotesEdit::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(viewport());
+    const QPalette::ColorGroup group = !isEnabled() ? QPalette::Disabled
+                                       : hasFocus() ? QPalette::Active
+                                                    : QPalette::Inactive;
+    const QPalette& colors = palette();
+    painter.fillRect(viewport()->rect(), colors.brush(group, QPalette::Base));
+    painter.setPen(colors.color(group, QPalette::Text));
+    QTextCharFormat selected;
+    selected.setBackground(colors.brush(group, QPalette::Highlight));
+    selected.setForeground(colors.brush(group, QPalette::HighlightedText));
+
+    qreal y = margin - layoutOf(top_.line).lineAt(top_.row).y();
+    for (std::size_t line = top_.line; line < buffer_.lineCount() && y < viewport()->height();
+         ++line) {
+        const QTextLayout& layout = layoutOf(line);
+        const std::size_t start = buffer_.lineStart(line);
+        const std::size_t end = buffer_.lineEnd(line);
+        const QPointF origin(margin - horizontalOffset_, y);
+        QList<QTextLayout::FormatRange> selections;
+        if (selectionStart() < selectionEnd() && selectionStart() <= end &&
+            selectionEnd() > start) {
+            const std::size_t from = std::max(selectionStart(), start);
+            const std::size_t to = std::min(selectionEnd(), end);
+            selections.append(
+                {static_cast<int>(from - start), static_cast<int>(to - from), selected});
+            if (selectionEnd() > end) {
+                // A selected line break shows as a space's width after the line.
+                const QTextLine last = layout.lineAt(layout.lineCount() - 1);
+                painter.fillRect(QRectF(origin.x() + last.naturalTextWidth(), y + last.y(),
+                                        fontMetrics().horizontalAdvance(u' '), last.height()),
+                                 selected.background());
+            }
+        }
+        layout.draw(&painter, origin, selections);
+        if (caretShown_ && caret_ >= start && caret_ <= end) {
+            layout.drawCursor(&painter, origin, static_cast<int>(caret_ - start));
+        }
+        const QTextLine last = layout.lineAt(layout.lineCount() - 1);
+        y += last.y() + last.height();
+    }
+}
+
+void NotesEdit::restartBlink() {
+    const bool showCaret = hasFocus() && !readOnly_;
+    caretShown_ = showCaret;
+    const int flash = QApplication::cursorFlashTime();
+    if (showCaret && flash > 0) {
+        blink_.start(flash / 2, this);
+    } else {
+        blink_.stop();
+    }
+    viewport()->update();
+}
+
+void NotesEdit::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != blink_.timerId()) {
+        QAbstractScrollArea::timerEvent(event);
+        return;
+    }
+    caretShown_ = !caretShown_;
+    viewport()->update(caretRect().toAlignedRect().adjusted(-1, 0, 1, 0));
+}
+
+void NotesEdit::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    restartBlink();
+}
+
+void NotesEdit::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    restartBlink();
+}
+
+} // namespace norvik::qt

@@ -1,0 +1,489 @@
+// What the user does in the notes editor: keys, mouse, the context menu,
+// input methods and dropped text.
+#include "frontends/qt/NotesEdit.h"
+
+#include "frontends/qt/QtText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextLine>
+
+#include <algorithm>
+
+namespace norvik::qt {
+
+namespace {
+
+// The keys that edit text, which the window's shortcuts must leave to the editor.
+constexpr QKeySequence::StandardKey editingKeys[] = {QKeySequence::Undo,
+                                                     QKeySequence::Redo,
+                                                     QKeySequence::Cut,
+                                                     QKeySequence::Copy,
+                                                     QKeySequence::Paste,
+                                                     QKeySequence::SelectAll,
+                                                     QKeySequence::Delete,
+                                                     QKeySequence::DeleteStartOfWord,
+                                                     QKeySequence::DeleteEndOfWord};
+
+bool typedText(const QKeyEvent& event) {
+    const QString text = event.text();
+    return !text.isEmpty() && text.front() >= u' ' && text.front() != QChar(0x7F);
+}
+
+} // namespace
+
+bool NotesEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto& key = static_cast<QKeyEvent&>(*event);
+        const bool editing = std::any_of(std::begin(editingKeys), std::end(editingKeys),
+                                         [&key](auto standard) { return key.matches(standard); });
+        if (editing || (typedText(key) && !key.modifiers().testFlag(Qt::ControlModifier))) {
+            key.accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void NotesEdit::userChanged() {
+    if (onUserChange) {
+        onUserChange();
+    }
+}
+
+void NotesEdit::edit(std::size_t from, std::size_t to, const Text& text, EditHistory::Kind kind) {
+    if (readOnly_ || (from == to && text.empty())) {
+        return;
+    }
+    applyChange(from, to - from, text, kind);
+    restartBlink();
+    userChanged();
+}
+
+void NotesEdit::typeText(const QString& text) {
+    const Text bytes = fromQt(text);
+    if (!bytes.empty()) {
+        edit(selectionStart(), selectionEnd(), bytes, EditHistory::Kind::Typing);
+    }
+}
+
+void NotesEdit::erase(bool forward, bool word) {
+    if (anchor_ != caret_) {
+        edit(selectionStart(), selectionEnd(), {}, EditHistory::Kind::Other);
+    } else if (forward) {
+        edit(caret_, word ? wordEdge(caret_, true) : nextCharacter(caret_), {},
+             EditHistory::Kind::Erasing);
+    } else {
+        edit(word ? wordEdge(caret_, false) : previousCharacter(caret_), caret_, {},
+             EditHistory::Kind::Erasing);
+    }
+}
+
+void NotesEdit::undo() {
+    const TextChange* change = readOnly_ ? nullptr : history_.undo();
+    if (change == nullptr) {
+        return;
+    }
+    buffer_.replace(change->position, change->inserted.size(), change->removed);
+    forgetLayouts();
+    select(change->anchorBefore, change->caretBefore);
+    userChanged();
+}
+
+void NotesEdit::redo() {
+    const TextChange* change = readOnly_ ? nullptr : history_.redo();
+    if (change == nullptr) {
+        return;
+    }
+    buffer_.replace(change->position, change->removed.size(), change->inserted);
+    forgetLayouts();
+    const std::size_t end = change->position + change->inserted.size();
+    select(end, end);
+    userChanged();
+}
+
+void NotesEdit::cut() {
+    if (!readOnly_ && anchor_ != caret_) {
+        copy();
+        edit(selectionStart(), selectionEnd(), {}, EditHistory::Kind::Other);
+    }
+}
+
+void NotesEdit::copy() const {
+    if (anchor_ != caret_) {
+        QApplication::clipboard()->setText(selectedText());
+    }
+}
+
+void NotesEdit::paste() {
+    const QString text = QApplication::clipboard()->text();
+    edit(selectionStart(), selectionEnd(), fromQt(text), EditHistory::Kind::Other);
+}
+
+void NotesEdit::selectAll() {
+    anchor_ = 0;
+    caret_ = buffer_.size();
+    goalX_ = -1;
+    viewport()->update();
+}
+
+std::size_t NotesEdit::nextCharacter(std::size_t position) const {
+    if (position >= buffer_.size()) {
+        return buffer_.size();
+    }
+    return position + (buffer_.at(position) == '\r' ? 2 : 1);
+}
+
+std::size_t NotesEdit::previousCharacter(std::size_t position) const {
+    if (position == 0) {
+        return 0;
+    }
+    return position - (buffer_.at(position - 1) == '\n' ? 2 : 1);
+}
+
+bool NotesEdit::isWordByte(std::size_t position) const {
+    const char byte = buffer_.at(position);
+    return toQt(std::string_view(&byte, 1)).front().isLetterOrNumber();
+}
+
+std::size_t NotesEdit::wordEdge(std::size_t position, bool forward) const {
+    std::size_t at = position;
+    if (forward) {
+        while (at < buffer_.size() && isWordByte(at)) {
+            ++at;
+        }
+        while (at < buffer_.size() && !isWordByte(at) && buffer_.at(at) != '\r') {
+            ++at;
+        }
+        return at == position ? nextCharacter(position) : at;
+    }
+    while (at > 0 && !isWordByte(at - 1) && buffer_.at(at - 1) != '\n') {
+        --at;
+    }
+    while (at > 0 && isWordByte(at - 1)) {
+        --at;
+    }
+    return at == position ? previousCharacter(position) : at;
+}
+
+std::size_t NotesEdit::verticalMove(int rows) const {
+    const Row from = rowOf(caret_);
+    const Row to = stepped(from, rows);
+    const std::size_t start = buffer_.lineStart(to.line);
+    if (to == from) {
+        return rows < 0 ? start : buffer_.lineEnd(to.line);
+    }
+    const QTextLine fromLine = layoutOf(from.line).lineAt(from.row);
+    const qreal x =
+        goalX_ >= 0 ? goalX_
+                    : fromLine.cursorToX(static_cast<int>(caret_ - buffer_.lineStart(from.line)));
+    const QTextLine line = layoutOf(to.line).lineAt(to.row);
+    int column = line.xToCursor(x);
+    const int rowEnd = line.textStart() + line.textLength();
+    if (column >= rowEnd && to.row + 1 < rowCount(to.line) && rowEnd > line.textStart()) {
+        column = rowEnd - 1;
+    }
+    return start + static_cast<std::size_t>(column);
+}
+
+std::size_t NotesEdit::rowEdge(bool end) const {
+    const Row row = rowOf(caret_);
+    const QTextLine line = layoutOf(row.line).lineAt(row.row);
+    int column = line.textStart();
+    if (end) {
+        column += line.textLength();
+        // Before the wrap: the end of a wrapped row is the next row's start.
+        if (row.row + 1 < rowCount(row.line) && line.textLength() > 0) {
+            --column;
+        }
+    }
+    return buffer_.lineStart(row.line) + static_cast<std::size_t>(column);
+}
+
+void NotesEdit::moveCaret(std::size_t position, bool extend) {
+    caret_ = buffer_.snap(position);
+    if (!extend) {
+        anchor_ = caret_;
+    }
+    ensureCaretVisible();
+    restartBlink();
+}
+
+bool NotesEdit::moveByKey(const QKeyEvent& event) {
+    using K = QKeySequence;
+    struct Move {
+        K::StandardKey move;
+        K::StandardKey select;
+    };
+    static constexpr Move moves[] = {
+        {K::MoveToNextChar, K::SelectNextChar},
+        {K::MoveToPreviousChar, K::SelectPreviousChar},
+        {K::MoveToNextWord, K::SelectNextWord},
+        {K::MoveToPreviousWord, K::SelectPreviousWord},
+        {K::MoveToNextLine, K::SelectNextLine},
+        {K::MoveToPreviousLine, K::SelectPreviousLine},
+        {K::MoveToNextPage, K::SelectNextPage},
+        {K::MoveToPreviousPage, K::SelectPreviousPage},
+        {K::MoveToStartOfLine, K::SelectStartOfLine},
+        {K::MoveToEndOfLine, K::SelectEndOfLine},
+        {K::MoveToStartOfDocument, K::SelectStartOfDocument},
+        {K::MoveToEndOfDocument, K::SelectEndOfDocument},
+    };
+    const auto found = std::find_if(std::begin(moves), std::end(moves), [&event](Move m) {
+        return event.matches(m.move) || event.matches(m.select);
+    });
+    if (found == std::end(moves)) {
+        return false;
+    }
+    const bool extend = event.matches(found->select);
+    const bool selection = anchor_ != caret_;
+    const int page = std::max(1, verticalScrollBar()->pageStep());
+    qreal goal = -1;
+    std::size_t to = caret_;
+    switch (found->move) {
+    case K::MoveToNextChar:
+        to = selection && !extend ? selectionEnd() : nextCharacter(caret_);
+        break;
+    case K::MoveToPreviousChar:
+        to = selection && !extend ? selectionStart() : previousCharacter(caret_);
+        break;
+    case K::MoveToNextWord:
+        to = wordEdge(caret_, true);
+        break;
+    case K::MoveToPreviousWord:
+        to = wordEdge(caret_, false);
+        break;
+    case K::MoveToNextLine:
+    case K::MoveToPreviousLine:
+    case K::MoveToNextPage:
+    case K::MoveToPreviousPage: {
+        const bool down = found->move == K::MoveToNextLine || found->move == K::MoveToNextPage;
+        const bool byPage =
+            found->move == K::MoveToNextPage || found->move == K::MoveToPreviousPage;
+        const Row row = rowOf(caret_);
+        goal = goalX_ >= 0 ? goalX_
+                           : layoutOf(row.line).lineAt(row.row).cursorToX(
+                                 static_cast<int>(caret_ - buffer_.lineStart(row.line)));
+        const int rows = (byPage ? page : 1) * (down ? 1 : -1);
+        to = verticalMove(rows);
+        if (byPage) {
+            scrollRows(rows);
+        }
+        break;
+    }
+    case K::MoveToStartOfLine:
+        to = rowEdge(false);
+        break;
+    case K::MoveToEndOfLine:
+        to = rowEdge(true);
+        break;
+    case K::MoveToStartOfDocument:
+        to = 0;
+        break;
+    default:
+        to = buffer_.size();
+        break;
+    }
+    moveCaret(to, extend);
+    goalX_ = goal;
+    viewport()->update();
+    return true;
+}
+
+void NotesEdit::keyPressEvent(QKeyEvent* event) {
+    if (moveByKey(*event)) {
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+    } else if (event->matches(QKeySequence::Copy)) {
+        copy();
+    } else if (readOnly_) {
+        event->ignore();
+    } else if (event->matches(QKeySequence::Undo)) {
+        undo();
+    } else if (event->matches(QKeySequence::Redo)) {
+        redo();
+    } else if (event->matches(QKeySequence::Cut)) {
+        cut();
+    } else if (event->matches(QKeySequence::Paste)) {
+        paste();
+    } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
+        erase(false, true);
+    } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
+        erase(true, true);
+    } else if (event->matches(QKeySequence::Delete)) {
+        erase(true, false);
+    } else if (event->key() == Qt::Key_Backspace) {
+        erase(false, false);
+    } else if (event->matches(QKeySequence::InsertParagraphSeparator) ||
+               event->matches(QKeySequence::InsertLineSeparator)) {
+        edit(selectionStart(), selectionEnd(), "\r\n", EditHistory::Kind::Other);
+    } else if (typedText(*event)) {
+        typeText(event->text());
+    } else {
+        event->ignore();
+    }
+}
+
+void NotesEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!readOnly_ && !event->commitString().isEmpty()) {
+        typeText(event->commitString());
+    }
+    event->accept();
+}
+
+QVariant NotesEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const std::size_t line = buffer_.lineOf(caret_);
+    const std::size_t start = buffer_.lineStart(line);
+    switch (query) {
+    case Qt::ImEnabled:
+        return !readOnly_;
+    case Qt::ImCursorRectangle:
+        return caretRect().translated(viewport()->pos()).toRect();
+    case Qt::ImFont:
+        return font();
+    case Qt::ImCursorPosition:
+        return static_cast<int>(caret_ - start);
+    case Qt::ImAnchorPosition:
+        return static_cast<int>(std::clamp(anchor_, start, buffer_.lineEnd(line)) - start);
+    case Qt::ImSurroundingText:
+        return toQt(buffer_.lineText(line));
+    case Qt::ImCurrentSelection:
+        return selectedText();
+    case Qt::ImHints:
+        return static_cast<int>(Qt::ImhMultiLine);
+    default:
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
+}
+
+void NotesEdit::mousePressEvent(QMouseEvent* event) {
+    const std::size_t at = positionAt(event->position());
+    if (event->button() == Qt::LeftButton) {
+        selecting_ = true;
+        goalX_ = -1;
+        moveCaret(at, event->modifiers().testFlag(Qt::ShiftModifier));
+        viewport()->update();
+    } else if (event->button() == Qt::MiddleButton &&
+               QApplication::clipboard()->supportsSelection() && !readOnly_) {
+        // The desktop's selection goes in where the middle button is pressed.
+        moveCaret(at, false);
+        edit(caret_, caret_, fromQt(QApplication::clipboard()->text(QClipboard::Selection)),
+             EditHistory::Kind::Other);
+    }
+}
+
+void NotesEdit::mouseMoveEvent(QMouseEvent* event) {
+    if (!selecting_) {
+        return;
+    }
+    // Dragging past the top or the bottom edge scrolls the text along.
+    if (event->position().y() < 0) {
+        scrollRows(-1);
+    } else if (event->position().y() > viewport()->height()) {
+        scrollRows(1);
+    }
+    moveCaret(positionAt(event->position()), true);
+    viewport()->update();
+}
+
+void NotesEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && selecting_) {
+        selecting_ = false;
+        if (anchor_ != caret_ && QApplication::clipboard()->supportsSelection()) {
+            QApplication::clipboard()->setText(selectedText(), QClipboard::Selection);
+        }
+    }
+}
+
+void NotesEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const std::size_t at = positionAt(event->position());
+    std::size_t start = at;
+    std::size_t end = at;
+    while (start > 0 && isWordByte(start - 1)) {
+        --start;
+    }
+    while (end < buffer_.size() && isWordByte(end)) {
+        ++end;
+    }
+    if (start == end) {
+        end = nextCharacter(at);
+    }
+    anchor_ = start;
+    moveCaret(end, true);
+    viewport()->update();
+}
+
+void NotesEdit::wheelEvent(QWheelEvent* event) {
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    if (notches != 0) {
+        scrollRows(-notches * QApplication::wheelScrollLines());
+    }
+    event->accept();
+}
+
+void NotesEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    // The texts and their translations are the ones of Qt's own text editors.
+    const auto add = [this, &menu](const char* text, QKeySequence::StandardKey key, bool enabled,
+                                   const std::function<void()>& run) {
+        QString caption = QCoreApplication::translate("QWidgetTextControl", text);
+        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+        if (!shortcut.isEmpty()) {
+            caption += u'\t' + shortcut;
+        }
+        QAction* action = menu.addAction(caption);
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, this, run);
+    };
+    const bool editable = !readOnly_;
+    const bool selection = anchor_ != caret_;
+    add("&Undo", QKeySequence::Undo, editable && history_.canUndo(), [this] { undo(); });
+    add("&Redo", QKeySequence::Redo, editable && history_.canRedo(), [this] { redo(); });
+    menu.addSeparator();
+    add("Cu&t", QKeySequence::Cut, editable && selection, [this] { cut(); });
+    add("&Copy", QKeySequence::Copy, selection, [this] { copy(); });
+    add("&Paste", QKeySequence::Paste, editable && !QApplication::clipboard()->text().isEmpty(),
+        [this] { paste(); });
+    add("Delete", QKeySequence::UnknownKey, editable && selection, [this] { deleteSelection(); });
+    menu.addSeparator();
+    add("Select All", QKeySequence::SelectAll, !buffer_.empty(), [this] { selectAll(); });
+    menu.exec(event->globalPos());
+}
+
+void NotesEdit::deleteSelection() {
+    edit(selectionStart(), selectionEnd(), {}, EditHistory::Kind::Other);
+}
+
+void NotesEdit::dragEnterEvent(QDragEnterEvent* event) {
+    if (!readOnly_ && event->mimeData()->hasText()) {
+        event->acceptProposedAction();
+    }
+}
+
+void NotesEdit::dragMoveEvent(QDragMoveEvent* event) {
+    if (!readOnly_ && event->mimeData()->hasText()) {
+        event->acceptProposedAction();
+    }
+}
+
+void NotesEdit::dropEvent(QDropEvent* event) {
+    if (readOnly_ || !event->mimeData()->hasText()) {
+        return;
+    }
+    moveCaret(positionAt(event->position()), false);
+    edit(caret_, caret_, fromQt(event->mimeData()->text()), EditHistory::Kind::Other);
+    event->acceptProposedAction();
+}
+
+} // namespace norvik::qt

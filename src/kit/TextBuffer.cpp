@@ -1,0 +1,148 @@
+#include "kit/TextBuffer.h"
+
+#include "kit/LineBreaks.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace norvik {
+
+namespace {
+
+// Where each line after the first starts: one past every LF of a CR LF text.
+void collectLineStarts(std::string_view bytes, std::size_t offset,
+                       std::vector<std::size_t>& starts) {
+    const char* const begin = bytes.data();
+    const char* at = begin;
+    const char* const end = begin + bytes.size();
+    while (at < end) {
+        const void* hit = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+        if (hit == nullptr) {
+            break;
+        }
+        at = static_cast<const char*>(hit) + 1;
+        starts.push_back(offset + static_cast<std::size_t>(at - begin));
+    }
+}
+
+} // namespace
+
+void TextBuffer::assign(Text text) {
+    buffer_ = normalizeLineBreaks(std::move(text));
+    gapStart_ = buffer_.size();
+    gapLength_ = 0;
+    lineStarts_.assign(1, 0);
+    collectLineStarts(buffer_, 0, lineStarts_);
+}
+
+Text TextBuffer::text() const {
+    Text out;
+    out.reserve(size());
+    appendTo(out, 0, size());
+    return out;
+}
+
+void TextBuffer::appendTo(Text& out, std::size_t from, std::size_t length) const {
+    from = std::min(from, size());
+    const std::size_t end = from + std::min(length, size() - from);
+    if (from < gapStart_) {
+        out.append(buffer_, from, std::min(end, gapStart_) - from);
+    }
+    if (end > gapStart_) {
+        const std::size_t start = std::max(from, gapStart_);
+        out.append(buffer_, start + gapLength_, end - start);
+    }
+}
+
+Text TextBuffer::slice(std::size_t from, std::size_t length) const {
+    Text out;
+    appendTo(out, from, length);
+    return out;
+}
+
+bool TextBuffer::endsWith(std::string_view tail) const {
+    if (tail.size() > size()) {
+        return false;
+    }
+    const std::size_t start = size() - tail.size();
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        if (at(start + i) != tail[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::size_t TextBuffer::lineEnd(std::size_t line) const {
+    return line + 1 < lineStarts_.size() ? lineStarts_[line + 1] - 2 : size();
+}
+
+std::size_t TextBuffer::lineOf(std::size_t position) const {
+    const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), position);
+    return static_cast<std::size_t>(after - lineStarts_.begin()) - 1;
+}
+
+Text TextBuffer::lineText(std::size_t line) const {
+    return slice(lineStart(line), lineEnd(line) - lineStart(line));
+}
+
+std::size_t TextBuffer::snap(std::size_t position) const {
+    position = std::min(position, size());
+    if (position > 0 && position < size() && at(position) == '\n') {
+        return position - 1;
+    }
+    return position;
+}
+
+void TextBuffer::moveGap(std::size_t position) {
+    char* const data = buffer_.data();
+    if (position < gapStart_) {
+        std::memmove(data + position + gapLength_, data + position, gapStart_ - position);
+    } else if (position > gapStart_) {
+        std::memmove(data + gapStart_, data + gapStart_ + gapLength_, position - gapStart_);
+    }
+    gapStart_ = position;
+}
+
+void TextBuffer::makeRoom(std::size_t bytes) {
+    if (bytes <= gapLength_) {
+        return;
+    }
+    // The gap grows with the text, so a long text is moved seldom as it grows.
+    const std::size_t grow = std::max({bytes - gapLength_, size() / 64, std::size_t{4096}});
+    const std::size_t tail = buffer_.size() - gapStart_ - gapLength_;
+    buffer_.resize(buffer_.size() + grow);
+    char* const data = buffer_.data();
+    std::memmove(data + buffer_.size() - tail, data + gapStart_ + gapLength_, tail);
+    gapLength_ += grow;
+}
+
+std::size_t TextBuffer::replace(std::size_t from, std::size_t length, const Text& text) {
+    from = snap(from);
+    const std::size_t end = snap(std::max(from, std::min(from + length, size())));
+    length = end - from;
+    const Text inserted = normalizeLineBreaks(text);
+    moveGap(from);
+    gapLength_ += length;
+    makeRoom(inserted.size());
+    std::memcpy(buffer_.data() + gapStart_, inserted.data(), inserted.size());
+    gapStart_ += inserted.size();
+    gapLength_ -= inserted.size();
+
+    // Lines whose break was removed go; those after the edit move by the
+    // difference; the inserted breaks start new ones.
+    const auto first = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), from);
+    const auto last = std::upper_bound(first, lineStarts_.end(), end);
+    const auto shift =
+        static_cast<std::ptrdiff_t>(inserted.size()) - static_cast<std::ptrdiff_t>(length);
+    for (auto line = last; line != lineStarts_.end(); ++line) {
+        *line = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(*line) + shift);
+    }
+    std::vector<std::size_t> added;
+    collectLineStarts(inserted, from, added);
+    const auto at = lineStarts_.erase(first, last);
+    lineStarts_.insert(at, added.begin(), added.end());
+    return inserted.size();
+}
+
+} // namespace norvik

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "kit/Text.h"
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace norvik {
+
+// A long multi-line text as an editor holds it: the bytes in one buffer with
+// a gap where the last edit was, so typing moves only the bytes between two
+// edits, and the start of every line, so a line is found without a scan.
+// Line breaks are CR LF only: text put in has each lone CR or LF made one
+// CR LF, and no position ever falls between the two.
+class TextBuffer {
+public:
+    // Takes the bytes over; text already in CR LF is neither copied nor moved.
+    void assign(Text text);
+    std::size_t size() const { return buffer_.size() - gapLength_; }
+    bool empty() const { return size() == 0; }
+    // The whole text in one string of its final size.
+    Text text() const;
+    // At most `length` bytes from `from`, appended to `out`.
+    void appendTo(Text& out, std::size_t from, std::size_t length) const;
+    Text slice(std::size_t from, std::size_t length) const;
+    char at(std::size_t position) const {
+        return buffer_[position < gapStart_ ? position : position + gapLength_];
+    }
+    bool endsWith(std::string_view tail) const;
+
+    // Lines are numbered from 0; there is always at least one.
+    std::size_t lineCount() const { return lineStarts_.size(); }
+    std::size_t lineStart(std::size_t line) const { return lineStarts_[line]; }
+    // Where the line's text ends, before its CR LF.
+    std::size_t lineEnd(std::size_t line) const;
+    std::size_t lineOf(std::size_t position) const;
+    Text lineText(std::size_t line) const;
+
+    // The position itself, or the one before the CR when it falls inside a
+    // CR LF; never past the end.
+    std::size_t snap(std::size_t position) const;
+    // Replaces `length` bytes from `from` (both snapped) by `text` with its
+    // line breaks made CR LF; returns how many bytes went in.
+    std::size_t replace(std::size_t from, std::size_t length, const Text& text);
+
+private:
+    void moveGap(std::size_t position);
+    void makeRoom(std::size_t bytes);
+
+    Text buffer_;
+    std::size_t gapStart_ = 0;
+    std::size_t gapLength_ = 0;
+    std::vector<std::size_t> lineStarts_{0};
+};
+
+} // namespace norvik
