@@ -42,6 +42,11 @@ Text TextBuffer::text() const {
     return out;
 }
 
+std::string_view TextBuffer::view() {
+    moveGap(size());
+    return {buffer_.data(), size()};
+}
+
 void TextBuffer::appendTo(Text& out, std::size_t from, std::size_t length) const {
     from = std::min(from, size());
     const std::size_t end = from + std::min(length, size() - from);

@@ -21,6 +21,9 @@ public:
     bool empty() const { return size() == 0; }
     // The whole text in one string of its final size.
     Text text() const;
+    // The whole text as one run of bytes, without a copy; it stays valid
+    // until the next change.
+    std::string_view view();
     // At most `length` bytes from `from`, appended to `out`.
     void appendTo(Text& out, std::size_t from, std::size_t length) const;
     Text slice(std::size_t from, std::size_t length) const;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string_view>
 
 namespace norvik {
 
@@ -14,6 +15,8 @@ class TextStorage {
 public:
     virtual ~TextStorage() = default;
     virtual Text text() const = 0;
+    // The text without a copy, valid until the next change.
+    virtual std::string_view view() = 0;
     // Taken by value: a loaded text moves in without a copy.
     virtual void setText(Text text) = 0;
     virtual std::size_t length() const = 0;
@@ -33,6 +36,7 @@ public:
 class StringTextStorage : public TextStorage {
 public:
     Text text() const override { return text_; }
+    std::string_view view() override { return text_; }
     void setText(Text text) override;
     std::size_t length() const override { return text_.size(); }
     std::size_t selStart() const override { return selStart_; }
@@ -55,6 +59,9 @@ public:
     TextControl(Form& form, Control* parent, std::string name, ControlKind kind);
 
     Text text() const { return storage_->text(); }
+    // The text without a copy (a long text is saved from it), valid until
+    // the next change.
+    std::string_view view() { return storage_->view(); }
     // The program sets the whole text: the caret goes to its end.
     void setText(Text text);
     std::size_t length() const { return storage_->length(); }

@@ -74,11 +74,11 @@ void FileStore::saveLines(const std::string& name, const Lines& lines) {
     saveBytes(name, joinLines(lines));
 }
 
-void FileStore::saveNotes(const std::string& name, const Text& text) {
+void FileStore::saveNotes(const std::string& name, std::string_view text) {
     saveBytes(name, text);
 }
 
-void FileStore::saveBytes(const std::string& name, const std::string& bytes) {
+void FileStore::saveBytes(const std::string& name, std::string_view bytes) {
     checkWritable(name);
     const std::string onDisk = resolveName(files_, name);
     try {

@@ -31,8 +31,8 @@ public:
     Text loadNotes(const std::string& name);
     // Fail with "Cannot create file NAME" or "Stream write error".
     void saveLines(const std::string& name, const Lines& lines);
-    void saveNotes(const std::string& name, const Text& text);
-    void saveBytes(const std::string& name, const std::string& bytes);
+    void saveNotes(const std::string& name, std::string_view text);
+    void saveBytes(const std::string& name, std::string_view bytes);
 
 private:
     std::string loadBytes(const std::string& name);

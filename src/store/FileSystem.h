@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace norvik {
@@ -37,7 +38,7 @@ public:
     // same folder, every write checked, flushed and synced, renamed over the
     // target, the folder synced. Fails with "Cannot create file NAME" or
     // "Stream write error" and leaves the old file as it was.
-    virtual void replace(const std::string& path, const std::string& bytes) = 0;
+    virtual void replace(const std::string& path, std::string_view bytes) = 0;
     // Removes a file; false when it could not be removed.
     virtual bool remove(const std::string& path) = 0;
     // Takes an exclusive lock on the file (created when missing) without
@@ -57,7 +58,7 @@ public:
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
-    void replace(const std::string& path, const std::string& bytes) override;
+    void replace(const std::string& path, std::string_view bytes) override;
     bool remove(const std::string& path) override;
     LockAttempt lock(const std::string& path) override;
     bool canWriteFolder(const std::string& folder) override;

@@ -48,7 +48,7 @@ std::string systemReason(int error) {
     return std::strerror(error);
 }
 
-bool writeAll(int fd, const std::string& bytes) {
+bool writeAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -224,7 +224,7 @@ std::string followLink(const std::string& path) {
 
 } // namespace
 
-void PosixFileSystem::replace(const std::string& path, const std::string& bytes) {
+void PosixFileSystem::replace(const std::string& path, std::string_view bytes) {
     const std::string target = followLink(onDisk(path));
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;

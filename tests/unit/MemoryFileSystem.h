@@ -32,7 +32,7 @@ public:
         files.emplace(path, std::string());
         return true;
     }
-    void replace(const std::string& path, const std::string& bytes) override {
+    void replace(const std::string& path, std::string_view bytes) override {
         files[path] = bytes;
         ++writes;
     }

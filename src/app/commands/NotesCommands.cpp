@@ -77,7 +77,7 @@ void TForm1::Button2Click() {
     Label1.caption = LangLine(Line::NotesSavedLabel);
     appendNotesDelimiter();
     try {
-        files().saveNotes(notesFile, Memo1.text());
+        files().saveNotes(notesFile, Memo1.view());
     } catch (const Failure&) {
         // The notes are not saved: the label must say so, or the close-time
         // question would not be asked and the notes would be lost at exit.
@@ -105,7 +105,7 @@ void TForm1::closeTimeSave() {
         return;
     }
     appendNotesDelimiter();
-    files().saveNotes(notesFile, Memo1.text());
+    files().saveNotes(notesFile, Memo1.view());
 }
 
 } // namespace norvik

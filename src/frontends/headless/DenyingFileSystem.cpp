@@ -49,7 +49,7 @@ bool DenyingFileSystem::createEmpty(const std::string& path) {
     return !denied(path) && disk_.createEmpty(path);
 }
 
-void DenyingFileSystem::replace(const std::string& path, const std::string& bytes) {
+void DenyingFileSystem::replace(const std::string& path, std::string_view bytes) {
     if (denied(path)) {
         throw Failure("Cannot create file " + path, std::strerror(EACCES));
     }

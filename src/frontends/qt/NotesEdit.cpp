@@ -313,6 +313,8 @@ void NotesEdit::paintEvent(QPaintEvent* /*event*/) {
                                                     : QPalette::Inactive;
     const QPalette& colors = palette();
     painter.fillRect(viewport()->rect(), colors.brush(group, QPalette::Base));
+    // The rows above the top one stay hidden, also in the margin.
+    painter.setClipRect(QRectF(0, margin, viewport()->width(), viewport()->height() - margin));
     painter.setPen(colors.color(group, QPalette::Text));
     QTextCharFormat selected;
     selected.setBackground(colors.brush(group, QPalette::Highlight));

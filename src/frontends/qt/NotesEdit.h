@@ -25,6 +25,7 @@ public:
 
     const TextBuffer& buffer() const { return buffer_; }
     Text text() const { return buffer_.text(); }
+    std::string_view view() { return buffer_.view(); }
     QString selectedText() const;
     std::size_t anchor() const { return anchor_; }
     std::size_t caret() const { return caret_; }

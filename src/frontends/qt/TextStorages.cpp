@@ -51,6 +51,12 @@ Text LineEditStorage::text() const {
     return fromQt(edit_.text());
 }
 
+std::string_view LineEditStorage::view() {
+    // A field's text is short: it is converted into a copy kept for the caller.
+    viewed_ = text();
+    return viewed_;
+}
+
 void LineEditStorage::setText(Text text) {
     const RaisedFlag changing(changing_);
     edit_.setText(toQt(text));

@@ -19,6 +19,7 @@ public:
     explicit NotesStorage(NotesEdit& editor) : editor_(editor) {}
 
     Text text() const override { return editor_.text(); }
+    std::string_view view() override { return editor_.view(); }
     void setText(Text text) override { editor_.setText(std::move(text)); }
     std::size_t length() const override { return editor_.buffer().size(); }
     std::size_t selStart() const override;
@@ -42,6 +43,7 @@ public:
     ~LineEditStorage() override;
 
     Text text() const override;
+    std::string_view view() override;
     void setText(Text text) override;
     std::size_t length() const override;
     std::size_t selStart() const override;
@@ -59,6 +61,7 @@ private:
     QLineEdit& edit_;
     bool changing_ = false;
     bool caretAtEnd_ = false;
+    Text viewed_;
     QMetaObject::Connection userMoves_;
 };
 
