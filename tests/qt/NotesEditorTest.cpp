@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 namespace norvik::qt::test {
@@ -140,6 +141,72 @@ TEST_F(NotesEditorTest, SaveAppendsTheDelimiterInTheEditor) {
     const Text expected = "entry\r\n\r\n===================\r\n";
     EXPECT_EQ(editor()->text(), expected);
     EXPECT_EQ(editor()->caret(), expected.size());
+}
+
+TEST_F(NotesEditorTest, KeysUndoAndTheMenuTreatALineBreakAsOneCharacter) {
+    start();
+    TextControl& notes = main().Memo1;
+    run([&] { notes.setText("one\r\ntwo"); });
+    NotesEdit& edit = *editor();
+    edit.setFocus();
+    // Left from the start of a line lands before its CR, Backspace there
+    // removes the whole break, Shift+Right selects it whole.
+    notes.setSelection(5, 0);
+    QTest::keyClick(&edit, Qt::Key_Left);
+    EXPECT_EQ(notes.selStart(), 3U);
+    QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(notes.selLength(), 2U);
+    notes.setSelection(5, 0);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(notes.text(), "onetwo");
+
+    // Typing is one step to undo, the erased break another; redo brings both back.
+    QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(&edit, QStringLiteral("xy"));
+    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(notes.text(), "onetwo");
+    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(notes.text(), "one\r\ntwo");
+    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(notes.text(), "onetwoxy");
+
+    // The menu's Delete is a change the program hears of: emptied notes
+    // disable the Clear button.
+    edit.selectAll();
+    edit.deleteSelection();
+    EXPECT_TRUE(notes.empty());
+    EXPECT_FALSE(widget("Button1")->isEnabled());
+}
+
+TEST_F(NotesEditorTest, LongNotesShowTheirEndAndScrollByKeys) {
+    start();
+    Text lines;
+    for (int line = 0; line < 5000; ++line) {
+        lines += "line " + std::to_string(line) + " of a long diary, wrapped at the edge\r\n";
+    }
+    run([&] { main().setNotesText(lines); });
+    NotesEdit& edit = *editor();
+    const auto caretInView = [&edit] {
+        const QWidget& widget = edit;
+        const QRect caret = widget.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        return caret.isValid() && edit.rect().contains(caret);
+    };
+    // The newest entry is in view, with the caret after it.
+    EXPECT_EQ(main().Memo1.selStart(), lines.size());
+    EXPECT_TRUE(caretInView());
+    EXPECT_EQ(edit.verticalScrollBar()->value(), edit.verticalScrollBar()->maximum());
+    edit.setFocus();
+    QTest::keyClick(&edit, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(edit.verticalScrollBar()->value(), 0);
+    for (int page = 0; page < 3; ++page) {
+        QTest::keyClick(&edit, Qt::Key_PageDown);
+    }
+    EXPECT_TRUE(caretInView());
+    EXPECT_GT(edit.verticalScrollBar()->value(), 0);
+    // A found text far down is brought into view.
+    main().Memo1.setSelection(lines.size() / 2, 4);
+    EXPECT_TRUE(caretInView());
 }
 
 TEST(EditValidatorTest, LimitKeepsTheLeadingCharactersAndOneLine) {

@@ -277,7 +277,9 @@ void NotesEdit::syncScrollBar() {
     QScrollBar& bar = *verticalScrollBar();
     bar.setRange(0, static_cast<int>(last.line) + (last.row > 0 ? 1 : 0));
     bar.setPageStep(std::max(1, static_cast<int>(textHeight() / spacing)));
-    bar.setValue(static_cast<int>(top_.line));
+    // A line scrolled partly out of view counts as passed, so the end of the
+    // text is the end of the bar.
+    bar.setValue(static_cast<int>(top_.line) + (top_.row > 0 ? 1 : 0));
     settingScrollBar_ = false;
 }
 

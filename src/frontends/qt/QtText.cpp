@@ -41,27 +41,6 @@ QString toQt(std::string_view bytes) {
     return out;
 }
 
-QString toQtParagraphs(const Text& bytes) {
-    const auto& table = tables().toUnicode;
-    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* const begin = out.data();
-    QChar* write = begin;
-    const std::size_t size = bytes.size();
-    for (std::size_t at = 0; at < size; ++at) {
-        const char byte = bytes[at];
-        if (byte == '\r' || byte == '\n') {
-            *write++ = QChar::ParagraphSeparator;
-            if (byte == '\r' && at + 1 < size && bytes[at + 1] == '\n') {
-                ++at;
-            }
-        } else {
-            *write++ = QChar(table[static_cast<unsigned char>(byte)]);
-        }
-    }
-    out.truncate(write - begin);
-    return out;
-}
-
 void appendFromQt(Text& out, QStringView text) {
     const auto& table = tables().toByte;
     const std::size_t start = out.size();
@@ -74,20 +53,6 @@ void appendFromQt(Text& out, QStringView text) {
         }
     }
     out.resize(static_cast<std::size_t>(write - out.data()));
-}
-
-void appendFromQtParagraphs(Text& out, QStringView text) {
-    const auto& table = tables().toByte;
-    for (const QChar character : text) {
-        if (character == QChar::ParagraphSeparator) {
-            out += "\r\n";
-            continue;
-        }
-        const std::int16_t byte = table[character.unicode()];
-        if (byte >= 0) {
-            out += static_cast<char>(byte);
-        }
-    }
 }
 
 Text fromQt(const QString& text) {

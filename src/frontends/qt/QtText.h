@@ -16,11 +16,6 @@ Text fromQt(const QString& text);
 // The same, appended to `out`, so that a long text can be put together piece
 // by piece without a copy of the whole.
 void appendFromQt(Text& out, QStringView text);
-// The same for a text document's text: each paragraph separator becomes CR LF.
-void appendFromQtParagraphs(Text& out, QStringView text);
-// The bytes for a text document, in one pass: each CR LF, lone CR or lone LF
-// becomes one paragraph separator, the break a document's blocks end with.
-QString toQtParagraphs(const Text& bytes);
 // Whether the code page holds this character.
 bool storable(QChar character);
 // The text without the characters the code page cannot hold.
