@@ -74,7 +74,7 @@ void searchNotes(TForm1& form, bool matchCase) {
     const SubstringFinder finder(*needle, matchCase);
     // The notes hold their line breaks as CR LF, so the position found is
     // already the selection start the editor counts.
-    const auto found = finder.find(form.Memo1.text());
+    const auto found = finder.find(form.Memo1.view());
     if (found == SubstringFinder::npos) {
         form.ask(Line::NotFoundInNotes, Line::NotFoundInNotesTitle, mbInformation);
         return;

@@ -116,6 +116,8 @@ private:
     // Caret movement; `extend` keeps the anchor where it is.
     void moveCaret(std::size_t position, bool extend);
     bool moveByKey(const QKeyEvent& event);
+    // A key that changes the text; false for one the editor leaves alone.
+    bool editByKey(const QKeyEvent& event);
     std::size_t nextCharacter(std::size_t position) const;
     std::size_t previousCharacter(std::size_t position) const;
     std::size_t wordEdge(std::size_t position, bool forward) const;

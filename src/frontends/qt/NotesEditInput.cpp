@@ -302,32 +302,37 @@ void NotesEdit::keyPressEvent(QKeyEvent* event) {
         selectAll();
     } else if (event->matches(QKeySequence::Copy)) {
         copy();
-    } else if (readOnly_) {
-        event->ignore();
-    } else if (event->matches(QKeySequence::Undo)) {
-        undo();
-    } else if (event->matches(QKeySequence::Redo)) {
-        redo();
-    } else if (event->matches(QKeySequence::Cut)) {
-        cut();
-    } else if (event->matches(QKeySequence::Paste)) {
-        paste();
-    } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
-        erase(false, true);
-    } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
-        erase(true, true);
-    } else if (event->matches(QKeySequence::Delete)) {
-        erase(true, false);
-    } else if (event->key() == Qt::Key_Backspace) {
-        erase(false, false);
-    } else if (event->matches(QKeySequence::InsertParagraphSeparator) ||
-               event->matches(QKeySequence::InsertLineSeparator)) {
-        edit(selectionStart(), selectionEnd(), "\r\n", EditHistory::Kind::Other);
-    } else if (typedText(*event)) {
-        typeText(event->text());
-    } else {
+    } else if (readOnly_ || !editByKey(*event)) {
         event->ignore();
     }
+}
+
+bool NotesEdit::editByKey(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Undo)) {
+        undo();
+    } else if (event.matches(QKeySequence::Redo)) {
+        redo();
+    } else if (event.matches(QKeySequence::Cut)) {
+        cut();
+    } else if (event.matches(QKeySequence::Paste)) {
+        paste();
+    } else if (event.matches(QKeySequence::DeleteStartOfWord)) {
+        erase(false, true);
+    } else if (event.matches(QKeySequence::DeleteEndOfWord)) {
+        erase(true, true);
+    } else if (event.matches(QKeySequence::Delete)) {
+        erase(true, false);
+    } else if (event.key() == Qt::Key_Backspace) {
+        erase(false, false);
+    } else if (event.matches(QKeySequence::InsertParagraphSeparator) ||
+               event.matches(QKeySequence::InsertLineSeparator)) {
+        edit(selectionStart(), selectionEnd(), "\r\n", EditHistory::Kind::Other);
+    } else if (typedText(event)) {
+        typeText(event.text());
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void NotesEdit::inputMethodEvent(QInputMethodEvent* event) {
