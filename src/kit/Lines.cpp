@@ -10,7 +10,7 @@ Lines::Lines(std::initializer_list<std::string_view> lines) {
     for (const auto line : lines) {
         bytes += line.size();
     }
-    buffer_.reserve(bytes);
+    buffer_.reserve(bytes + 2 * lines.size());
     places_.reserve(lines.size());
     for (const auto line : lines) {
         push_back(line);
@@ -18,7 +18,7 @@ Lines::Lines(std::initializer_list<std::string_view> lines) {
 }
 
 Lines::Lines(std::size_t count, std::string_view line) {
-    buffer_.reserve(count * line.size());
+    buffer_.reserve(count * (line.size() + 2));
     places_.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         push_back(line);
@@ -42,8 +42,10 @@ Lines::Place Lines::store(std::string_view line) {
     }
     const Place place{buffer_.size(), line.size()};
     // The line may lie in this very buffer; append copies it before it lets
-    // the old storage go.
+    // the old storage go. A CR LF follows it as in a file, so lines added in
+    // order are saved as one run of the buffer.
     buffer_.append(line);
+    buffer_.append("\r\n");
     used_ += line.size();
     return place;
 }
@@ -101,10 +103,11 @@ void Lines::compactIfWasteful() {
         return;
     }
     std::string packed;
-    packed.reserve(used_);
+    packed.reserve(used_ + 2 * places_.size());
     for (Place& place : places_) {
         const std::size_t start = packed.size();
         packed.append(buffer_, place.start, place.length);
+        packed.append("\r\n");
         place.start = start;
     }
     buffer_ = std::move(packed);

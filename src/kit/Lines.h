@@ -106,6 +106,8 @@ public:
     const std::string_view at(std::size_t index) const;
     const std::string_view front() const { return (*this)[0]; }
     const std::string_view back() const { return (*this)[size() - 1]; }
+    // The buffer the lines lie in, with whatever lies between them.
+    std::string_view bytes() const { return buffer_; }
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 

@@ -71,7 +71,7 @@ void FileStore::checkWritable(const std::string& name) const {
 }
 
 void FileStore::saveLines(const std::string& name, const Lines& lines) {
-    saveBytes(name, joinLines(lines));
+    savePieces(name, linePieces(lines));
 }
 
 void FileStore::saveNotes(const std::string& name, std::string_view text) {
@@ -79,10 +79,14 @@ void FileStore::saveNotes(const std::string& name, std::string_view text) {
 }
 
 void FileStore::saveBytes(const std::string& name, std::string_view bytes) {
+    savePieces(name, {&bytes, 1});
+}
+
+void FileStore::savePieces(const std::string& name, std::span<const std::string_view> pieces) {
     checkWritable(name);
     const std::string onDisk = resolveName(files_, name);
     try {
-        files_.replace(onDisk, bytes);
+        files_.replacePieces(onDisk, pieces);
     } catch (const Failure& failure) {
         throw Failure(spelledAsProgram(failure.what(), onDisk, name), failure.reason());
     }

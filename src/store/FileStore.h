@@ -35,6 +35,7 @@ public:
     void saveBytes(const std::string& name, std::string_view bytes);
 
 private:
+    void savePieces(const std::string& name, std::span<const std::string_view> pieces);
     std::string loadBytes(const std::string& name);
     void checkWritable(const std::string& name) const;
 

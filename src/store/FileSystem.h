@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,7 +39,13 @@ public:
     // same folder, every write checked, flushed and synced, renamed over the
     // target, the folder synced. Fails with "Cannot create file NAME" or
     // "Stream write error" and leaves the old file as it was.
-    virtual void replace(const std::string& path, std::string_view bytes) = 0;
+    void replace(const std::string& path, std::string_view bytes) {
+        replacePieces(path, {&bytes, 1});
+    }
+    // The same with the bytes given as pieces written one after another, so
+    // that a long list is saved from where its lines lie, without a copy.
+    virtual void replacePieces(const std::string& path,
+                               std::span<const std::string_view> pieces) = 0;
     // Removes a file; false when it could not be removed.
     virtual bool remove(const std::string& path) = 0;
     // Takes an exclusive lock on the file (created when missing) without
@@ -58,7 +65,7 @@ public:
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
-    void replace(const std::string& path, std::string_view bytes) override;
+    void replacePieces(const std::string& path, std::span<const std::string_view> pieces) override;
     bool remove(const std::string& path) override;
     LockAttempt lock(const std::string& path) override;
     bool canWriteFolder(const std::string& folder) override;

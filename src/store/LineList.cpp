@@ -42,4 +42,32 @@ std::string joinLines(const Lines& lines) {
     return bytes;
 }
 
+std::vector<std::string_view> linePieces(const Lines& lines) {
+    static constexpr std::string_view lineBreak = "\r\n";
+    const std::string_view buffer = lines.bytes();
+    std::vector<std::string_view> pieces;
+    std::size_t runStart = 0;
+    std::size_t runEnd = 0;
+    bool inRun = false;
+    for (const std::string_view line : lines) {
+        const auto start = static_cast<std::size_t>(line.data() - buffer.data());
+        if (inRun && start == runEnd + 2 && buffer.substr(runEnd, 2) == lineBreak) {
+            runEnd = start + line.size();
+            continue;
+        }
+        if (inRun) {
+            pieces.push_back(buffer.substr(runStart, runEnd - runStart));
+            pieces.push_back(lineBreak);
+        }
+        inRun = true;
+        runStart = start;
+        runEnd = start + line.size();
+    }
+    if (inRun) {
+        pieces.push_back(buffer.substr(runStart, runEnd - runStart));
+        pieces.push_back(lineBreak);
+    }
+    return pieces;
+}
+
 } // namespace norvik

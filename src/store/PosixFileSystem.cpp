@@ -66,6 +66,36 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Writes pieces in order: small ones are gathered into a block first, so a
+// list saved as many short runs still goes out in a few large writes, and a
+// long run is written from where it lies.
+class PieceWriter {
+public:
+    explicit PieceWriter(int fd) : fd_(fd) {}
+
+    bool add(std::string_view piece) {
+        if (block_.size() + piece.size() > blockSize && !flush()) {
+            return false;
+        }
+        if (piece.size() >= blockSize) {
+            return writeAll(fd_, piece);
+        }
+        block_.append(piece);
+        return true;
+    }
+
+    bool flush() {
+        const bool written = writeAll(fd_, block_);
+        block_.clear();
+        return written;
+    }
+
+private:
+    static constexpr std::size_t blockSize = 1 << 16;
+    int fd_;
+    std::string block_;
+};
+
 // The temporary copy beside the target; removed unless it was renamed over it.
 class TempFile {
 public:
@@ -224,7 +254,8 @@ std::string followLink(const std::string& path) {
 
 } // namespace
 
-void PosixFileSystem::replace(const std::string& path, std::string_view bytes) {
+void PosixFileSystem::replacePieces(const std::string& path,
+                                    std::span<const std::string_view> pieces) {
     const std::string target = followLink(onDisk(path));
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
@@ -246,7 +277,12 @@ void PosixFileSystem::replace(const std::string& path, std::string_view bytes) {
     } else {
         ::fchmod(temp.fd(), newFileMode());
     }
-    if (!writeAll(temp.fd(), bytes) || ::fsync(temp.fd()) != 0 || !temp.close()) {
+    PieceWriter writer(temp.fd());
+    const bool written =
+        std::all_of(pieces.begin(), pieces.end(),
+                    [&writer](std::string_view piece) { return writer.add(piece); }) &&
+        writer.flush();
+    if (!written || ::fsync(temp.fd()) != 0 || !temp.close()) {
         const int error = errno;
         throw Failure("Stream write error", systemReason(error));
     }

@@ -1,6 +1,7 @@
 #include "FailureOf.h"
 #include "TempFolder.h"
 #include "store/FileStore.h"
+#include "store/LineList.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -58,6 +59,22 @@ TEST_F(AtomicSaveTest, AFullDiskLeavesTheOldFile) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(folder.read("do.txt"), old);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"do.txt"}); // no temporary file left
+}
+
+TEST_F(AtomicSaveTest, AListOfManyShortRunsAndLongOnesIsWrittenWhole) {
+    // Every other line changed: the saved pieces alternate between the
+    // loaded buffer and the changed lines, short and long runs mixed.
+    std::string file;
+    for (int i = 0; i < 20000; ++i) {
+        file += "01.01.2030 10:00:00 >>> line " + std::to_string(i) + "\r\n";
+    }
+    file += std::string(200000, 'x') + "\r\n";
+    Lines lines = splitLines(file);
+    for (std::size_t i = 0; i < 20000; i += 2) {
+        lines.replace(i, "changed " + std::to_string(i));
+    }
+    store.saveLines("do.txt", lines);
+    EXPECT_EQ(folder.read("do.txt"), joinLines(lines));
 }
 
 TEST_F(AtomicSaveTest, AKilledSaveLeavesAWholeFile) {

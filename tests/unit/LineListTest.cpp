@@ -73,5 +73,30 @@ TEST(LineListTest, MixedBreaksOverLongTextsSplitAndNormaliseAlike) {
     EXPECT_EQ(joinLines(splitLines(file)), notes);
 }
 
+TEST(LineListTest, SavedPiecesGiveTheJoinedBytesWhateverTheListWentThrough) {
+    const auto joined = [](const Lines& lines) {
+        std::string bytes;
+        for (const std::string_view piece : linePieces(lines)) {
+            bytes += piece;
+        }
+        return bytes;
+    };
+    Lines lines = splitLines("one\r\ntwo\r\nthree\nfour\r\n\r\nsix");
+    EXPECT_EQ(joined(lines), joinLines(lines));
+    // A file in CR LF is one run and its final break.
+    EXPECT_EQ(linePieces(splitLines("a\r\nb\r\n")).size(), 2U);
+    lines.replace(1, "TWO");
+    lines.erase(3);
+    lines.push_back("seven");
+    lines.push_back("");
+    EXPECT_EQ(joined(lines), joinLines(lines));
+    // Enough edits to make the list pack its buffer.
+    for (int i = 0; i < 3000; ++i) {
+        lines.replace(static_cast<std::size_t>(i) % lines.size(), std::to_string(i));
+    }
+    EXPECT_EQ(joined(lines), joinLines(lines));
+    EXPECT_TRUE(linePieces(Lines{}).empty());
+}
+
 } // namespace
 } // namespace norvik

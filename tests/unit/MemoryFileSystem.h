@@ -32,8 +32,12 @@ public:
         files.emplace(path, std::string());
         return true;
     }
-    void replace(const std::string& path, std::string_view bytes) override {
-        files[path] = bytes;
+    void replacePieces(const std::string& path, std::span<const std::string_view> pieces) override {
+        std::string& file = files[path];
+        file.clear();
+        for (const std::string_view piece : pieces) {
+            file += piece;
+        }
         ++writes;
     }
     bool remove(const std::string& path) override { return files.erase(path) != 0; }

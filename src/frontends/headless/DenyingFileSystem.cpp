@@ -49,11 +49,12 @@ bool DenyingFileSystem::createEmpty(const std::string& path) {
     return !denied(path) && disk_.createEmpty(path);
 }
 
-void DenyingFileSystem::replace(const std::string& path, std::string_view bytes) {
+void DenyingFileSystem::replacePieces(const std::string& path,
+                                      std::span<const std::string_view> pieces) {
     if (denied(path)) {
         throw Failure("Cannot create file " + path, std::strerror(EACCES));
     }
-    disk_.replace(path, bytes);
+    disk_.replacePieces(path, pieces);
 }
 
 bool DenyingFileSystem::remove(const std::string& path) {

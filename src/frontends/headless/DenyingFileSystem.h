@@ -23,7 +23,7 @@ public:
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
-    void replace(const std::string& path, std::string_view bytes) override;
+    void replacePieces(const std::string& path, std::span<const std::string_view> pieces) override;
     bool remove(const std::string& path) override;
     // A denied lock file cannot be taken, as one the user may not open.
     LockAttempt lock(const std::string& path) override;
