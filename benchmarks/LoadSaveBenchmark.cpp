@@ -1,7 +1,9 @@
 // Loading and saving the data files at the sizes users reach: a million event
-// lines and 10 MB of notes, split and joined in memory, and read and written
-// through the store on the real disk (each save is synced, like the program's).
+// lines and 10 MB of notes, split and joined in memory, read and written
+// through the store on the real disk (each save is synced, like the program's),
+// and taken over and typed into by the notes editor's buffer.
 
+#include "kit/TextBuffer.h"
 #include "store/FileStore.h"
 #include "store/FileSystem.h"
 #include "store/LineList.h"
@@ -153,6 +155,36 @@ void BM_StoreNotes(benchmark::State& state, bool save) {
 }
 BENCHMARK_CAPTURE(BM_StoreNotes, load, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StoreNotes, save, true)->Unit(benchmark::kMillisecond);
+
+// The notes editor's buffer: the loaded notes taken over with their line
+// index, and a keystroke at the top of the notes (the caret staying put, or
+// jumping between the two ends so the whole text moves past the gap).
+void BM_NotesIntoEditor(benchmark::State& state) {
+    const std::string notes = makeNotes("\r\n");
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::string copy = notes;
+        norvik::TextBuffer buffer;
+        state.ResumeTiming();
+        buffer.assign(std::move(copy));
+        benchmark::DoNotOptimize(buffer.lineCount());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(notes.size()));
+}
+BENCHMARK(BM_NotesIntoEditor)->Unit(benchmark::kMillisecond);
+
+void BM_NotesKeystroke(benchmark::State& state, bool jumping) {
+    norvik::TextBuffer buffer;
+    buffer.assign(makeNotes("\r\n"));
+    bool atEnd = false;
+    for (auto _ : state) {
+        const std::size_t at = jumping && atEnd ? buffer.size() : 0;
+        atEnd = !atEnd;
+        buffer.replace(at, 0, "a");
+    }
+}
+BENCHMARK_CAPTURE(BM_NotesKeystroke, inPlace, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_NotesKeystroke, jumpingEnds, true)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
