@@ -366,6 +366,10 @@ void NotesEdit::restartBlink() {
 }
 
 void NotesEdit::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == tripleClick_.timerId()) {
+        tripleClick_.stop();
+        return;
+    }
     if (event->timerId() != blink_.timerId()) {
         QAbstractScrollArea::timerEvent(event);
         return;

@@ -125,6 +125,7 @@ private:
     std::size_t rowEdge(bool end) const;
 
     bool isWordByte(std::size_t position) const;
+    void dragSelection();
     void restartBlink();
     std::size_t selectionStart() const { return std::min(anchor_, caret_); }
     std::size_t selectionEnd() const { return std::max(anchor_, caret_); }
@@ -142,6 +143,12 @@ private:
     int wheelRest_ = 0;
     bool caretShown_ = false;
     bool selecting_ = false;
+    // A press on the selection that may become a drag of it.
+    bool draggable_ = false;
+    QPointF dragFrom_;
+    // A third click soon after a double click selects the line.
+    QBasicTimer tripleClick_;
+    QPointF doubleClickPoint_;
     bool settingScrollBar_ = false;
     QBasicTimer blink_;
     mutable std::unordered_map<std::size_t, std::unique_ptr<QTextLayout>> layouts_;

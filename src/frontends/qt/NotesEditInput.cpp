@@ -1,5 +1,5 @@
-// What the user does in the notes editor: keys, mouse, the context menu,
-// input methods and dropped text.
+// What the user does in the notes editor from the keyboard and input
+// methods, and the editing all input comes down to.
 #include "frontends/qt/NotesEdit.h"
 
 #include "frontends/qt/QtText.h"
@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QTextLine>
 
@@ -41,7 +39,9 @@ bool NotesEdit::event(QEvent* event) {
         auto& key = static_cast<QKeyEvent&>(*event);
         const bool editing = std::any_of(std::begin(editingKeys), std::end(editingKeys),
                                          [&key](auto standard) { return key.matches(standard); });
-        if (editing || (typedText(key) && !key.modifiers().testFlag(Qt::ControlModifier))) {
+        const Qt::KeyboardModifiers plain = key.modifiers() & ~Qt::ShiftModifier;
+        if (editing ||
+            (typedText(key) && (plain == Qt::NoModifier || plain == Qt::KeypadModifier))) {
             key.accept();
             return true;
         }
@@ -367,128 +367,8 @@ QVariant NotesEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     }
 }
 
-void NotesEdit::mousePressEvent(QMouseEvent* event) {
-    const std::size_t at = positionAt(event->position());
-    if (event->button() == Qt::LeftButton) {
-        selecting_ = true;
-        goalX_ = -1;
-        moveCaret(at, event->modifiers().testFlag(Qt::ShiftModifier));
-        viewport()->update();
-    } else if (event->button() == Qt::MiddleButton &&
-               QApplication::clipboard()->supportsSelection() && !readOnly_) {
-        // The desktop's selection goes in where the middle button is pressed.
-        moveCaret(at, false);
-        edit(caret_, caret_, fromQt(QApplication::clipboard()->text(QClipboard::Selection)),
-             EditHistory::Kind::Other);
-    }
-}
-
-void NotesEdit::mouseMoveEvent(QMouseEvent* event) {
-    if (!selecting_) {
-        return;
-    }
-    // Dragging past the top or the bottom edge scrolls the text along.
-    if (event->position().y() < 0) {
-        scrollRows(-1);
-    } else if (event->position().y() > viewport()->height()) {
-        scrollRows(1);
-    }
-    moveCaret(positionAt(event->position()), true);
-    viewport()->update();
-}
-
-void NotesEdit::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && selecting_) {
-        selecting_ = false;
-        if (anchor_ != caret_ && QApplication::clipboard()->supportsSelection()) {
-            QApplication::clipboard()->setText(selectedText(), QClipboard::Selection);
-        }
-    }
-}
-
-void NotesEdit::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
-    const std::size_t at = positionAt(event->position());
-    std::size_t start = at;
-    std::size_t end = at;
-    while (start > 0 && isWordByte(start - 1)) {
-        --start;
-    }
-    while (end < buffer_.size() && isWordByte(end)) {
-        ++end;
-    }
-    if (start == end) {
-        end = nextCharacter(at);
-    }
-    anchor_ = start;
-    moveCaret(end, true);
-    viewport()->update();
-}
-
-void NotesEdit::wheelEvent(QWheelEvent* event) {
-    wheelRest_ += event->angleDelta().y();
-    const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
-    wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
-    if (notches != 0) {
-        scrollRows(-notches * QApplication::wheelScrollLines());
-    }
-    event->accept();
-}
-
-void NotesEdit::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    // The texts and their translations are the ones of Qt's own text editors.
-    const auto add = [this, &menu](const char* text, QKeySequence::StandardKey key, bool enabled,
-                                   const std::function<void()>& run) {
-        QString caption = QCoreApplication::translate("QWidgetTextControl", text);
-        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
-        if (!shortcut.isEmpty()) {
-            caption += u'\t' + shortcut;
-        }
-        QAction* action = menu.addAction(caption);
-        action->setEnabled(enabled);
-        QObject::connect(action, &QAction::triggered, this, run);
-    };
-    const bool editable = !readOnly_;
-    const bool selection = anchor_ != caret_;
-    add("&Undo", QKeySequence::Undo, editable && history_.canUndo(), [this] { undo(); });
-    add("&Redo", QKeySequence::Redo, editable && history_.canRedo(), [this] { redo(); });
-    menu.addSeparator();
-    add("Cu&t", QKeySequence::Cut, editable && selection, [this] { cut(); });
-    add("&Copy", QKeySequence::Copy, selection, [this] { copy(); });
-    add("&Paste", QKeySequence::Paste, editable && !QApplication::clipboard()->text().isEmpty(),
-        [this] { paste(); });
-    add("Delete", QKeySequence::UnknownKey, editable && selection, [this] { deleteSelection(); });
-    menu.addSeparator();
-    add("Select All", QKeySequence::SelectAll, !buffer_.empty(), [this] { selectAll(); });
-    menu.exec(event->globalPos());
-}
-
 void NotesEdit::deleteSelection() {
     edit(selectionStart(), selectionEnd(), {}, EditHistory::Kind::Other);
-}
-
-void NotesEdit::dragEnterEvent(QDragEnterEvent* event) {
-    if (!readOnly_ && event->mimeData()->hasText()) {
-        event->acceptProposedAction();
-    }
-}
-
-void NotesEdit::dragMoveEvent(QDragMoveEvent* event) {
-    if (!readOnly_ && event->mimeData()->hasText()) {
-        event->acceptProposedAction();
-    }
-}
-
-void NotesEdit::dropEvent(QDropEvent* event) {
-    if (readOnly_ || !event->mimeData()->hasText()) {
-        return;
-    }
-    moveCaret(positionAt(event->position()), false);
-    edit(caret_, caret_, fromQt(event->mimeData()->text()), EditHistory::Kind::Other);
-    event->acceptProposedAction();
 }
 
 } // namespace norvik::qt
