@@ -1,5 +1,6 @@
 // The notes editor's text, layout, drawing and scrolling. What the user does
-// with keys, mouse and menu is in NotesEditInput.cpp.
+// is in NotesEditInput.cpp (keys and the editing they come down to) and
+// NotesEditMouse.cpp (mouse, drops and the context menu).
 #include "frontends/qt/NotesEdit.h"
 
 #include "frontends/qt/QtText.h"
@@ -113,6 +114,7 @@ QTextLayout& NotesEdit::layoutOf(std::size_t line) const {
         if (!row.isValid()) {
             break;
         }
+        row.setLeadingIncluded(true);
         row.setLineWidth(textWidth());
         row.setPosition(QPointF(0, y));
         y += row.height();
