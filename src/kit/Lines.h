@@ -106,8 +106,23 @@ public:
     const std::string_view at(std::size_t index) const;
     const std::string_view front() const { return (*this)[0]; }
     const std::string_view back() const { return (*this)[size() - 1]; }
-    // The buffer the lines lie in, with whatever lies between them.
-    std::string_view bytes() const { return buffer_; }
+    // Whether a line lies right after the line before it in the buffer, with
+    // CR LF between them, as the lines of a loaded file do: such lines can be
+    // saved or searched as one run of bytes.
+    bool followsOn(std::size_t index) const {
+        if (index == 0) {
+            return false;
+        }
+        const Place& before = places_[index - 1];
+        const std::size_t end = before.start + before.length;
+        return places_[index].start == end + 2 && buffer_.compare(end, 2, "\r\n") == 0;
+    }
+    // The bytes from the start of line `first` to the end of line `last`.
+    std::string_view span(std::size_t first, std::size_t last) const {
+        const std::size_t start = places_[first].start;
+        return std::string_view(buffer_).substr(start,
+                                                places_[last].start + places_[last].length - start);
+    }
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 

@@ -44,28 +44,15 @@ std::string joinLines(const Lines& lines) {
 
 std::vector<std::string_view> linePieces(const Lines& lines) {
     static constexpr std::string_view lineBreak = "\r\n";
-    const std::string_view buffer = lines.bytes();
     std::vector<std::string_view> pieces;
-    std::size_t runStart = 0;
-    std::size_t runEnd = 0;
-    bool inRun = false;
-    for (const std::string_view line : lines) {
-        const auto start = static_cast<std::size_t>(line.data() - buffer.data());
-        if (inRun && start == runEnd + 2 && buffer.substr(runEnd, 2) == lineBreak) {
-            runEnd = start + line.size();
-            continue;
+    for (std::size_t first = 0; first < lines.size();) {
+        std::size_t last = first;
+        while (last + 1 < lines.size() && lines.followsOn(last + 1)) {
+            ++last;
         }
-        if (inRun) {
-            pieces.push_back(buffer.substr(runStart, runEnd - runStart));
-            pieces.push_back(lineBreak);
-        }
-        inRun = true;
-        runStart = start;
-        runEnd = start + line.size();
-    }
-    if (inRun) {
-        pieces.push_back(buffer.substr(runStart, runEnd - runStart));
+        pieces.push_back(lines.span(first, last));
         pieces.push_back(lineBreak);
+        first = last + 1;
     }
     return pieces;
 }
