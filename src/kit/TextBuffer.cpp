@@ -7,25 +7,23 @@
 
 namespace norvik {
 
-namespace {
-
-// Where each line after the first starts: one past every LF of a CR LF text.
-void collectLineStarts(std::string_view bytes, std::size_t offset,
-                       std::vector<std::size_t>& starts) {
-    const char* const begin = bytes.data();
-    const char* at = begin;
-    const char* const end = begin + bytes.size();
-    while (at < end) {
-        const void* hit = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-        if (hit == nullptr) {
-            break;
+void TextBuffer::collectLineStarts(std::string_view bytes, std::size_t offset,
+                                   std::vector<std::size_t>& starts) const {
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t lf = bytes.find('\n', start);
+        // The text of this line ends before its CR, or at the end of the bytes.
+        const std::size_t textEnd = lf == std::string_view::npos ? bytes.size() : lf - 1;
+        for (std::size_t cut = start + longestLine_; cut < textEnd; cut += longestLine_) {
+            starts.push_back(offset + cut);
         }
-        at = static_cast<const char*>(hit) + 1;
-        starts.push_back(offset + static_cast<std::size_t>(at - begin));
+        if (lf == std::string_view::npos) {
+            return;
+        }
+        start = lf + 1;
+        starts.push_back(offset + start);
     }
 }
-
-} // namespace
 
 void TextBuffer::assign(Text text) {
     buffer_ = normalizeLineBreaks(std::move(text));
@@ -79,7 +77,15 @@ bool TextBuffer::endsWith(std::string_view tail) const {
 }
 
 std::size_t TextBuffer::lineEnd(std::size_t line) const {
-    return line + 1 < lineStarts_.size() ? lineStarts_[line + 1] - 2 : size();
+    if (line + 1 == lineStarts_.size()) {
+        return size();
+    }
+    const std::size_t next = lineStarts_[line + 1];
+    return startsAfterBreak(next) ? next - 2 : next;
+}
+
+bool TextBuffer::endsWithBreak(std::size_t line) const {
+    return line + 1 < lineStarts_.size() && startsAfterBreak(lineStarts_[line + 1]);
 }
 
 std::size_t TextBuffer::lineOf(std::size_t position) const {
@@ -127,6 +133,17 @@ std::size_t TextBuffer::replace(std::size_t from, std::size_t length, const Text
     const std::size_t end = snap(std::max(from, std::min(from + length, size())));
     length = end - from;
     const Text inserted = normalizeLineBreaks(text);
+    // The lines from the one the edit starts in, back to where it follows a
+    // break, up to the first line after the edit that follows a break: their
+    // starts are found again, since a break or a cut among them may move.
+    auto first = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), from) - 1;
+    while (!startsAfterBreak(*first)) {
+        --first;
+    }
+    auto after = std::upper_bound(first, lineStarts_.end(), end);
+    while (after != lineStarts_.end() && !startsAfterBreak(*after)) {
+        ++after;
+    }
     moveGap(from);
     gapLength_ += length;
     makeRoom(inserted.size());
@@ -134,19 +151,22 @@ std::size_t TextBuffer::replace(std::size_t from, std::size_t length, const Text
     gapStart_ += inserted.size();
     gapLength_ -= inserted.size();
 
-    // Lines whose break was removed go; those after the edit move by the
-    // difference; the inserted breaks start new ones.
-    const auto first = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), from);
-    const auto last = std::upper_bound(first, lineStarts_.end(), end);
     const auto shift =
         static_cast<std::ptrdiff_t>(inserted.size()) - static_cast<std::ptrdiff_t>(length);
-    for (auto line = last; line != lineStarts_.end(); ++line) {
+    for (auto line = after; line != lineStarts_.end(); ++line) {
         *line = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(*line) + shift);
     }
-    std::vector<std::size_t> added;
-    collectLineStarts(inserted, from, added);
-    const auto at = lineStarts_.erase(first, last);
-    lineStarts_.insert(at, added.begin(), added.end());
+    const std::size_t regionStart = *first;
+    const std::size_t regionEnd = after == lineStarts_.end() ? size() : *after;
+    std::vector<std::size_t> found;
+    collectLineStarts(slice(regionStart, regionEnd - regionStart), regionStart, found);
+    // The region's own end is a line start already (or the end of the text).
+    if (!found.empty() && after != lineStarts_.end() && found.back() == regionEnd) {
+        found.pop_back();
+    }
+    const auto place = lineStarts_.erase(first + 1, after);
+    lineStarts_.insert(place, found.begin(), found.end());
+
     return inserted.size();
 }
 

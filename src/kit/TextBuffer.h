@@ -13,8 +13,13 @@ namespace norvik {
 // edits, and the start of every line, so a line is found without a scan.
 // Line breaks are CR LF only: text put in has each lone CR or LF made one
 // CR LF, and no position ever falls between the two.
+// A line is the text between two breaks, except that a longer one than
+// `longestLine` bytes is cut into lines of that length: no one line then
+// costs much to lay out, even in a text that has no breaks at all.
 class TextBuffer {
 public:
+    explicit TextBuffer(std::size_t longestLine = 1 << 14) : longestLine_(longestLine) {}
+
     // Takes the bytes over; text already in CR LF is neither copied nor moved.
     void assign(Text text);
     std::size_t size() const { return buffer_.size() - gapLength_; }
@@ -35,8 +40,10 @@ public:
     // Lines are numbered from 0; there is always at least one.
     std::size_t lineCount() const { return lineStarts_.size(); }
     std::size_t lineStart(std::size_t line) const { return lineStarts_[line]; }
-    // Where the line's text ends, before its CR LF.
+    // Where the line's text ends, before its CR LF if it has one.
     std::size_t lineEnd(std::size_t line) const;
+    // Whether the line ends with a CR LF (not at a cut or the end).
+    bool endsWithBreak(std::size_t line) const;
     std::size_t lineOf(std::size_t position) const;
     Text lineText(std::size_t line) const;
 
@@ -50,7 +57,14 @@ public:
 private:
     void moveGap(std::size_t position);
     void makeRoom(std::size_t bytes);
+    // Whether a line start follows a CR LF rather than a cut.
+    bool startsAfterBreak(std::size_t start) const { return start == 0 || at(start - 1) == '\n'; }
+    // The starts of the lines in `bytes`, which begin at `offset` with a line
+    // that follows a break, after that first one.
+    void collectLineStarts(std::string_view bytes, std::size_t offset,
+                           std::vector<std::size_t>& starts) const;
 
+    std::size_t longestLine_;
     Text buffer_;
     std::size_t gapStart_ = 0;
     std::size_t gapLength_ = 0;

@@ -8,18 +8,27 @@
 namespace norvik {
 namespace {
 
-// The lines a plain string has, found the slow and obvious way.
-std::vector<std::size_t> lineStartsOf(const Text& text) {
+// The lines a plain string has, found the slow and obvious way: a line
+// starts after each CR LF and every `longest` bytes of a line's text.
+std::vector<std::size_t> lineStartsOf(const Text& text, std::size_t longest) {
     std::vector<std::size_t> starts{0};
-    for (std::size_t at = text.find("\r\n"); at != Text::npos; at = text.find("\r\n", at + 2)) {
-        starts.push_back(at + 2);
+    std::size_t run = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\r') {
+            starts.push_back(at + 2);
+            run = 0;
+            ++at;
+        } else if (++run == longest && at + 1 < text.size() && text[at + 1] != '\r') {
+            starts.push_back(at + 1);
+            run = 0;
+        }
     }
     return starts;
 }
 
-void expectSame(const TextBuffer& buffer, const Text& model) {
+void expectSame(const TextBuffer& buffer, const Text& model, std::size_t longest = 1 << 14) {
     ASSERT_EQ(buffer.text(), model);
-    const auto starts = lineStartsOf(model);
+    const auto starts = lineStartsOf(model, longest);
     ASSERT_EQ(buffer.lineCount(), starts.size());
     for (std::size_t line = 0; line < starts.size(); ++line) {
         ASSERT_EQ(buffer.lineStart(line), starts[line]);
@@ -47,10 +56,12 @@ TEST(TextBufferTest, BreaksBecomeCrLfAndNoPositionSplitsOne) {
 }
 
 TEST(TextBufferTest, EditsAnywhereMatchAPlainString) {
-    // Random edits move the gap back and forth, grow it and cross line breaks.
+    // Random edits move the gap back and forth, grow it, cross line breaks,
+    // and make lines long enough to be cut and short enough to join again.
     std::mt19937 random(7);
     const Text pieces[] = {"", "a", "\xE0\xFF", "\r\n", "word ", "x\r\ny\r\n\r\n", Text(5000, 'z')};
-    TextBuffer buffer;
+    constexpr std::size_t longest = 700;
+    TextBuffer buffer(longest);
     Text model;
     buffer.assign(model);
     for (int step = 0; step < 2000; ++step) {
@@ -60,12 +71,12 @@ TEST(TextBufferTest, EditsAnywhereMatchAPlainString) {
         buffer.replace(from, end - from, piece);
         model.replace(from, end - from, piece);
         if (step % 97 == 0) {
-            expectSame(buffer, model);
+            expectSame(buffer, model, longest);
             const std::size_t at = random() % (model.size() + 1);
             EXPECT_EQ(buffer.slice(at, 40), model.substr(at, 40));
         }
     }
-    expectSame(buffer, model);
+    expectSame(buffer, model, longest);
 }
 
 TEST(EditHistoryTest, TypingAndErasingAreOneStepEachAndUndoRestoresTheSelection) {

@@ -338,7 +338,7 @@ void NotesEdit::paintEvent(QPaintEvent* /*event*/) {
             const std::size_t to = std::min(selectionEnd(), end);
             selections.append(
                 {static_cast<int>(from - start), static_cast<int>(to - from), selected});
-            if (selectionEnd() > end) {
+            if (selectionEnd() > end && buffer_.endsWithBreak(line)) {
                 // A selected line break shows as a space's width after the line.
                 const QTextLine last = layout.lineAt(layout.lineCount() - 1);
                 painter.fillRect(QRectF(origin.x() + last.naturalTextWidth(), y + last.y(),

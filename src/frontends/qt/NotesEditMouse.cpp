@@ -31,11 +31,19 @@ void NotesEdit::mousePressEvent(QMouseEvent* event) {
     const bool nearDoubleClick = (event->position() - doubleClickPoint_).manhattanLength() <
                                  QApplication::startDragDistance();
     if (tripleClick_.isActive() && nearDoubleClick) {
-        // A third click selects the whole line with its break.
+        // A third click selects the whole line with its break, also a line
+        // so long that the buffer keeps it cut in several.
         tripleClick_.stop();
-        const std::size_t line = buffer_.lineOf(at);
-        anchor_ = buffer_.lineStart(line);
-        moveCaret(nextCharacter(buffer_.lineEnd(line)), true);
+        std::size_t first = buffer_.lineOf(at);
+        while (first > 0 && !buffer_.endsWithBreak(first - 1)) {
+            --first;
+        }
+        std::size_t last = buffer_.lineOf(at);
+        while (!buffer_.endsWithBreak(last) && last + 1 < buffer_.lineCount()) {
+            ++last;
+        }
+        anchor_ = buffer_.lineStart(first);
+        moveCaret(nextCharacter(buffer_.lineEnd(last)), true);
         return;
     }
     const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
