@@ -9,6 +9,7 @@
 #include "store/Codec1251.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -207,6 +208,32 @@ TEST_F(NotesEditorTest, LongNotesShowTheirEndAndScrollByKeys) {
     // A found text far down is brought into view.
     main().Memo1.setSelection(lines.size() / 2, 4);
     EXPECT_TRUE(caretInView());
+}
+
+TEST_F(NotesEditorTest, AssistiveToolsReadAndEditTheNotesAtTheProgramsPositions) {
+    start();
+    run([this] { main().setNotesText("one\r\n" + cp1251::literal("два")); });
+    QAccessibleInterface* notes = QAccessible::queryAccessibleInterface(editor());
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->role(), QAccessible::EditableText);
+    EXPECT_TRUE(notes->state().multiLine && notes->state().editable);
+    QAccessibleTextInterface* text = notes->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), 8);
+    EXPECT_EQ(text->text(5, 8), QString::fromUtf8("два"));
+    EXPECT_EQ(text->cursorPosition(), 8);
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(text->textAtOffset(1, QAccessible::LineBoundary, &start, &end),
+              QStringLiteral("one\r\n"));
+    EXPECT_EQ(end, 5);
+    text->setSelection(0, 0, 3);
+    EXPECT_EQ(main().Memo1.selLength(), 3U);
+    EXPECT_FALSE(text->characterRect(0).isEmpty());
+    // An edit through the tool is the user's: the program hears of it.
+    notes->editableTextInterface()->replaceText(0, 3, QString::fromUtf8("три"));
+    EXPECT_EQ(main().Memo1.text(), cp1251::literal("три\r\nдва"));
+    EXPECT_EQ(label(), line(23));
 }
 
 TEST(EditValidatorTest, LimitKeepsTheLeadingCharactersAndOneLine) {

@@ -1,9 +1,11 @@
 #include "frontends/qt/Application.h"
 
 #include "frontends/qt/Look.h"
+#include "frontends/qt/NotesAccessible.h"
 #include "frontends/qt/Pictures.h"
 #include "kit/Dispatch.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -20,6 +22,7 @@ void prepareApplication(QApplication& application) {
         QApplication::setStyle(style);
     }
     installFontSubstitutions();
+    QAccessible::installFactory(notesAccessibleFactory);
     // Qt's own texts follow the language module, not the desktop; until one
     // is loaded they stay as Qt writes them.
     application.setFont(toQt(Font{}));

@@ -5,6 +5,7 @@
 
 #include "frontends/qt/QtText.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
@@ -67,6 +68,18 @@ void NotesEdit::select(std::size_t anchor, std::size_t caret) {
     goalX_ = -1;
     ensureCaretVisible();
     viewport()->update();
+    tellAssistiveTools();
+}
+
+void NotesEdit::tellAssistiveTools() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleTextCursorEvent moved(this, static_cast<int>(caret_));
+    QAccessible::updateAccessibility(&moved);
+    QAccessibleTextSelectionEvent selected(this, static_cast<int>(selectionStart()),
+                                           static_cast<int>(selectionEnd()));
+    QAccessible::updateAccessibility(&selected);
 }
 
 void NotesEdit::setWordWrap(bool wrap) {
@@ -92,6 +105,11 @@ void NotesEdit::applyChange(std::size_t from, std::size_t length, const Text& te
                       .caretBefore = caret_};
     const std::size_t inserted = buffer_.replace(from, length, text);
     change.inserted = buffer_.slice(from, inserted);
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent changed(this, static_cast<int>(from), toQt(change.removed),
+                                           toQt(change.inserted));
+        QAccessible::updateAccessibility(&changed);
+    }
     history_.record(std::move(change), kind);
     forgetLayouts();
     select(from + inserted, from + inserted);
@@ -211,22 +229,37 @@ std::size_t NotesEdit::positionAt(QPointF point) const {
     return std::min(position, buffer_.lineEnd(row.line));
 }
 
-QRectF NotesEdit::caretRect() const {
-    const Row caret = rowOf(caret_);
-    if (caret < top_) {
+QRectF NotesEdit::placeOf(std::size_t position) const {
+    position = buffer_.snap(position);
+    const Row at = rowOf(position);
+    if (at < top_) {
         return {};
     }
     qreal y = margin;
-    for (Row row = top_; row < caret; row = stepped(row, 1)) {
+    for (Row row = top_; row < at; row = stepped(row, 1)) {
         y += rowHeight(row);
         if (y > viewport()->height()) {
             return {};
         }
     }
-    const QTextLine line = layoutOf(caret.line).lineAt(caret.row);
-    const auto column = static_cast<int>(caret_ - buffer_.lineStart(caret.line));
-    const qreal x = margin - horizontalOffset_ + line.cursorToX(column);
-    return {x, y, 1, line.height()};
+    const QTextLine line = layoutOf(at.line).lineAt(at.row);
+    const auto column = static_cast<int>(position - buffer_.lineStart(at.line));
+    const qreal x = line.cursorToX(column);
+    const qreal width = column < line.textStart() + line.textLength()
+                            ? std::max<qreal>(1, line.cursorToX(column + 1) - x)
+                            : 1;
+    return {margin - horizontalOffset_ + x, y, width, line.height()};
+}
+
+QRectF NotesEdit::caretRect() const {
+    const QRectF place = placeOf(caret_);
+    return place.isNull() ? place : QRectF(place.x(), place.y(), 1, place.height());
+}
+
+void NotesEdit::replaceAsUser(std::size_t from, std::size_t to, const Text& text) {
+    from = buffer_.snap(from);
+    to = buffer_.snap(to);
+    edit(std::min(from, to), std::max(from, to), text, EditHistory::Kind::Other);
 }
 
 bool NotesEdit::scrollRows(int rows) {

@@ -39,6 +39,14 @@ public:
     // and brings the caret into view.
     void select(std::size_t anchor, std::size_t caret);
 
+    // A change from outside the keyboard and mouse (an assistive tool) that
+    // counts as the user's: it can be undone and is reported.
+    void replaceAsUser(std::size_t from, std::size_t to, const Text& text);
+    // Where a character is drawn, in the viewport; null when out of view.
+    QRectF placeOf(std::size_t position) const;
+    // The position nearest to a point of the viewport.
+    std::size_t positionAt(QPointF point) const;
+
     void setWordWrap(bool wrap);
     void setReadOnly(bool readOnly);
     bool isReadOnly() const { return readOnly_; }
@@ -95,9 +103,8 @@ private:
     qreal textHeight() const;
     void forgetLayouts();
     int textWidth() const;
-    // The row holding a position, and the position nearest to a point.
+    // The row holding a position.
     Row rowOf(std::size_t position) const;
-    std::size_t positionAt(QPointF point) const;
     // The caret's rectangle in viewport coordinates, if it is in view.
     QRectF caretRect() const;
     // Moves the top of the view by rows (negative: up); false at either end.
@@ -127,6 +134,7 @@ private:
     bool isWordByte(std::size_t position) const;
     void dragSelection();
     void restartBlink();
+    void tellAssistiveTools();
     std::size_t selectionStart() const { return std::min(anchor_, caret_); }
     std::size_t selectionEnd() const { return std::max(anchor_, caret_); }
 

@@ -129,6 +129,7 @@ void NotesEdit::selectAll() {
     caret_ = buffer_.size();
     goalX_ = -1;
     viewport()->update();
+    tellAssistiveTools();
 }
 
 std::size_t NotesEdit::nextCharacter(std::size_t position) const {
@@ -211,6 +212,7 @@ void NotesEdit::moveCaret(std::size_t position, bool extend) {
     }
     ensureCaretVisible();
     restartBlink();
+    tellAssistiveTools();
 }
 
 bool NotesEdit::moveByKey(const QKeyEvent& event) {
