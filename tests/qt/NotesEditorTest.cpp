@@ -184,7 +184,8 @@ TEST_F(NotesEditorTest, LongNotesShowTheirEndAndScrollByKeys) {
     start();
     Text lines;
     for (int line = 0; line < 5000; ++line) {
-        lines += "line " + std::to_string(line) + " of a long diary, wrapped at the edge\r\n";
+        lines += "line " + std::to_string(line) +
+                 " of a long diary, wrapped at the edge of the notes into two rows or more\r\n";
     }
     run([&] { main().setNotesText(lines); });
     NotesEdit& edit = *editor();
@@ -208,6 +209,20 @@ TEST_F(NotesEditorTest, LongNotesShowTheirEndAndScrollByKeys) {
     // A found text far down is brought into view.
     main().Memo1.setSelection(lines.size() / 2, 4);
     EXPECT_TRUE(caretInView());
+    // With the view's top inside a wrapped line (a row up from a line's
+    // start is the previous line's last row), unwrapping leaves that line
+    // one row: the view still draws.
+    const int wheelLines = QApplication::wheelScrollLines();
+    QApplication::setWheelScrollLines(1);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        run([this] { main().Memo1.wordWrap = true; });
+        QWheelEvent up(QPointF(5, 5), edit.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(edit.viewport(), &up);
+        run([this] { main().Memo1.wordWrap = false; });
+        EXPECT_FALSE(edit.grab().isNull());
+    }
+    QApplication::setWheelScrollLines(wheelLines);
 }
 
 TEST_F(NotesEditorTest, AssistiveToolsReadAndEditTheNotesAtTheProgramsPositions) {

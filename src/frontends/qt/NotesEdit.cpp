@@ -273,7 +273,17 @@ bool NotesEdit::scrollRows(int rows) {
     return true;
 }
 
+void NotesEdit::keepTopInText() {
+    // An edit, a new width or wrapping may leave fewer lines or rows than
+    // the top of the view pointed at.
+    if (top_.line >= buffer_.lineCount()) {
+        top_ = {buffer_.lineCount() - 1, 0};
+    }
+    top_.row = std::min(top_.row, rowCount(top_.line) - 1);
+}
+
 void NotesEdit::ensureCaretVisible() {
+    keepTopInText();
     const Row caret = rowOf(caret_);
     if (caret < top_) {
         top_ = caret;
@@ -305,6 +315,7 @@ void NotesEdit::ensureCaretVisible() {
 }
 
 void NotesEdit::syncScrollBar() {
+    keepTopInText();
     top_ = std::min(top_, lastTop());
     const Row last = lastTop();
     const qreal spacing = std::max(1, fontMetrics().lineSpacing());
@@ -344,6 +355,7 @@ void NotesEdit::changeEvent(QEvent* event) {
 }
 
 void NotesEdit::paintEvent(QPaintEvent* /*event*/) {
+    keepTopInText();
     QPainter painter(viewport());
     const QPalette::ColorGroup group = !isEnabled() ? QPalette::Disabled
                                        : hasFocus() ? QPalette::Active

@@ -109,6 +109,7 @@ private:
     QRectF caretRect() const;
     // Moves the top of the view by rows (negative: up); false at either end.
     bool scrollRows(int rows);
+    void keepTopInText();
     void ensureCaretVisible();
     void syncScrollBar();
 
