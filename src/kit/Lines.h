@@ -115,7 +115,8 @@ public:
         }
         const Place& before = places_[index - 1];
         const std::size_t end = before.start + before.length;
-        return places_[index].start == end + 2 && buffer_.compare(end, 2, "\r\n") == 0;
+        // The two bytes lie inside the buffer when the line starts after them.
+        return places_[index].start == end + 2 && buffer_[end] == '\r' && buffer_[end + 1] == '\n';
     }
     // The bytes from the start of line `first` to the end of line `last`.
     std::string_view span(std::size_t first, std::size_t last) const {

@@ -8,9 +8,9 @@
 namespace norvik {
 
 // A search string prepared once for a run over many texts: the lines of a
-// long list or the whole notes. It compares in place (Boyer-Moore-Horspool),
-// so a search copies no line. Ignoring letter case lower-cases the search
-// string once and every text byte through a table as it is compared.
+// long list or the whole notes. It compares in place, so a search copies no
+// line. Ignoring letter case lower-cases the search string once and every
+// text byte through a table as it is compared (Boyer-Moore-Horspool).
 class SubstringFinder {
 public:
     static constexpr std::size_t npos = std::string_view::npos;
@@ -23,6 +23,10 @@ public:
     bool foundIn(std::string_view text) const { return find(text) != npos; }
 
     std::size_t length() const { return needle_.size(); }
+    bool matchesCase() const { return matchCase_; }
+    // Whether the search string holds a line break, and so could be found
+    // across two lines of a text searched as a whole.
+    bool holdsLineBreak() const { return needle_.find_first_of("\r\n") != std::string::npos; }
 
 private:
     template <bool FoldCase> std::size_t search(std::string_view text) const;

@@ -1,4 +1,5 @@
 #include "search/ListSearch.h"
+#include "store/LineList.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,30 @@ TEST(ListSearchTest, ScansDownFromTheTopOrUpFromTheBottom) {
     EXPECT_EQ(find({}, "milk", {.fromBottom = true}), -1);
     // A match never spans two lines.
     EXPECT_EQ(find(lines, "milkbread", {}), -1);
+}
+
+TEST(ListSearchTest, ALoadedListWithChangedLinesFindsTheFirstLineAsOneByOneWould) {
+    // Loaded lines follow on in one buffer and are searched as one run;
+    // changed and added ones lie apart.
+    Lines lines = splitLines("tea\r\nmilk\r\nbread\r\njam\r\nbread\r\nBREAD\r\nhoney\r\n");
+    lines.replace(1, "bread rolls");
+    lines.push_back("milk");
+    lines.erase(3);
+    const auto oneByOne = [&lines](const SubstringFinder& finder) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (finder.foundIn(lines[i])) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    };
+    for (const char* needle : {"bread", "BREAD", "milk", "honey", "tea", "ea", "jam", "ey",
+                               "teamilk", "a\r\nb", "y\r\nm", "coffee"}) {
+        for (const bool matchCase : {true, false}) {
+            const SubstringFinder finder(needle, matchCase);
+            EXPECT_EQ(findLine(lines, finder, {}), oneByOne(finder)) << needle << matchCase;
+        }
+    }
 }
 
 TEST(ListSearchTest, EventTextOnlyLeavesTheDateTextOut) {
