@@ -165,8 +165,13 @@ std::optional<std::string> PosixFileSystem::read(const std::string& path) {
     }
     std::string bytes;
     // Read straight into the string, one byte more than the size so that the
-    // end shows at once; a file that grows meanwhile gets more room.
-    bytes.resize(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1);
+    // end shows at once; a file that grows meanwhile gets more room. A little
+    // capacity beyond (address space only, no memory until used) lets a text
+    // edited in place, as the notes are, take its first edits without being
+    // moved.
+    const auto fileSize = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    bytes.reserve(fileSize + fileSize / 64 + 4096);
+    bytes.resize(fileSize + 1);
     std::size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
