@@ -6,9 +6,11 @@ namespace norvik {
 
 SubstringFinder::SubstringFinder(std::string_view needle, bool matchCase)
     : needle_(matchCase ? std::string(needle) : cp1251::toLower(needle)), matchCase_(matchCase) {
+    if (matchCase_) {
+        return; // the standard search needs no tables
+    }
     for (std::size_t byte = 0; byte < fold_.size(); ++byte) {
-        const auto c = static_cast<unsigned char>(byte);
-        fold_[byte] = matchCase ? c : cp1251::toLower(c);
+        fold_[byte] = cp1251::toLower(static_cast<unsigned char>(byte));
     }
     // The shift for a byte under the window's last position: how far the
     // search string's last occurrence of it (before its own last byte) lies
@@ -20,14 +22,14 @@ SubstringFinder::SubstringFinder(std::string_view needle, bool matchCase)
     }
 }
 
-template <bool FoldCase> std::size_t SubstringFinder::search(std::string_view text) const {
+std::size_t SubstringFinder::searchIgnoringCase(std::string_view text) const {
     const std::size_t m = needle_.size();
     const std::size_t n = text.size();
     const auto* t = reinterpret_cast<const unsigned char*>(text.data());
     const auto* p = reinterpret_cast<const unsigned char*>(needle_.data());
     const std::size_t last = m - 1;
     const unsigned char lastByte = p[last];
-    const auto fold = [this](unsigned char c) { return FoldCase ? fold_[c] : c; };
+    const auto fold = [this](unsigned char c) { return fold_[c]; };
 
     for (std::size_t pos = 0; pos + m <= n;) {
         const unsigned char c = fold(t[pos + last]);
@@ -52,7 +54,7 @@ std::size_t SubstringFinder::find(std::string_view text) const {
     // With letter case as it is, the standard search (a scan for the first
     // byte, then a compare) beats the table-driven one on lines and on long
     // texts alike.
-    return matchCase_ ? text.find(needle_) : search<true>(text);
+    return matchCase_ ? text.find(needle_) : searchIgnoringCase(text);
 }
 
 } // namespace norvik

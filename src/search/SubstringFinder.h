@@ -29,7 +29,8 @@ public:
     bool holdsLineBreak() const { return needle_.find_first_of("\r\n") != std::string::npos; }
 
 private:
-    template <bool FoldCase> std::size_t search(std::string_view text) const;
+    // Boyer-Moore-Horspool over the text folded to small letters byte by byte.
+    std::size_t searchIgnoringCase(std::string_view text) const;
 
     std::string needle_;
     bool matchCase_;

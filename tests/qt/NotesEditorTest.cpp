@@ -157,6 +157,12 @@ TEST_F(NotesEditorTest, KeysUndoAndTheMenuTreatALineBreakAsOneCharacter) {
     EXPECT_EQ(notes.selStart(), 3U);
     QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(notes.selLength(), 2U);
+    // Up and down keep the column.
+    notes.setSelection(1, 0);
+    QTest::keyClick(&edit, Qt::Key_Down);
+    EXPECT_EQ(notes.selStart(), 6U);
+    QTest::keyClick(&edit, Qt::Key_Up);
+    EXPECT_EQ(notes.selStart(), 1U);
     notes.setSelection(5, 0);
     QTest::keyClick(&edit, Qt::Key_Backspace);
     EXPECT_EQ(notes.text(), "onetwo");

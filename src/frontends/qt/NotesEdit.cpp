@@ -186,10 +186,9 @@ NotesEdit::Row NotesEdit::stepped(Row from, int rows) const {
     return from;
 }
 
-NotesEdit::Row NotesEdit::lastTop() const {
-    const std::size_t lastLine = buffer_.lineCount() - 1;
-    Row top{lastLine, rowCount(lastLine) - 1};
-    qreal filled = rowHeight(top);
+NotesEdit::Row NotesEdit::topShowing(Row bottom) const {
+    Row top = bottom;
+    qreal filled = rowHeight(bottom);
     while (true) {
         const Row above = stepped(top, -1);
         if (above == top || filled + rowHeight(above) > textHeight()) {
@@ -198,6 +197,11 @@ NotesEdit::Row NotesEdit::lastTop() const {
         filled += rowHeight(above);
         top = above;
     }
+}
+
+NotesEdit::Row NotesEdit::lastTop() const {
+    const std::size_t lastLine = buffer_.lineCount() - 1;
+    return topShowing({lastLine, rowCount(lastLine) - 1});
 }
 
 NotesEdit::Row NotesEdit::rowOf(std::size_t position) const {
@@ -218,15 +222,25 @@ std::size_t NotesEdit::positionAt(QPointF point) const {
         y += rowHeight(row);
         row = below;
     }
+    return positionInRow(row, point.x() - margin + horizontalOffset_);
+}
+
+std::size_t NotesEdit::positionInRow(Row row, qreal x) const {
     const QTextLine line = layoutOf(row.line).lineAt(row.row);
-    const int column = line.xToCursor(point.x() - margin + horizontalOffset_);
-    std::size_t position = buffer_.lineStart(row.line) + static_cast<std::size_t>(column);
-    // A point after the end of a wrapped row puts the caret before the wrap.
+    int column = line.xToCursor(x);
+    // A place after the end of a wrapped row puts the caret before the wrap.
     const int rowEnd = line.textStart() + line.textLength();
     if (column >= rowEnd && row.row + 1 < rowCount(row.line) && rowEnd > line.textStart()) {
-        position = buffer_.lineStart(row.line) + static_cast<std::size_t>(rowEnd - 1);
+        column = rowEnd - 1;
     }
-    return std::min(position, buffer_.lineEnd(row.line));
+    return std::min(buffer_.lineStart(row.line) + static_cast<std::size_t>(column),
+                    buffer_.lineEnd(row.line));
+}
+
+qreal NotesEdit::xOf(std::size_t position) const {
+    const Row row = rowOf(position);
+    return layoutOf(row.line).lineAt(row.row).cursorToX(
+        static_cast<int>(position - buffer_.lineStart(row.line)));
 }
 
 QRectF NotesEdit::placeOf(std::size_t position) const {
@@ -288,23 +302,10 @@ void NotesEdit::ensureCaretVisible() {
     if (caret < top_) {
         top_ = caret;
     } else {
-        // The highest top that still shows the caret's row whole.
-        Row lowest = caret;
-        qreal filled = rowHeight(caret);
-        while (true) {
-            const Row above = stepped(lowest, -1);
-            if (above == lowest || filled + rowHeight(above) > textHeight()) {
-                break;
-            }
-            filled += rowHeight(above);
-            lowest = above;
-        }
-        top_ = std::max(top_, lowest);
+        top_ = std::max(top_, topShowing(caret));
     }
     if (!wrap_) {
-        const QTextLine line = layoutOf(caret.line).lineAt(caret.row);
-        const auto x = static_cast<int>(
-            line.cursorToX(static_cast<int>(caret_ - buffer_.lineStart(caret.line))));
+        const auto x = static_cast<int>(xOf(caret_));
         if (x < horizontalOffset_) {
             horizontalOffset_ = std::max(0, x - textWidth() / 4);
         } else if (x >= horizontalOffset_ + textWidth()) {

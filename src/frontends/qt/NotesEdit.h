@@ -98,13 +98,18 @@ private:
     qreal rowHeight(Row row) const;
     // The row `rows` rows further down (up when negative), kept inside the text.
     Row stepped(Row from, int rows) const;
-    // The lowest top that still fills the view, and the view's height for text.
+    // The highest top that still shows a row whole; the lowest top that
+    // still fills the view; the view's height for text.
+    Row topShowing(Row bottom) const;
     Row lastTop() const;
     qreal textHeight() const;
     void forgetLayouts();
     int textWidth() const;
-    // The row holding a position.
+    // The row holding a position, and where it lies across that row.
     Row rowOf(std::size_t position) const;
+    qreal xOf(std::size_t position) const;
+    // The position in a row nearest to a place across it.
+    std::size_t positionInRow(Row row, qreal x) const;
     // The caret's rectangle in viewport coordinates, if it is in view.
     QRectF caretRect() const;
     // Moves the top of the view by rows (negative: up); false at either end.
@@ -129,7 +134,8 @@ private:
     std::size_t nextCharacter(std::size_t position) const;
     std::size_t previousCharacter(std::size_t position) const;
     std::size_t wordEdge(std::size_t position, bool forward) const;
-    std::size_t verticalMove(int rows) const;
+    // The position `rows` rows from the caret's, nearest to `x` in its row.
+    std::size_t verticalMove(int rows, qreal x) const;
     std::size_t rowEdge(bool end) const;
 
     bool isWordByte(std::size_t position) const;

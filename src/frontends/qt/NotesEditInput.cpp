@@ -171,24 +171,13 @@ std::size_t NotesEdit::wordEdge(std::size_t position, bool forward) const {
     return at == position ? previousCharacter(position) : at;
 }
 
-std::size_t NotesEdit::verticalMove(int rows) const {
+std::size_t NotesEdit::verticalMove(int rows, qreal x) const {
     const Row from = rowOf(caret_);
     const Row to = stepped(from, rows);
-    const std::size_t start = buffer_.lineStart(to.line);
     if (to == from) {
-        return rows < 0 ? start : buffer_.lineEnd(to.line);
+        return rows < 0 ? buffer_.lineStart(to.line) : buffer_.lineEnd(to.line);
     }
-    const QTextLine fromLine = layoutOf(from.line).lineAt(from.row);
-    const qreal x =
-        goalX_ >= 0 ? goalX_
-                    : fromLine.cursorToX(static_cast<int>(caret_ - buffer_.lineStart(from.line)));
-    const QTextLine line = layoutOf(to.line).lineAt(to.row);
-    int column = line.xToCursor(x);
-    const int rowEnd = line.textStart() + line.textLength();
-    if (column >= rowEnd && to.row + 1 < rowCount(to.line) && rowEnd > line.textStart()) {
-        column = rowEnd - 1;
-    }
-    return start + static_cast<std::size_t>(column);
+    return positionInRow(to, x);
 }
 
 std::size_t NotesEdit::rowEdge(bool end) const {
@@ -266,12 +255,9 @@ bool NotesEdit::moveByKey(const QKeyEvent& event) {
         const bool down = found->move == K::MoveToNextLine || found->move == K::MoveToNextPage;
         const bool byPage =
             found->move == K::MoveToNextPage || found->move == K::MoveToPreviousPage;
-        const Row row = rowOf(caret_);
-        goal = goalX_ >= 0 ? goalX_
-                           : layoutOf(row.line).lineAt(row.row).cursorToX(
-                                 static_cast<int>(caret_ - buffer_.lineStart(row.line)));
+        goal = goalX_ >= 0 ? goalX_ : xOf(caret_);
         const int rows = (byPage ? page : 1) * (down ? 1 : -1);
-        to = verticalMove(rows);
+        to = verticalMove(rows, goal);
         if (byPage) {
             scrollRows(rows);
         }
