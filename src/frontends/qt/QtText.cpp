@@ -41,11 +41,10 @@ QString toQt(std::string_view bytes) {
     return out;
 }
 
-void appendFromQt(Text& out, QStringView text) {
+Text fromQt(const QString& text) {
     const auto& table = tables().toByte;
-    const std::size_t start = out.size();
-    out.resize(start + static_cast<std::size_t>(text.size()));
-    char* write = out.data() + start;
+    Text out(static_cast<std::size_t>(text.size()), '\0');
+    char* write = out.data();
     for (const QChar character : text) {
         const std::int16_t byte = table[character.unicode()];
         if (byte >= 0) {
@@ -53,11 +52,6 @@ void appendFromQt(Text& out, QStringView text) {
         }
     }
     out.resize(static_cast<std::size_t>(write - out.data()));
-}
-
-Text fromQt(const QString& text) {
-    Text out;
-    appendFromQt(out, text);
     return out;
 }
 

@@ -3,7 +3,6 @@
 #include "kit/Text.h"
 
 #include <QString>
-#include <QStringView>
 
 namespace norvik::qt {
 
@@ -13,9 +12,6 @@ QString toQt(std::string_view bytes);
 // Characters the code page cannot hold are dropped; the front end refuses
 // them at input, so they never reach this point from the user.
 Text fromQt(const QString& text);
-// The same, appended to `out`, so that a long text can be put together piece
-// by piece without a copy of the whole.
-void appendFromQt(Text& out, QStringView text);
 // Whether the code page holds this character.
 bool storable(QChar character);
 // The text without the characters the code page cannot hold.
