@@ -25,7 +25,7 @@ int main() {
     // without walking the program's lists (a million lines take a while to
     // free, and the system takes the memory back anyway).
     // The sanitizer build tears down in full so that a leak still shows.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(NORVIK_SANITIZED)
     program.reset();
     return status;
 #else
