@@ -8,23 +8,13 @@
 
 namespace norvik {
 
-namespace {
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? "" : path.substr(0, slash);
-}
-
-} // namespace
-
-Program::Program(Platform& platform, FileSystem& files, std::string lockPath)
-    : platform_(platform), files_(files), lockPath_(std::move(lockPath)) {}
+Program::Program(Platform& platform, FileSystem& files) : platform_(platform), files_(files) {}
 
 Program::~Program() = default;
 
 void Program::start() {
     FileSystem& disk = files_.files();
-    LockAttempt attempt = disk.lock(lockPath_);
+    LockAttempt attempt = disk.lock(lockFile);
     // The texts are in both languages because no module is loaded yet.
     if (attempt.outcome == LockAttempt::Outcome::HeldElsewhere) {
         // Two copies would overwrite each other's files.
@@ -35,17 +25,15 @@ void Program::start() {
         platform_.terminate();
         return;
     }
-    if (attempt.outcome == LockAttempt::Outcome::Refused &&
-        disk.canWriteFolder(folderOf(lockPath_))) {
+    if (attempt.outcome == LockAttempt::Outcome::Refused && disk.canWriteFolder("")) {
         // Without the lock nothing would keep a second copy out. Only where
         // the folder cannot be written at all is running safe: no copy can
         // overwrite another's saves there.
-        std::size_t replaced = 0;
-        const Text reason = cp1251::fromUtf8Replacing(attempt.reason, '?', replaced);
-        platform_.messageBox(cp1251::literal("Не удалось захватить файл блокировки ") + lockPath_ +
+        const Text reason = cp1251::fromSystemText(attempt.reason);
+        platform_.messageBox(cp1251::literal("Не удалось захватить файл блокировки ") + lockFile +
                                  ": " + reason +
                                  cp1251::literal(". Norvik не запущен. / Cannot lock the file ") +
-                                 lockPath_ + ": " + reason + ". Norvik is not started.",
+                                 lockFile + ": " + reason + ". Norvik is not started.",
                              applicationTitle, mbError);
         platform_.terminate();
         return;

@@ -17,8 +17,8 @@ class TConfiguration;
 // then run their event loop on mainWindow().
 class Program {
 public:
-    // The lock file keeps a second copy out of the same data directory.
-    Program(Platform& platform, FileSystem& files, std::string lockPath = lockFile);
+    // The lock file in the data directory keeps a second copy out.
+    Program(Platform& platform, FileSystem& files);
     ~Program();
 
     // Refuses to run beside another copy in the same directory, and without the lock where the
@@ -33,7 +33,6 @@ public:
 private:
     Platform& platform_;
     FileStore files_;
-    std::string lockPath_;
     std::unique_ptr<FileLock> lock_;
     std::unique_ptr<TForm1> main_;
     // Declared after the main window, which it refers to, so it goes first.

@@ -14,8 +14,7 @@ namespace {
 Text reasonText(const Failure& failure) {
     const std::string& reason =
         failure.reason().empty() ? std::string(failure.what()) : failure.reason();
-    std::size_t replaced = 0;
-    return cp1251::fromUtf8Replacing(reason, '?', replaced);
+    return cp1251::fromSystemText(reason);
 }
 
 } // namespace

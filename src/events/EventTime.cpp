@@ -4,8 +4,6 @@ namespace norvik {
 
 namespace {
 
-constexpr std::int64_t millisPerDay = 86'400'000;
-
 // Days from 01.01.0001 in the proleptic Gregorian calendar, counting in
 // 400-year eras that start on 1 March so that the leap day ends a year.
 std::int64_t daysFromCivil(int year, int month, int day) {

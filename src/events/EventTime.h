@@ -13,5 +13,6 @@ DateTime momentFromMillis(std::int64_t millis);
 
 inline constexpr std::int64_t millisPerSecond = 1000;
 inline constexpr std::int64_t millisPerMinute = 60 * millisPerSecond;
+inline constexpr std::int64_t millisPerDay = millisPerMinute * 60 * 24;
 
 } // namespace norvik

@@ -15,16 +15,10 @@ namespace norvik {
 
 namespace {
 
-constexpr std::int64_t millisPerDay = std::int64_t{24} * 60 * 60 * millisPerSecond;
-
 struct ComponentFree {
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
-
-Failure badFile(const std::string& fileName, std::size_t line, const std::string& what) {
-    return Failure(fileName + ":" + std::to_string(line) + ": " + what);
-}
 
 // What the file's own lines say of a VEVENT: where it begins, for messages,
 // and its summary as written (libical drops blanks at the end of a value).
@@ -117,22 +111,6 @@ icaltimetype utcDay(const DateTime& day, int shiftDays) {
     return time;
 }
 
-Text eventText(const std::string& text, std::size_t& replaced) {
-    std::string flat;
-    flat.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            flat += ' ';
-        } else {
-            flat += text[i];
-        }
-    }
-    return cp1251::fromUtf8Replacing(flat, '?', replaced);
-}
-
 struct Expansion {
     std::vector<DateTime>* starts;
     bool wallClock;
@@ -158,7 +136,7 @@ void readEvent(icalcomponent* event, const EventSource& source, const std::strin
         throw badFile(fileName, source.beginLine,
                       std::string("unknown time zone ") + (name != nullptr ? name : ""));
     }
-    const Text text = eventText(source.summary, result.replaced);
+    const Text text = oneStorableLine(source.summary, result.replaced);
     const bool recurring =
         icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY) != nullptr ||
         icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY) != nullptr;

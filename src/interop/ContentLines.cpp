@@ -1,5 +1,8 @@
 #include "interop/ContentLines.h"
 
+#include "kit/LineBreaks.h"
+#include "store/Codec1251.h"
+
 namespace norvik {
 
 namespace {
@@ -184,6 +187,14 @@ bool splitContentLine(std::string_view line, ContentFields& fields) {
     }
     fields.value = line.substr(at + 1);
     return true;
+}
+
+std::string oneStorableLine(std::string_view utf8, std::size_t& replaced) {
+    return cp1251::fromUtf8Replacing(breaksToBlanks(utf8), '?', replaced);
+}
+
+Failure badFile(const std::string& fileName, std::size_t line, const std::string& what) {
+    return Failure(fileName + ":" + std::to_string(line) + ": " + what);
 }
 
 } // namespace norvik

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/Failure.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -41,5 +43,12 @@ struct ContentFields {
 };
 // False when the line has no name or no colon outside quotes.
 bool splitContentLine(std::string_view line, ContentFields& fields);
+
+// A UTF-8 value as one line of code page 1251: line breaks become blanks and
+// a character the code page cannot hold becomes "?", counted in `replaced`.
+std::string oneStorableLine(std::string_view utf8, std::size_t& replaced);
+
+// The failure for a malformed file, naming the file and the line.
+Failure badFile(const std::string& fileName, std::size_t line, const std::string& what);
 
 } // namespace norvik

@@ -12,23 +12,6 @@ std::string text(const Text& value) {
     return escapeText(cp1251::toUtf8(value));
 }
 
-Failure badFile(const std::string& fileName, std::size_t line, const std::string& what) {
-    return Failure(fileName + ":" + std::to_string(line) + ": " + what);
-}
-
-Text fromCard(const std::string& utf8, std::size_t& replaced) {
-    std::string flat = utf8;
-    for (std::size_t i = 0; i < flat.size(); ++i) {
-        if (flat[i] == '\r' && i + 1 < flat.size() && flat[i + 1] == '\n') {
-            flat.erase(i, 1);
-        }
-        if (flat[i] == '\r' || flat[i] == '\n') {
-            flat[i] = ' ';
-        }
-    }
-    return cp1251::fromUtf8Replacing(flat, '?', replaced);
-}
-
 bool hasType(const ContentFields& fields, std::string_view type) {
     for (const auto& [name, value] : fields.params) {
         if (name != "TYPE") {
@@ -116,7 +99,7 @@ VCardImport readVCards(std::string_view bytes, const std::string& fileName) {
         }
         std::size_t& replaced = result.replaced;
         if (fields.name == "FN") {
-            card->name = fromCard(unescapeText(fields.value), replaced);
+            card->name = oneStorableLine(unescapeText(fields.value), replaced);
         } else if (fields.name == "N") {
             // Given and family name, as a name is written; the rest is left out.
             const auto parts = splitStructured(fields.value);
@@ -124,17 +107,17 @@ VCardImport readVCards(std::string_view bytes, const std::string& fileName) {
             if (!parts.empty() && !parts[0].empty()) {
                 name += name.empty() ? parts[0] : " " + parts[0];
             }
-            structuredName = fromCard(name, replaced);
+            structuredName = oneStorableLine(name, replaced);
         } else if (fields.name == "ADR" && !card->hasAddress()) {
             auto parts = splitStructured(fields.value);
             parts.resize(7);
-            card->street = fromCard(parts[2], replaced);
-            card->city = fromCard(parts[3], replaced);
-            card->region = fromCard(parts[4], replaced);
-            card->postcode = fromCard(parts[5], replaced);
-            card->country = fromCard(parts[6], replaced);
+            card->street = oneStorableLine(parts[2], replaced);
+            card->city = oneStorableLine(parts[3], replaced);
+            card->region = oneStorableLine(parts[4], replaced);
+            card->postcode = oneStorableLine(parts[5], replaced);
+            card->country = oneStorableLine(parts[6], replaced);
         } else if (fields.name == "TEL") {
-            const Text number = fromCard(unescapeText(fields.value), replaced);
+            const Text number = oneStorableLine(unescapeText(fields.value), replaced);
             if (hasType(fields, "CELL")) {
                 addNumber(card->mobile, number);
             } else if (hasType(fields, "FAX")) {
@@ -143,7 +126,7 @@ VCardImport readVCards(std::string_view bytes, const std::string& fileName) {
                 addNumber(card->telephone, number);
             }
         } else if (fields.name == "NOTE") {
-            card->note = fromCard(unescapeText(fields.value), replaced);
+            card->note = oneStorableLine(unescapeText(fields.value), replaced);
         }
     }
     if (card) {

@@ -32,4 +32,20 @@ std::string normalizeLineBreaks(std::string bytes) {
     return out;
 }
 
+std::string breaksToBlanks(std::string_view text) {
+    std::string flat;
+    flat.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            flat += ' ';
+        } else {
+            flat += text[i];
+        }
+    }
+    return flat;
+}
+
 } // namespace norvik

@@ -42,6 +42,14 @@ private:
     std::size_t lf_;
 };
 
+// Whether a CR LF starts at `at`.
+inline bool isCrLfAt(std::string_view text, std::size_t at) {
+    return at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n';
+}
+
+// The text on one line: each CR LF, lone CR or lone LF becomes one blank.
+std::string breaksToBlanks(std::string_view text);
+
 // The notes' form: every lone CR and lone LF becomes CR LF.
 // A text that needs no change is handed back as it came, without a copy.
 std::string normalizeLineBreaks(std::string bytes);

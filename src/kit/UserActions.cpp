@@ -2,13 +2,15 @@
 
 #include "kit/Controls.h"
 #include "kit/Form.h"
+#include "kit/LineBreaks.h"
 
 namespace norvik {
 
 namespace {
 
-bool isCrLfAt(const Text& text, std::size_t at) {
-    return at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n';
+// What a single-line field keeps of a text: what comes before its first CR or LF.
+Text firstLine(const Text& text) {
+    return text.substr(0, text.find_first_of("\r\n"));
 }
 
 } // namespace
@@ -51,10 +53,6 @@ void chooseEntry(ComboBox& box, int index) {
 
 bool singleLine(const TextControl& field) {
     return field.kind() == ControlKind::Edit;
-}
-
-Text firstLine(const Text& text) {
-    return text.substr(0, text.find_first_of("\r\n"));
 }
 
 std::optional<std::size_t> roomBeside(std::size_t maxLength, std::size_t kept) {

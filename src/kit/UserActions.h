@@ -35,7 +35,6 @@ void chooseEntry(ComboBox& box, int index);
 // The single-line rule: an edit field keeps one line (the notes keep many),
 // and a text given to it keeps what comes before its first CR or LF.
 bool singleLine(const TextControl& field);
-Text firstLine(const Text& text);
 
 // The room a length limit leaves beside the characters kept (nullopt: the
 // field has no limit).

@@ -29,13 +29,12 @@ std::size_t SubstringFinder::searchIgnoringCase(std::string_view text) const {
     const auto* p = reinterpret_cast<const unsigned char*>(needle_.data());
     const std::size_t last = m - 1;
     const unsigned char lastByte = p[last];
-    const auto fold = [this](unsigned char c) { return fold_[c]; };
 
     for (std::size_t pos = 0; pos + m <= n;) {
-        const unsigned char c = fold(t[pos + last]);
+        const unsigned char c = fold_[t[pos + last]];
         if (c == lastByte) {
             std::size_t i = 0;
-            while (i < last && fold(t[pos + i]) == p[i]) {
+            while (i < last && fold_[t[pos + i]] == p[i]) {
                 ++i;
             }
             if (i == last) {

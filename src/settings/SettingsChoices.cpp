@@ -1,5 +1,7 @@
 #include "settings/SettingsChoices.h"
 
+#include "kit/LineBreaks.h"
+
 #include <algorithm>
 
 namespace norvik {
@@ -82,19 +84,7 @@ std::optional<Text> fontSizeToStore(int index, const Text& text) {
 }
 
 Text messageTextToStore(const Text& text) {
-    Text flat;
-    flat.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-            flat += ' ';
-        } else if (text[i] == '\r' || text[i] == '\n') {
-            flat += ' ';
-        } else {
-            flat += text[i];
-        }
-    }
-    return flat;
+    return breaksToBlanks(text);
 }
 
 } // namespace norvik

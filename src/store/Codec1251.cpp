@@ -193,4 +193,9 @@ std::string toLower(std::string_view bytes) {
     return out;
 }
 
+std::string fromSystemText(std::string_view utf8) {
+    std::size_t replaced = 0;
+    return fromUtf8Replacing(utf8, '?', replaced);
+}
+
 } // namespace norvik::cp1251

@@ -20,6 +20,9 @@ std::optional<std::string> fromUtf8(std::string_view utf8);
 // byte that does not belong to a UTF-8 sequence, becomes `replacement`, and
 // `replaced` counts them.
 std::string fromUtf8Replacing(std::string_view utf8, char replacement, std::size_t& replaced);
+// A message of the system (UTF-8), such as a failure's reason, as the
+// program shows it: "?" for what the code page cannot hold.
+std::string fromSystemText(std::string_view utf8);
 
 // A text written in this program's UTF-8 sources, as 1251 bytes. Every such
 // text is the program's own, so a character 1251 cannot hold is a programming

@@ -12,8 +12,10 @@ bool isLetterOrDigit(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-} // namespace
-
+// Whether `entry` is the temporary copy a save of the file `name` writes
+// before renaming it into place: "." + the name + "." + six letters or
+// digits. The name is compared without regard to letter case, as the save
+// writes it beside the file's own spelling.
 bool isLeftoverSave(const std::string& entry, const std::string& name) {
     if (name.empty() || entry.size() != name.size() + 2 + uniqueLength || entry[0] != '.' ||
         entry[name.size() + 1] != '.') {
@@ -29,6 +31,8 @@ bool isLeftoverSave(const std::string& entry, const std::string& name) {
     }
     return true;
 }
+
+} // namespace
 
 void removeLeftoverSaves(FileSystem& files, const std::vector<std::string>& names) {
     for (const auto& entry : files.list("")) {

@@ -24,8 +24,6 @@ namespace norvik::cli {
 
 namespace {
 
-constexpr std::int64_t millisPerDay = std::int64_t{24} * 60 * 60 * millisPerSecond;
-
 int currentYear(const CommandContext& context) {
     return localDateTime(context.now).year;
 }

@@ -2,6 +2,7 @@
 
 #include "kit/Controls.h"
 #include "kit/Dispatch.h"
+#include "kit/LineBreaks.h"
 #include "kit/UserActions.h"
 
 namespace norvik::headless {
@@ -19,10 +20,6 @@ constexpr unsigned char charDel = 127;
 
 bool isLatinLetter(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isCrLfAt(const Text& text, std::size_t at) {
-    return at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n';
 }
 
 } // namespace
