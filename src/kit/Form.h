@@ -79,6 +79,10 @@ public:
     int modalResult = mrNone;
     // The main window has a minimise box and no maximise box; dialogs neither.
     bool minimizeBox = false;
+    // The buttons Enter and Escape press in a dialog (none where a dialog has
+    // no such button); a field's own key handler may consume the key first.
+    Button* defaultButton = nullptr;
+    Button* cancelButton = nullptr;
 
     std::function<void()> onShow;
     std::function<void()> onActivate;

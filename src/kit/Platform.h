@@ -15,13 +15,20 @@ inline constexpr int mbQuestion = 36;         // question icon, Yes and No
 inline constexpr int mbWarningYesNo = 52;     // warning icon, Yes and No
 inline constexpr int mbInformation = 64;      // information icon, OK
 inline constexpr int mbInformationYesNo = 68; // information icon, Yes and No
+// Added to the flags of a Yes/No box: No is the default button, so that a
+// hurried Enter answers the harmless way.
+inline constexpr int mbDefaultButton2 = 256;
 
 inline constexpr int idOk = 1;
+// A Yes/No box dismissed with Escape or its close button: the answer that
+// changes nothing.
+inline constexpr int idCancel = 2;
 inline constexpr int idYes = 6;
 inline constexpr int idNo = 7;
 
 inline bool isYesNo(int flags) {
-    return flags == mbQuestion || flags == mbWarningYesNo || flags == mbInformationYesNo;
+    const int buttons = flags & ~mbDefaultButton2;
+    return buttons == mbQuestion || buttons == mbWarningYesNo || buttons == mbInformationYesNo;
 }
 
 // The one interface between the core and the outside world. The Qt front end
@@ -30,7 +37,8 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A modal box with no owner window; returns the answer (idYes, idNo, idOk).
+    // A modal box with no owner window; returns the answer (idYes, idNo, idOk,
+    // or idCancel when a Yes/No box was dismissed).
     virtual int messageBox(const Text& text, const Text& title, int flags) = 0;
     // Shows a window modally and runs its loop until form.modalResult is set;
     // returns the modal result. The form's show handler has already run.
