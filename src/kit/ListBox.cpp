@@ -14,6 +14,12 @@ void ListBox::clampTop() {
     top_ = std::clamp(top_, 0, maxTopIndex());
 }
 
+void ListBox::tell(const LineChange& change) const {
+    if (onLinesChanged) {
+        onLinesChanged(change);
+    }
+}
+
 void ListBox::setItems(Lines items) {
     items_ = std::move(items);
     marks_.assign(items_.size(), 0);
@@ -21,6 +27,7 @@ void ListBox::setItems(Lines items) {
     current_ = items_.empty() ? -1 : 0;
     top_ = 0;
     touched();
+    tell({LineChange::Kind::Reset, -1, {}});
 }
 
 void ListBox::add(std::string_view line) {
@@ -30,6 +37,7 @@ void ListBox::add(std::string_view line) {
         current_ = 0;
     }
     touched();
+    tell({LineChange::Kind::Added, count() - 1, {}});
 }
 
 void ListBox::replace(int index, std::string_view line) {
@@ -40,6 +48,7 @@ void ListBox::replace(int index, std::string_view line) {
         --markCount_;
     }
     touched();
+    tell({LineChange::Kind::Replaced, index, {}});
 }
 
 void ListBox::remove(std::vector<int> indexes) {
@@ -73,6 +82,7 @@ void ListBox::remove(std::vector<int> indexes) {
         current_ = std::max(current_, 0);
     }
     touched();
+    tell({LineChange::Kind::Removed, -1, std::move(indexes)});
 }
 
 bool ListBox::selected(int index) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
@@ -13,6 +14,18 @@ namespace norvik {
 class FileLock {
 public:
     virtual ~FileLock() = default;
+};
+
+// What tells one version of a file from the next without reading it: a file
+// replaced atomically gets a new inode, one written in place a new time.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0; // modification time, nanoseconds since 1970
+    std::uint64_t inode = 0;
+    bool regular = false; // a regular file (after symbolic links)
+    bool folder = false;
+
+    bool operator==(const FileStamp&) const = default;
 };
 
 struct LockAttempt {
@@ -53,6 +66,9 @@ public:
     virtual LockAttempt lock(const std::string& path) = 0;
     // Whether new files can be made in the folder ("" is the working directory).
     virtual bool canWriteFolder(const std::string& folder) = 0;
+    // The entry's stamp, nothing when it does not exist. A file system that
+    // cannot tell answers nothing for every name.
+    virtual std::optional<FileStamp> stamp(const std::string& /*path*/) { return std::nullopt; }
 };
 
 // The real disk. Paths are taken relative to `root` (the working directory
@@ -69,6 +85,7 @@ public:
     bool remove(const std::string& path) override;
     LockAttempt lock(const std::string& path) override;
     bool canWriteFolder(const std::string& folder) override;
+    std::optional<FileStamp> stamp(const std::string& path) override;
 
 private:
     std::string onDisk(const std::string& path) const;

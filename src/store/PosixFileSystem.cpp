@@ -229,6 +229,21 @@ bool PosixFileSystem::canWriteFolder(const std::string& folder) {
     return ::access(onDisk(folder).c_str(), W_OK) == 0;
 }
 
+std::optional<FileStamp> PosixFileSystem::stamp(const std::string& path) {
+    struct stat info {};
+    if (::stat(onDisk(path).c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    FileStamp stamp;
+    stamp.size = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
+    stamp.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
+                       info.st_mtim.tv_nsec;
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.regular = S_ISREG(info.st_mode);
+    stamp.folder = S_ISDIR(info.st_mode);
+    return stamp;
+}
+
 bool PosixFileSystem::createEmpty(const std::string& path) {
     // O_EXCL: an existing file, readable or not, is never truncated.
     const int fd = ::open(onDisk(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

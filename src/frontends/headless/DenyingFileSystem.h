@@ -28,6 +28,7 @@ public:
     // A denied lock file cannot be taken, as one the user may not open.
     LockAttempt lock(const std::string& path) override;
     bool canWriteFolder(const std::string& folder) override;
+    std::optional<FileStamp> stamp(const std::string& path) override;
 
 private:
     FileSystem& disk_;
