@@ -3,6 +3,8 @@
 #include "events/DateTextReader.h"
 #include "frontends/cli/CliFailure.h"
 
+#include <functional>
+
 namespace norvik::cli {
 
 namespace {
@@ -17,7 +19,31 @@ struct CommandShape {
 constexpr CommandShape shapes[] = {
     {"list", 0, 0, true},       {"add", 2, 2, false},        {"export ics", 0, 1, false},
     {"import ics", 1, 1, true}, {"export vcf", 0, 1, false}, {"import vcf", 1, 1, false},
+    {"sync", 0, 0, false},
 };
+
+// The options of `sync`: a folder for a list, or forgetting it.
+bool syncOption(const std::string& word, const std::function<std::string()>& value,
+                SyncOptions& options) {
+    if (word == "--events" || word == "--contacts") {
+        auto& folder = word == "--events" ? options.events : options.contacts;
+        const bool forgotten = word == "--events" ? options.noEvents : options.noContacts;
+        if (folder || forgotten) {
+            throw CliFailure(exitUsage, word + " is given twice, or with --no-" + word.substr(2));
+        }
+        folder = value();
+        return true;
+    }
+    if (word == "--no-events" || word == "--no-contacts") {
+        const bool events = word == "--no-events";
+        if (events ? options.events.has_value() : options.contacts.has_value()) {
+            throw CliFailure(exitUsage, word + " is given with --" + word.substr(5));
+        }
+        (events ? options.noEvents : options.noContacts) = true;
+        return true;
+    }
+    return false;
+}
 
 DateTime dayOf(const std::string& option, const std::string& text, int currentYear) {
     const auto reading = readDateText(text, currentYear);
@@ -71,6 +97,10 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
     }
     for (; at < words.size(); ++at) {
         const std::string& word = words[at];
+        if (shape->name == std::string("sync") &&
+            syncOption(word, [&] { return valueOf(word); }, arguments.sync)) {
+            continue;
+        }
         if (shape->takesRange && (word == "--from" || word == "--to")) {
             const DateTime day = dayOf(word, valueOf(word), currentYear);
             (word == "--from" ? arguments.range.from : arguments.range.to) = day;

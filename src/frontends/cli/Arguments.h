@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frontends/cli/Commands.h"
+#include "frontends/cli/SyncCommand.h"
 
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ struct Arguments {
     std::string command;       // "list", "add", "export ics", "import vcf" ...
     std::vector<std::string> operands;
     DayRange range;
+    SyncOptions sync;
 
     static Arguments parse(const std::vector<std::string>& words, int currentYear);
 };

@@ -19,6 +19,8 @@ public:
     explicit DataDirectory(std::string path);
 
     const std::string& path() const { return path_; }
+    // The directory's files, for what keeps files of its own there (sync's state).
+    FileSystem& files() { return disk_; }
 
     // Every command that writes takes the lock first: the running program
     // would overwrite the change with what it holds. Fails with exit status 3.

@@ -2,6 +2,7 @@
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/Commands.h"
 #include "frontends/cli/DataDirectory.h"
+#include "frontends/cli/SyncCommand.h"
 #include "frontends/cli/Usage.h"
 
 #include <cstdlib>
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
             importIcs(context, operands[0], arguments.range);
         } else if (command == "export vcf") {
             exportVcf(context, target);
+        } else if (command == "sync") {
+            syncLists(context, arguments.sync);
         } else {
             importVcf(context, operands[0]);
         }

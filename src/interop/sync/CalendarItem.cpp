@@ -1,6 +1,7 @@
 #include "interop/sync/CalendarItem.h"
 
 #include "events/EventLine.h"
+#include "events/EventTime.h"
 #include "interop/ContentLines.h"
 #include "interop/sync/ContentDocument.h"
 #include "interop/sync/SyncText.h"
@@ -320,6 +321,11 @@ bool recurs(const ContentDocument& document, const Component& event) {
 }
 
 } // namespace
+
+OccurrenceWindow windowFrom(const DateTime& today) {
+    const DateTime first{today.year, today.month, today.day, 0, 0, 0, 0};
+    return {first, momentFromMillis(localMillis(first) + 365 * millisPerDayLocal)};
+}
 
 bool OccurrenceWindow::holds(std::string_view rid) const {
     const auto at = localOfKey(rid);

@@ -23,6 +23,9 @@ struct OccurrenceWindow {
     bool holds(std::string_view rid) const;
 };
 
+// From today to 365 days ahead.
+OccurrenceWindow windowFrom(const DateTime& today);
+
 // The most lines one series may give; one with more is reported and skipped.
 inline constexpr std::size_t seriesLineLimit = 100'000;
 

@@ -337,7 +337,11 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
     std::map<std::string, std::string> contents;
     std::map<std::string, ItemReading> readings;
     std::map<std::string, FileRecord> updated;
+    std::size_t scanned = 0;
     for (const auto& [name, stamp] : present) {
+        if (progress && ++scanned % 256 == 0) {
+            progress("reading", scanned, present.size());
+        }
         const auto known = state_.files.find(name);
         const bool isKnown = known != state_.files.end();
         const bool needed = !isKnown || known->second.stamp != stamp ||
@@ -722,6 +726,9 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
     try {
         writeState(&journal);
         for (const Planned& file : planned) {
+            if (progress && done.size() % 64 == 63) {
+                progress("writing", done.size() + 1, planned.size());
+            }
             if (file.bytes) {
                 folder_.replace(file.name, *file.bytes);
                 if (const auto stamp = folder_.stamp(file.name)) {

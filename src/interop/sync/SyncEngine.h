@@ -8,6 +8,7 @@
 #include "store/FileSystem.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -92,6 +93,10 @@ public:
     SyncResult run(ListAccess& list, const ItemFormat& format, const DateTime& today);
 
     const SyncState& state() const { return state_; }
+
+    // Told now and then how far a long sync is: reading the folder's items,
+    // then writing them.
+    std::function<void(const char* stage, std::size_t done, std::size_t total)> progress;
 
 private:
     void restoreTags(const Lines& lines);
