@@ -44,6 +44,10 @@ void FileStore::holdBack(const std::string& name) {
     unreadable_.insert(markOf(name));
 }
 
+bool FileStore::loaded(const std::string& name) const {
+    return unreadable_.count(markOf(name)) == 0;
+}
+
 std::string FileStore::loadBytes(const std::string& name) {
     auto bytes = files_.read(resolveName(files_, name));
     if (!bytes) {

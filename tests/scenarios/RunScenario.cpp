@@ -9,6 +9,7 @@
 #include "Scenario.h"
 #include "TempFolder.h"
 
+#include "interop/sync/SyncFolders.h"
 #include "store/DataFiles.h"
 #include "store/QuotedText.h"
 #include "store/Settings.h"
@@ -48,8 +49,10 @@ std::string readFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The run's own folder inside the work folder, beside its input and output.
+// The run's own folder inside the work folder, beside its input and output,
+// and the configuration folder the program is given.
 const std::string runFolder = "run";
+const std::string configFolder = "config";
 
 void writeSetup(const Scenario& scenario, const TempFolder& work, const fs::path& modules) {
     const std::string run = runFolder + "/";
@@ -74,12 +77,26 @@ void writeSetup(const Scenario& scenario, const TempFolder& work, const fs::path
     for (const auto& [name, bytes] : scenario.files) {
         work.write(runFolder + "/" + name, bytes);
     }
+    // The program reads the folders it syncs with from the user's
+    // configuration: the run has one of its own.
+    if (scenario.eventsFolder || scenario.contactsFolder) {
+        const std::string directory = fs::canonical(work / runFolder).string();
+        norvik::sync::SyncFolders folders;
+        if (scenario.eventsFolder) {
+            folders.events = norvik::sync::absoluteFolder(*scenario.eventsFolder, directory);
+        }
+        if (scenario.contactsFolder) {
+            folders.contacts = norvik::sync::absoluteFolder(*scenario.contactsFolder, directory);
+        }
+        work.write(configFolder + "/norvik/" + norvik::sync::syncFoldersFile,
+                   norvik::sync::withFolders("", directory, folders));
+    }
 }
 
 // Runs the program in `directory` with `inputFile` on standard input and its
 // standard output into `outputFile`; returns its exit status.
 int runProgram(const fs::path& program, const fs::path& directory, const fs::path& inputFile,
-               const fs::path& outputFile) {
+               const fs::path& outputFile, const fs::path& config) {
     const pid_t child = ::fork();
     if (child < 0) {
         throw std::runtime_error("cannot start the program");
@@ -88,7 +105,8 @@ int runProgram(const fs::path& program, const fs::path& directory, const fs::pat
         const int in = ::open(inputFile.c_str(), O_RDONLY);
         const int out = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
-            ::chdir(directory.c_str()) != 0) {
+            ::chdir(directory.c_str()) != 0 ||
+            ::setenv("XDG_CONFIG_HOME", config.c_str(), 1) != 0) {
             ::_exit(127);
         }
         ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
@@ -181,7 +199,8 @@ int main(int argc, char** argv) {
             input += line + "\n";
         }
         work.write("input.txt", input);
-        const int status = runProgram(program, directory, work / "input.txt", work / "output.txt");
+        const int status = runProgram(program, directory, work / "input.txt", work / "output.txt",
+                                      fs::path(work.path()) / configFolder);
         const auto actual = splitOutput(work.read("output.txt"));
 
         bool passed = compare(scenario.expected, actual);

@@ -24,6 +24,9 @@ struct Scenario {
     ModuleSetup russian;
     ModuleSetup english;
     int status = 0;
+    // The folders remembered for the run's directory, relative to it.
+    std::optional<std::string> eventsFolder;
+    std::optional<std::string> contactsFolder;
     std::vector<std::string> input;
     std::vector<std::string> expected;
     // Files as they must stand once the program has exited (nullopt: missing).

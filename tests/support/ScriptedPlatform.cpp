@@ -15,7 +15,9 @@ int ScriptedPlatform::messageBox(const Text& text, const Text& title, int flags)
         break;
     }
     if (underBox) {
+        ++modalDepth;
         underBox();
+        --modalDepth;
     }
     return idOk;
 }
@@ -24,7 +26,9 @@ int ScriptedPlatform::runModal(Form& form) {
     if (!script) {
         return mrOk;
     }
+    ++modalDepth;
     script(form);
+    --modalDepth;
     if (form.modalResult == mrNone) {
         form.close(mrCancel);
     }

@@ -3,13 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+
 #include <string>
 #include <vector>
 
 namespace norvik::sync {
 namespace {
 
-// The tests run with TZ=Europe/Moscow: UTC+3 all year.
+// Local time is Moscow's, UTC+3 all year, whatever the machine's zone.
+const bool moscow = [] {
+    ::setenv("TZ", "Europe/Moscow", 1);
+    ::tzset();
+    return true;
+}();
 const OccurrenceWindow window{DateTime{2027, 1, 1, 0, 0, 0, 0}, DateTime{2027, 12, 31, 0, 0, 0, 0}};
 const LocalZone floating{};
 constexpr std::time_t stamp = 1798761600; // 01.01.2027 00:00:00 UTC

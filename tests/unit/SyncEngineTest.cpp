@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
@@ -21,7 +24,12 @@ namespace {
 
 using test::TempFolder;
 
-// The tests run with TZ=Europe/Moscow.
+// Local time is Moscow's, UTC+3 all year, whatever the machine's zone.
+const bool moscow = [] {
+    ::setenv("TZ", "Europe/Moscow", 1);
+    ::tzset();
+    return true;
+}();
 const DateTime today{2027, 1, 1, 0, 0, 0, 0};
 constexpr std::time_t now = 1798761600;
 

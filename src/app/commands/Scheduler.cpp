@@ -31,12 +31,15 @@ struct Found {
 
 // With past events reminded: the first line from `from` on that a tick
 // announces now, a past one or one within a second of its time either way.
-Found firstToAnnounce(const std::vector<std::int64_t>& times, int from, std::int64_t now) {
+// A line that came in from another device already past is no past event here.
+Found firstToAnnounce(const std::vector<std::int64_t>& times, const Lines& lines,
+                      const ReminderMemory& memory, int from, std::int64_t now) {
     for (int i = from; i < static_cast<int>(times.size()); ++i) {
         const std::int64_t time = times[static_cast<std::size_t>(i)];
         // A line the scheduler cannot read is passed over: one mistyped line
         // must not silence every event after it.
-        if (time == EventTimes::unreadable) {
+        if (time == EventTimes::unreadable ||
+            memory.arrivedLate(time, lines[static_cast<std::size_t>(i)])) {
             continue;
         }
         if (time < now) {
@@ -141,7 +144,8 @@ void TForm1::runPastEventsTick() {
     for (int from = 0; from < ListBox1.count();) {
         const DateTime clock = platform().now();
         const std::vector<std::int64_t>& times = eventTimes_->of(ListBox1, clock.year);
-        const Found found = firstToAnnounce(times, from, momentMillis(clock));
+        const Found found =
+            firstToAnnounce(times, ListBox1.items(), *reminderMemory_, from, momentMillis(clock));
         if (found.kind == Announcement::None) {
             return;
         }

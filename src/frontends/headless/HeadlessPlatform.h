@@ -5,6 +5,9 @@
 #include "frontends/headless/WindowStack.h"
 #include "kit/Platform.h"
 
+#include <functional>
+#include <vector>
+
 namespace norvik::headless {
 
 // What the platform needs from whoever reads the input: the nested loops a
@@ -38,6 +41,12 @@ public:
     bool addTrayIcon(TrayIcon& icon) override;
     bool removeTrayIcon(TrayIcon& icon) override;
     [[noreturn]] void terminate() override;
+    void runWhenIdle(std::function<void()> task) override { idleTasks_.push_back(std::move(task)); }
+    bool modalOpen() override { return windows_.hasDialog() || questions_ > 0; }
+
+    // Runs the tasks waiting for the program to be idle (the session calls
+    // this when no handler runs and no window is modal).
+    void runIdleTasks();
 
     // Whether the desktop has a notification area (`trayhost on|off`).
     void setTrayHost(bool present) { trayHost_ = present; }
@@ -51,6 +60,8 @@ private:
     ModalInput& input_;
     bool trayHost_ = true;
     bool trayIconShown_ = false;
+    int questions_ = 0; // Yes/No boxes waiting for their answer
+    std::vector<std::function<void()>> idleTasks_;
 };
 
 } // namespace norvik::headless

@@ -7,6 +7,8 @@
 #include "kit/ProgramEnded.h"
 
 #include <exception>
+#include <filesystem>
+#include <fstream>
 
 namespace norvik::headless {
 
@@ -87,6 +89,10 @@ void Session::runDialog(Form& form) {
 }
 
 void Session::afterHandler() {
+    // Back in the main loop with no window modal: what waited for that runs.
+    if (loops_.size() == 1 && started_) {
+        platform_.runIdleTasks();
+    }
     if (loops_.empty() || loops_.back().dialog == nullptr) {
         return;
     }
@@ -133,6 +139,10 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
     const bool beforeStart = mode == Mode::BeforeStart;
 
     // Allowed before start and at any time the topmost window takes input.
+    if (!question && (command == "put" || command == "remove")) {
+        prepareFile(words);
+        return std::nullopt;
+    }
     if (!question &&
         (command == "clock" || command == "deny" || command == "allow" || command == "trayhost")) {
         if (command == "clock") {
@@ -169,8 +179,9 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         return std::nullopt;
     }
     if (beforeStart) {
-        throw ProtocolError{"only clock, deny, allow and trayhost may come before start, not " +
-                            command};
+        throw ProtocolError{
+            "only clock, deny, allow, trayhost, put and remove may come before start, not " +
+            command};
     }
 
     // Allowed while a question waits, and at any other time after start.
@@ -252,6 +263,42 @@ void Session::showProperty(const std::vector<Token>& words) {
         line += " " + value;
     }
     output_.line(line);
+}
+
+void Session::prepareFile(const std::vector<Token>& words) {
+    const bool put = words.front().spelled == "put";
+    expectWordCount(words, put ? 3 : 2);
+    const std::string name = bytesOf(words[1]);
+    if (name.empty() || name.front() == '/' || name.find("..") != std::string::npos) {
+        throw ProtocolError{"a name inside the data directory is needed"};
+    }
+    if (put && !words[2].quoted) {
+        throw ProtocolError{"put takes a NAME and its bytes as a TEXT"};
+    }
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!put) {
+        fs::remove(name, error);
+        return;
+    }
+    // Written beside and renamed into place, as another program would: the
+    // file gets a new inode, whatever its size and time.
+    const fs::path target(name);
+    if (target.has_parent_path()) {
+        fs::create_directories(target.parent_path(), error);
+    }
+    const fs::path temporary = target.parent_path() / ("." + target.filename().string() + ".put");
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << bytesOf(words[2]);
+        if (!out) {
+            throw ProtocolError{"cannot write " + name};
+        }
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        throw ProtocolError{"cannot write " + name};
+    }
 }
 
 void Session::showFile(const std::vector<Token>& words) {

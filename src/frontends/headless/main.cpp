@@ -1,22 +1,28 @@
 #include "app/Program.h"
 #include "frontends/headless/Session.h"
+#include "interop/sync/ProgramSync.h"
 #include "store/FileSystem.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <string>
 
 // norvik-headless: the whole program driven by the line protocol on standard
 // input and output, working in the current directory.
 int main() {
     std::ios::sync_with_stdio(false);
     norvik::PosixFileSystem disk;
+    std::unique_ptr<norvik::sync::ProgramSync> sync;
     std::unique_ptr<norvik::Program> program;
     norvik::headless::Session session(
         std::cin, std::cout, disk,
-        [&program](norvik::Platform& platform, norvik::FileSystem& files) -> norvik::Form& {
-            program = std::make_unique<norvik::Program>(platform, files);
+        [&program, &sync](norvik::Platform& platform, norvik::FileSystem& files) -> norvik::Form& {
+            sync = norvik::sync::syncForWorkingDirectory(files);
+            // Items sync sends are named in order, so that a script can name their files.
+            sync->uids = [count = 0]() mutable { return "headless-" + std::to_string(++count); };
+            program = std::make_unique<norvik::Program>(platform, files, sync.get());
             program->start();
             return program->mainWindow();
         });
@@ -27,6 +33,7 @@ int main() {
     // The sanitizer build tears down in full so that a leak still shows.
 #if defined(NORVIK_SANITIZED)
     program.reset();
+    sync.reset();
     return status;
 #else
     std::cout.flush();

@@ -44,6 +44,8 @@ public:
     void reminderAnswered() override;
     void terminate() override;
     void languageChosen(int module) override;
+    void runWhenIdle(std::function<void()> task) override;
+    bool modalOpen() override { return !dialogs_.empty() || boxes_ > 0; }
 
     // Runs one handler inside dispatch; false when it failed.
     bool run(const std::function<void()>& handler);
@@ -64,6 +66,7 @@ public:
 private:
     void afterHandler();
     void runPendingActivations();
+    void runIdleTasks();
     void startFormTimers(Form& form);
     void dropFormTimers(const Form& form);
     void onTrayActivated(TrayIcon& icon, int reason);
@@ -80,6 +83,8 @@ private:
     std::unique_ptr<TrayDoubleClicks> trayClicks_;
     bool singleActivationRestores_ = false;
     int depth_ = 0;
+    int boxes_ = 0; // message boxes open
+    std::vector<std::function<void()>> idleTasks_;
     bool ended_ = false;
 
     friend class ModalDialog;

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "frontends/qt/Application.h"
 #include "frontends/qt/QtPlatform.h"
+#include "interop/sync/ProgramSync.h"
 #include "store/FileSystem.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@ int main(int argc, char* argv[]) {
 
     norvik::qt::QtPlatform platform;
     norvik::PosixFileSystem files;
-    norvik::Program program(platform, files);
+    const auto sync = norvik::sync::syncForWorkingDirectory(files);
+    norvik::Program program(platform, files, sync.get());
     program.start();
     if (program.ended()) {
         return 0;

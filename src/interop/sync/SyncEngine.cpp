@@ -425,11 +425,21 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
     };
     // A line of the list that now stands for an item of its own (or for none
     // when it is not in a form that is sent).
+    // New items are named after their UID, which no file of the folder has.
+    std::set<std::string> named;
+    auto newName = [&] {
+        for (;;) {
+            std::string name = (uids ? uids() : newUid()) + std::string(extension);
+            if (present.count(name) == 0 && state_.files.count(name) == 0 &&
+                named.insert(name).second) {
+                return name;
+            }
+        }
+    };
     auto itemOfItsOwn = [&](int at, const Text& here) {
         if (format.sends(here)) {
-            const std::string uid = newUid();
             tags_[static_cast<std::size_t>(at)] =
-                newEntry({uid + std::string(extension), {}, std::nullopt, std::nullopt, here});
+                newEntry({newName(), {}, std::nullopt, std::nullopt, here});
         } else {
             tags_[static_cast<std::size_t>(at)] = -1;
         }

@@ -94,6 +94,9 @@ public:
 
     const SyncState& state() const { return state_; }
 
+    // Where the UIDs of new items come from (random ones unless set).
+    std::function<std::string()> uids;
+
     // Told now and then how far a long sync is: reading the folder's items,
     // then writing them.
     std::function<void(const char* stage, std::size_t done, std::size_t total)> progress;
