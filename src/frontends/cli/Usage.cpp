@@ -27,6 +27,12 @@ Commands:
         The phone book as vCard 3.0 cards (standard output by default).
   import vcf FILE
         Adds one phone line per card, as the add-record dialog builds it.
+  sync [--events FOLDER | --no-events] [--contacts FOLDER | --no-contacts]
+        Two-way sync of do.txt with a folder of .ics items and of
+        telephone.txt with a folder of .vcf items (vdirs, which vdirsyncer
+        syncs with CalDAV and CardDAV servers). Folders given are remembered
+        for the data directory in $XDG_CONFIG_HOME/norvik and used by Norvik
+        too; --no-... forgets one. Prints a summary per list.
 
 Imports skip lines that are already there, save once, and print how many
 lines were added, skipped and unreadable. Commands that write refuse while
@@ -36,8 +42,9 @@ Options:
   -d, --data DATA-DIRECTORY   work in this data directory
   -h, --help                  show this text
 
-Exit status: 0 done, 1 wrong usage, 2 bad input, 3 Norvik is running there,
-4 a file cannot be read or written.
+Exit status: 0 done, 1 wrong usage (or no folder to sync with), 2 bad input
+(or a folder to sync with is missing or lost every item), 3 Norvik is running
+there, 4 a file cannot be read or written.
 )";
 
 } // namespace norvik::cli
