@@ -69,13 +69,22 @@ public:
     // The entry's stamp, nothing when it does not exist. A file system that
     // cannot tell answers nothing for every name.
     virtual std::optional<FileStamp> stamp(const std::string& /*path*/) { return std::nullopt; }
+    // Makes every write so far durable, where the writes themselves were not
+    // (see PosixFileSystem's batched writes).
+    virtual void flush() {}
 };
 
 // The real disk. Paths are taken relative to `root` (the working directory
 // when empty), so that tests can work in a folder of their own.
 class PosixFileSystem : public FileSystem {
 public:
-    explicit PosixFileSystem(std::string root = "") : root_(std::move(root)) {}
+    // How a replaced file reaches the disk.
+    enum class Writes {
+        Synced,  // each file and its folder synced before the call returns
+        Batched, // atomic, but synced only by flush(): for many small files at once
+    };
+    explicit PosixFileSystem(std::string root = "", Writes writes = Writes::Synced)
+        : root_(std::move(root)), writes_(writes) {}
 
     std::optional<std::string> read(const std::string& path) override;
     bool exists(const std::string& path) override;
@@ -86,11 +95,13 @@ public:
     LockAttempt lock(const std::string& path) override;
     bool canWriteFolder(const std::string& folder) override;
     std::optional<FileStamp> stamp(const std::string& path) override;
+    void flush() override;
 
 private:
     std::string onDisk(const std::string& path) const;
 
     std::string root_;
+    Writes writes_;
 };
 
 // Resolves a name the program spells to an existing entry whose name differs

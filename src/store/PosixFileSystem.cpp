@@ -302,7 +302,8 @@ void PosixFileSystem::replacePieces(const std::string& path,
         std::all_of(pieces.begin(), pieces.end(),
                     [&writer](std::string_view piece) { return writer.add(piece); }) &&
         writer.flush();
-    if (!written || ::fsync(temp.fd()) != 0 || !temp.close()) {
+    const bool synced = writes_ == Writes::Batched || ::fsync(temp.fd()) == 0;
+    if (!written || !synced || !temp.close()) {
         const int error = errno;
         throw Failure("Stream write error", systemReason(error));
     }
@@ -311,7 +312,17 @@ void PosixFileSystem::replacePieces(const std::string& path,
         throw Failure("Cannot create file " + path, systemReason(error));
     }
     temp.commit();
-    syncFolder(folderOf(target));
+    if (writes_ == Writes::Synced) {
+        syncFolder(folderOf(target));
+    }
+}
+
+void PosixFileSystem::flush() {
+    const int fd = ::open(onDisk("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::syncfs(fd);
+        ::close(fd);
+    }
 }
 
 } // namespace norvik

@@ -141,7 +141,8 @@ void syncOne(CommandContext& context, const char* list, const std::string& folde
     const bool events = std::string_view(list) == "events";
     checkFolder(list, folder);
     ListInDirectory lines(context.data, events ? eventsFile : phonesFile);
-    PosixFileSystem folderFiles(folder);
+    // Many small items are synced to the disk together, once written.
+    PosixFileSystem folderFiles(folder, PosixFileSystem::Writes::Batched);
     SyncEngine engine(context.data.files(), events ? eventsSyncState : phonesSyncState,
                       folderFiles, folder);
     Progress progress(context.err, list);

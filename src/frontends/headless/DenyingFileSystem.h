@@ -29,6 +29,7 @@ public:
     LockAttempt lock(const std::string& path) override;
     bool canWriteFolder(const std::string& folder) override;
     std::optional<FileStamp> stamp(const std::string& path) override;
+    void flush() override { disk_.flush(); }
 
 private:
     FileSystem& disk_;

@@ -82,7 +82,9 @@ bool ProgramSync::attach(SyncedList which, ListBox& list) {
     Attached& attached = of(which);
     attached.list = &list;
     attached.folder = *folder;
-    attached.folderFiles = std::make_unique<PosixFileSystem>(*folder);
+    // Many small items are synced to the disk together, once written.
+    attached.folderFiles =
+        std::make_unique<PosixFileSystem>(*folder, PosixFileSystem::Writes::Batched);
     attached.engine = std::make_unique<SyncEngine>(
         data_, which == SyncedList::Events ? eventsSyncState : phonesSyncState,
         *attached.folderFiles, *folder);

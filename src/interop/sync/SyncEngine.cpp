@@ -693,7 +693,10 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
             record.hash = contentHash(*bytes);
             record.stamp = FileStamp(); // known once written
             record.skip = 0;
-            const ItemReading written = format.read(*bytes, &record);
+            // A new item gives back its line; a rewritten one is read again,
+            // for what the folder's side of each of its lines now reads.
+            const ItemReading written =
+                job.kind == FileWork::Kind::Create ? ItemReading() : format.read(*bytes, &record);
             record.series = written.series;
             journal.next.files[name] = record;
             auto& mine = nextEntries[name];
@@ -750,6 +753,9 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
             }
             done.insert(file.name);
         }
+        // The items were written atomically; now they are on the disk too,
+        // before the state says so.
+        folder_.flush();
     } catch (const Failure& error) {
         failure = SyncFailure{SyncFailure::Kind::Write, folderPath_, error.reason().empty()
                                                                          ? error.what()

@@ -155,43 +155,64 @@ Zones::Zones(const ContentDocument& document) {
         if (ids.empty()) {
             continue;
         }
-        std::string text;
+        Own own;
+        own.tzid = unescapeText(document.at(ids.front()).fields.value);
         for (std::size_t i = component.begin; i <= component.end; ++i) {
-            text += document.at(i).raw;
-            if (!text.ends_with('\n')) {
-                text += "\r\n";
+            own.text += document.at(i).raw;
+            if (!own.text.ends_with('\n')) {
+                own.text += "\r\n";
             }
         }
-        icalcomponent* parsed = icalparser_parse_string(text.c_str());
-        if (parsed == nullptr) {
-            continue;
-        }
-        if (icalcomponent_isa(parsed) != ICAL_VTIMEZONE_COMPONENT) {
-            icalcomponent_free(parsed);
-            continue;
-        }
-        icaltimezone* zone = icaltimezone_new();
-        if (zone == nullptr || icaltimezone_set_component(zone, parsed) == 0) {
-            icalcomponent_free(parsed);
-            if (zone != nullptr) {
-                icaltimezone_free(zone, 1);
-            }
-            continue;
-        }
-        own_.emplace_back(unescapeText(document.at(ids.front()).fields.value), zone);
+        own_.push_back(std::move(own));
     }
 }
 
 Zones::~Zones() {
-    for (auto& [name, zone] : own_) {
-        icaltimezone_free(zone, 1);
+    for (auto& own : own_) {
+        if (own.zone != nullptr) {
+            icaltimezone_free(own.zone, 1);
+        }
     }
 }
 
+namespace {
+
+// A zone of its own definition; nothing when libical does not take it.
+icaltimezone* zoneFrom(const std::string& text) {
+    icalcomponent* parsed = icalparser_parse_string(text.c_str());
+    if (parsed == nullptr) {
+        return nullptr;
+    }
+    if (icalcomponent_isa(parsed) != ICAL_VTIMEZONE_COMPONENT) {
+        icalcomponent_free(parsed);
+        return nullptr;
+    }
+    icaltimezone* zone = icaltimezone_new();
+    if (zone == nullptr) {
+        icalcomponent_free(parsed);
+        return nullptr;
+    }
+    if (icaltimezone_set_component(zone, parsed) == 0) {
+        icalcomponent_free(parsed);
+        icaltimezone_free(zone, 1);
+        return nullptr;
+    }
+    return zone;
+}
+
+} // namespace
+
 icaltimezone* Zones::find(const std::string& tzid) {
-    for (const auto& [name, zone] : own_) {
-        if (name == tzid) {
-            return zone;
+    for (auto& own : own_) {
+        if (own.tzid != tzid) {
+            continue;
+        }
+        if (!own.tried) {
+            own.tried = true;
+            own.zone = zoneFrom(own.text);
+        }
+        if (own.zone != nullptr) {
+            return own.zone;
         }
     }
     if (!plainZoneName(tzid)) {

@@ -29,7 +29,14 @@ public:
     _icaltimezone* find(const std::string& tzid);
 
 private:
-    std::vector<std::pair<std::string, _icaltimezone*>> own_;
+    // The file's own zones by TZID: their text, and the zone once it was needed.
+    struct Own {
+        std::string tzid;
+        std::string text;
+        _icaltimezone* zone = nullptr;
+        bool tried = false;
+    };
+    std::vector<Own> own_;
 };
 
 // A DATE or DATE-TIME value as a calendar file writes it: an all-day date, a
