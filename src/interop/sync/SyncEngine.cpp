@@ -386,8 +386,8 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
     std::optional<SyncState> before;
     if (!updated.empty() || !vanished.empty() || untagged) {
         before = state_;
-        dirty = true;
     }
+    dirty = dirty || !updated.empty() || !vanished.empty();
     for (auto& [name, record] : updated) {
         state_.files[name] = std::move(record);
     }
@@ -561,6 +561,9 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
     }
 
     // The entries as they stand now, the list's changes applied.
+    for (const auto& name : vanished) {
+        state_.files.erase(name);
+    }
     for (Entry& entry : added) {
         entries.push_back(std::move(entry));
     }
