@@ -194,10 +194,10 @@ public:
     Button& Button12;            // "Go": shows the typed date in the calendar
     CheckBox& CheckBox1;         // "Reminders on": the reminder switch
 
-    ListBox& ListBox3;    // invisible: the lines of System.ini
-    ListBox& LangBox;     // invisible: the lines of the language module
-    TrayIcon& TrayIcon1;  // the icon in the notification area
-    norvik::Timer& Timer; // the reminder timer, one tick a second
+    ListBox& ListBox3;        // invisible: the lines of System.ini
+    ListBox& LangBox;         // invisible: the lines of the language module
+    TrayIcon& TrayIcon1;      // the icon in the notification area
+    norvik::Timer& Timer;     // the reminder timer, one tick a second
     norvik::Timer& SyncTimer; // the sync round, every 60 seconds while a folder is set
 
 private:

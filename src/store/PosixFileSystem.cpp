@@ -236,8 +236,8 @@ std::optional<FileStamp> PosixFileSystem::stamp(const std::string& path) {
     }
     FileStamp stamp;
     stamp.size = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
-    stamp.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
-                       info.st_mtim.tv_nsec;
+    stamp.modifiedNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
     stamp.inode = static_cast<std::uint64_t>(info.st_ino);
     stamp.regular = S_ISREG(info.st_mode);
     stamp.folder = S_ISDIR(info.st_mode);

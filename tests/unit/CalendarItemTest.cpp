@@ -94,9 +94,10 @@ TEST(CalendarItemTest, ItemsTheListCannotShowAreNamedNotRead) {
 }
 
 const std::string weekly = calendar(
-    event("DTSTART;TZID=Europe/Moscow:20270104T090000\r\nDTEND;TZID=Europe/Moscow:20270104T100000\r\n"
-          "RRULE:FREQ=WEEKLY;COUNT=5\r\nEXDATE;TZID=Europe/Moscow:20270111T090000\r\n"
-          "SUMMARY:Standup\r\nLOCATION:Room 4\r\n") +
+    event(
+        "DTSTART;TZID=Europe/Moscow:20270104T090000\r\nDTEND;TZID=Europe/Moscow:20270104T100000\r\n"
+        "RRULE:FREQ=WEEKLY;COUNT=5\r\nEXDATE;TZID=Europe/Moscow:20270111T090000\r\n"
+        "SUMMARY:Standup\r\nLOCATION:Room 4\r\n") +
     "BEGIN:VEVENT\r\nUID:u1\r\nRECURRENCE-ID;TZID=Europe/Moscow:20270118T090000\r\n"
     "DTSTART;TZID=Europe/Moscow:20270119T150000\r\nSUMMARY:Standup moved\r\nEND:VEVENT\r\n"
     "BEGIN:VEVENT\r\nUID:u1\r\nRECURRENCE-ID:20270125T060000Z\r\nSTATUS:CANCELLED\r\n"
@@ -134,9 +135,10 @@ TEST(CalendarItemTest, ANewTextRewritesOnlyTheSummary) {
         calendar(event("DTSTART:20270110T100000\r\nSUMMARY:Old\r\nLOCATION:A very long place "
                        "name that is folded\r\n  onto a second line\r\nATTENDEE;CN=Ann:mailto:"
                        "ann@example.org\r\nX-ODD;P=\"a:b\":value\r\n"));
-    const auto edited = editCalendarItem(original, {{"", line("10.01.2027 10:00:00 >>> Old"),
-                                                     line("10.01.2027 10:00:00 >>> Новый; текст")}},
-                                         floating, stamp);
+    const auto edited = editCalendarItem(
+        original,
+        {{"", line("10.01.2027 10:00:00 >>> Old"), line("10.01.2027 10:00:00 >>> Новый; текст")}},
+        floating, stamp);
     ASSERT_TRUE(edited);
     std::string expected = original;
     expected.replace(expected.find("SUMMARY:Old"), 11, "SUMMARY:Новый\\; текст");
@@ -155,7 +157,8 @@ TEST(CalendarItemTest, ANewTimeKeepsTheZoneTheLengthAndAllDay) {
         std::string end;
     };
     const Case cases[] = {
-        {"DTSTART;TZID=Europe/Berlin:20270110T100000\r\nDTEND;TZID=Europe/Berlin:20270110T113000\r\n",
+        {"DTSTART;TZID=Europe/Berlin:20270110T100000\r\nDTEND;TZID=Europe/"
+         "Berlin:20270110T113000\r\n",
          "11.01.2027 14:00:00", "DTSTART;TZID=Europe/Berlin:20270111T120000",
          "DTEND;TZID=Europe/Berlin:20270111T133000"},
         {"DTSTART:20270110T070000Z\r\nDTEND:20270110T080000Z\r\n", "10.01.2027 12:00:00",
@@ -198,9 +201,9 @@ TEST(CalendarItemTest, OccurrencesAreExcludedAndOverridden) {
     EXPECT_NE(edited->find("RECURRENCE-ID;TZID=Europe/Moscow:20270201T090000\r\n"),
               std::string::npos);
     const ItemReading reading = readCalendarItem(*edited, window);
-    EXPECT_EQ(linesOf(reading),
-              (std::vector<std::string>{"20270104T060000Z | 04.01.2027 09:00:00 >>> Standup first",
-                                        "20270201T060000Z | 01.02.2027 11:00:00 >>> Standup late"}));
+    EXPECT_EQ(linesOf(reading), (std::vector<std::string>{
+                                    "20270104T060000Z | 04.01.2027 09:00:00 >>> Standup first",
+                                    "20270201T060000Z | 01.02.2027 11:00:00 >>> Standup late"}));
     // Each override carries the series' place and length.
     std::size_t overrides = 0;
     for (std::size_t at = edited->find("RECURRENCE-ID"); at != std::string::npos;

@@ -13,10 +13,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <tuple>
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace norvik::sync {
@@ -219,17 +219,17 @@ TEST_F(SyncEngineTest, AFirstSyncJoinsBothSidesAndASecondWritesNothing) {
     EXPECT_EQ(first.summary.sent, 2U); // the second copy of "Same" is an item of its own
     EXPECT_EQ(first.summary.received, 1U);
     EXPECT_EQ(first.summary.kept, 1U);
-    EXPECT_EQ(first.summary.skipped,
-              std::vector<std::string>{
-                  "task.ics: nothing the list can show (no event with a start)"});
+    EXPECT_EQ(
+        first.summary.skipped,
+        std::vector<std::string>{"task.ics: nothing the list can show (no event with a start)"});
     const auto after = items();
     EXPECT_EQ(after.size(), 6U); // five items and the folder's name
     EXPECT_EQ(after.at("same.ics"), ics("same", "20270110T100000", "Same"));
     EXPECT_EQ(after.at("task.ics"), task);
     for (const auto& [name, bytes] : after) {
         // New items are named after their UID.
-        if (name.size() > 30 && bytes.find("UID:" + name.substr(0, name.size() - 4)) ==
-                                    std::string::npos) {
+        if (name.size() > 30 &&
+            bytes.find("UID:" + name.substr(0, name.size() - 4)) == std::string::npos) {
             ADD_FAILURE() << name << " is not named after its UID";
         }
     }
@@ -248,8 +248,8 @@ TEST_F(SyncEngineTest, AFirstSyncJoinsBothSidesAndASecondWritesNothing) {
 // A change or removal on one side reaches the other: a changed line rewrites
 // only its item's SUMMARY, a changed item replaces its line where it stands.
 TEST_F(SyncEngineTest, ChangesAndRemovalsFollowTheOtherSide) {
-    setList({"10.01.2027 10:00:00 >>> A", "11.01.2027 10:00:00 >>> B",
-             "12.01.2027 10:00:00 >>> C", "13.01.2027 10:00:00 >>> D"});
+    setList({"10.01.2027 10:00:00 >>> A", "11.01.2027 10:00:00 >>> B", "12.01.2027 10:00:00 >>> C",
+             "13.01.2027 10:00:00 >>> D"});
     start();
     ASSERT_FALSE(round().failure);
     const std::string a = fileWith("SUMMARY:A");
@@ -322,9 +322,9 @@ TEST_F(SyncEngineTest, ChangesOnBothSidesAreAllKept) {
         summaries.push_back(bytes.substr(at + 8, bytes.find("\r\n", at) - at - 8));
     }
     std::sort(summaries.begin(), summaries.end());
-    EXPECT_EQ(summaries, (std::vector<std::string>{"Both\\, here", "Both\\, there",
-                                                   "Gone here\\, changed",
-                                                   "Gone there\\, changed"}));
+    EXPECT_EQ(summaries,
+              (std::vector<std::string>{"Both\\, here", "Both\\, there", "Gone here\\, changed",
+                                        "Gone there\\, changed"}));
     EXPECT_TRUE(items().count(both));
     const auto again = stamps();
     ASSERT_FALSE(sync().failure);
@@ -398,8 +398,8 @@ TEST_F(SyncEngineTest, AnEmptiedOrMissingFolderRemovesNothing) {
 // the past ones stay.
 TEST_F(SyncEngineTest, ASeriesIsALinePerOccurrence) {
     setList({});
-    vdir.write("weekly.ics",
-               ics("weekly", "20270104T090000", "Standup", "RRULE:FREQ=WEEKLY;UNTIL=20270301T000000\r\n"));
+    vdir.write("weekly.ics", ics("weekly", "20270104T090000", "Standup",
+                                 "RRULE:FREQ=WEEKLY;UNTIL=20270301T000000\r\n"));
     ASSERT_FALSE(sync().failure);
     auto lines = list();
     ASSERT_EQ(lines.size(), 8U);

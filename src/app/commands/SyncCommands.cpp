@@ -104,7 +104,7 @@ void TForm1::syncList(int which) {
     }
     const auto labelOf = [&labels](Line label) {
         return labels.at(static_cast<std::size_t>(static_cast<int>(label) -
-                                                   static_cast<int>(Line::PostcodeLabel)));
+                                                  static_cast<int>(Line::PostcodeLabel)));
     };
     const DateTime now = platform().now();
     SyncRound round;
@@ -117,8 +117,8 @@ void TForm1::syncList(int which) {
         // What came in already past was announced where it was made, or is history.
         const std::int64_t at = momentMillis(now);
         for (const Text& line : round.arrived) {
-            const auto reading = readDateText(std::string_view(line).substr(0, dateTextLength),
-                                              now.year);
+            const auto reading =
+                readDateText(std::string_view(line).substr(0, dateTextLength), now.year);
             if (reading) {
                 reminderMemory_->arrived(momentMillis(reading->moment), line, at);
             }

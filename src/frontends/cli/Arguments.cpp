@@ -98,7 +98,8 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
     for (; at < words.size(); ++at) {
         const std::string& word = words[at];
         if (shape->name == std::string("sync") &&
-            syncOption(word, [&] { return valueOf(word); }, arguments.sync)) {
+            syncOption(
+                word, [&] { return valueOf(word); }, arguments.sync)) {
             continue;
         }
         if (shape->takesRange && (word == "--from" || word == "--to")) {

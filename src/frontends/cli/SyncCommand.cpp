@@ -42,8 +42,8 @@ void checkFolder(const char* what, const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         const int error = errno;
-        throw CliFailure(exitBadInput,
-                         std::string("the ") + what + " folder " + path + ": " + std::strerror(error));
+        throw CliFailure(exitBadInput, std::string("the ") + what + " folder " + path + ": " +
+                                           std::strerror(error));
     }
     if (!S_ISDIR(info.st_mode)) {
         throw CliFailure(exitBadInput, std::string("the ") + what + " folder " + path + ": " +
@@ -124,8 +124,8 @@ void printSummary(CommandContext& context, const char* list, const SyncSummary& 
     std::ostream& out = context.out;
     out << list << ": " << summary.sent << " sent, " << summary.received << " received, "
         << summary.changedThere << " changed there, " << summary.changedHere << " changed here, "
-        << summary.removedThere << " removed there, " << summary.removedHere
-        << " removed here, " << summary.conflicts << " conflicts kept\n";
+        << summary.removedThere << " removed there, " << summary.removedHere << " removed here, "
+        << summary.conflicts << " conflicts kept\n";
     for (const auto& skipped : summary.skipped) {
         out << "  skipped " << skipped << "\n";
     }
@@ -143,8 +143,8 @@ void syncOne(CommandContext& context, const char* list, const std::string& folde
     ListInDirectory lines(context.data, events ? eventsFile : phonesFile);
     // Many small items are synced to the disk together, once written.
     PosixFileSystem folderFiles(folder, PosixFileSystem::Writes::Batched);
-    SyncEngine engine(context.data.files(), events ? eventsSyncState : phonesSyncState,
-                      folderFiles, folder);
+    SyncEngine engine(context.data.files(), events ? eventsSyncState : phonesSyncState, folderFiles,
+                      folder);
     Progress progress(context.err, list);
     engine.progress = [&progress](const char* stage, std::size_t done, std::size_t total) {
         progress(stage, done, total);
@@ -166,8 +166,7 @@ void syncOne(CommandContext& context, const char* list, const std::string& folde
     printSummary(context, list, result.summary);
     if (result.failure) {
         const SyncFailure& failure = *result.failure;
-        throw CliFailure(failure.kind == SyncFailure::Kind::Folder ? exitBadInput
-                                                                    : exitCannotWrite,
+        throw CliFailure(failure.kind == SyncFailure::Kind::Folder ? exitBadInput : exitCannotWrite,
                          std::string(list) + ": " + failure.folder + ": " + failure.reason);
     }
 }
@@ -205,8 +204,8 @@ void syncLists(CommandContext& context, const SyncOptions& options) {
     if (options.noContacts) {
         folders.contacts.reset();
     }
-    const bool changed = folders.events != remembered.events ||
-                         folders.contacts != remembered.contacts;
+    const bool changed =
+        folders.events != remembered.events || folders.contacts != remembered.contacts;
     if (!changed && !folders.events && !folders.contacts) {
         throw CliFailure(exitUsage, "no folder to sync " + directory +
                                         " with: name one with --events or --contacts");
@@ -217,7 +216,8 @@ void syncLists(CommandContext& context, const SyncOptions& options) {
         try {
             disk.replace(configFile, withFolders(configText, directory, folders));
         } catch (const Failure& failure) {
-            throw CliFailure(exitCannotWrite, std::string(failure.what()) + ": " + failure.reason());
+            throw CliFailure(exitCannotWrite,
+                             std::string(failure.what()) + ": " + failure.reason());
         }
     }
     ExitStatus status = exitOk;

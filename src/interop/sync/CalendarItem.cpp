@@ -32,7 +32,7 @@ struct RecurFree {
 // The VEVENTs of a file that is one item, and what else it holds.
 struct Layout {
     bool valid = false;
-    std::size_t calendar = 0;       // index of the VCALENDAR component
+    std::size_t calendar = 0;        // index of the VCALENDAR component
     std::vector<std::size_t> events; // its VEVENTs, in file order
     bool others = false;             // a VTODO or VJOURNAL
 };
@@ -78,8 +78,8 @@ Layout layoutOf(const ContentDocument& document, const std::vector<Component>& c
     return layout;
 }
 
-const ContentDocument::Property* first(const ContentDocument& document,
-                                       const Component& component, std::string_view name) {
+const ContentDocument::Property* first(const ContentDocument& document, const Component& component,
+                                       std::string_view name) {
     const auto found = document.find(component, name);
     return found.empty() ? nullptr : &document.at(found.front());
 }
@@ -95,8 +95,8 @@ Text lineAt(const DateTime& moment, const Text& text) {
 
 bool cancelled(const ContentDocument& document, const Component& component) {
     const auto* status = first(document, component, "STATUS");
-    return status != nullptr && (status->fields.value == "CANCELLED" ||
-                                 status->fields.value == "cancelled");
+    return status != nullptr &&
+           (status->fields.value == "CANCELLED" || status->fields.value == "cancelled");
 }
 
 icaltimetype icalOf(const TimeValue& time) {
@@ -122,7 +122,7 @@ TimeValue withFields(const TimeValue& like, const icaltimetype& time) {
 // the series' own kind, for skipping a rule forward.
 icaltimetype skipTo(const TimeValue& start, const OccurrenceWindow& window) {
     TimeValue at = start.atLocal(window.first);
-    return icalOf(at.shifted(-2 * 86400));
+    return icalOf(at.shifted(std::int64_t{-2} * 86400));
 }
 
 struct Occurrence {
@@ -247,7 +247,8 @@ ItemReading readSeries(const ContentDocument& document, const std::vector<Compon
     bool readable = true;
     bool fits = expansion.add(start);
     for (const std::size_t rule : document.find(event, "RRULE")) {
-        fits = fits && expandRule(document.at(rule).fields.value, start, window, expansion, readable);
+        fits =
+            fits && expandRule(document.at(rule).fields.value, start, window, expansion, readable);
     }
     for (const std::size_t dates : document.find(event, "RDATE")) {
         const ContentFields& fields = document.at(dates).fields;
@@ -289,8 +290,9 @@ ItemReading readSeries(const ContentDocument& document, const std::vector<Compon
         }
     }
     auto& found = expansion.found();
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Occurrence& a, const Occurrence& b) { return a.localAt < b.localAt; });
+    std::stable_sort(found.begin(), found.end(), [](const Occurrence& a, const Occurrence& b) {
+        return a.localAt < b.localAt;
+    });
     const Text text = summaryOf(document, event);
     for (const Occurrence& occurrence : found) {
         const std::string key = occurrence.original.key();
@@ -346,8 +348,8 @@ ItemReading readCalendarItem(std::string_view bytes, const OccurrenceWindow& win
         return reading;
     }
     if (layout.events.empty()) {
-        reading.outcome = layout.others ? ItemReading::Outcome::NotShown
-                                        : ItemReading::Outcome::Unreadable;
+        reading.outcome =
+            layout.others ? ItemReading::Outcome::NotShown : ItemReading::Outcome::Unreadable;
         return reading;
     }
     const auto* uid = first(document, components[layout.events.front()], "UID");
@@ -573,8 +575,7 @@ private:
         }
         const Component& event = components_[*masterIndex()];
         document_.insertBefore(insertionPoint(document_, event),
-                               "EXDATE" + original->parameterText() + ":" +
-                                   original->valueText());
+                               "EXDATE" + original->parameterText() + ":" + original->valueText());
         refresh();
         return true;
     }

@@ -111,7 +111,7 @@ public:
     // A text value in the card's version: 3.0 and 4.0 escape, 2.1 names its
     // character set instead.
     std::string value(const Text& text, bool structured) const {
-        const std::string utf8 = outsideText(text);
+        std::string utf8 = outsideText(text);
         if (!oldVersion()) {
             return escapeText(utf8);
         }
@@ -305,8 +305,8 @@ ItemReading readCardItem(std::string_view bytes, const FieldLabel& label, bool o
     if (!ownNote) {
         card->note.reset();
     }
-    for (Text* field :
-         {&card->name, &card->street, &card->city, &card->region, &card->postcode, &card->country}) {
+    for (Text* field : {&card->name, &card->street, &card->city, &card->region, &card->postcode,
+                        &card->country}) {
         *field = neutralised(*field);
     }
     neutralise(card->mobile);
@@ -323,9 +323,8 @@ ItemReading readCardItem(std::string_view bytes, const FieldLabel& label, bool o
     return reading;
 }
 
-std::optional<std::string> editCardItem(std::string_view bytes, const Text& base,
-                                        const Text& line, const FieldLabel& label,
-                                        bool& ownNote) {
+std::optional<std::string> editCardItem(std::string_view bytes, const Text& base, const Text& line,
+                                        const FieldLabel& label, bool& ownNote) {
     const ContentDocument document(bytes);
     const auto layout = layoutOf(document);
     if (!layout) {

@@ -20,9 +20,8 @@ ItemReading readCardItem(std::string_view bytes, const FieldLabel& label, bool o
 // ADR (its PO box and extended parts kept), the TEL lines of a kind (their
 // types kept), and NOTE only where it is this program's (`ownNote`, which
 // comes back true once NOTE is). Nothing when the file is no single card.
-std::optional<std::string> editCardItem(std::string_view bytes, const Text& base,
-                                        const Text& line, const FieldLabel& label,
-                                        bool& ownNote);
+std::optional<std::string> editCardItem(std::string_view bytes, const Text& base, const Text& line,
+                                        const FieldLabel& label, bool& ownNote);
 
 // A new vCard 3.0 for a phone line; `ownNote` tells whether it got a NOTE.
 std::string newCardItem(const std::string& uid, const Text& line, const FieldLabel& label,

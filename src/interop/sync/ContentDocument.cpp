@@ -280,8 +280,7 @@ std::string parameter(const ContentFields& fields, std::string_view name) {
     return {};
 }
 
-bool hasParameterValue(const ContentFields& fields, std::string_view name,
-                       std::string_view value) {
+bool hasParameterValue(const ContentFields& fields, std::string_view name, std::string_view value) {
     return std::any_of(fields.params.begin(), fields.params.end(), [&](const auto& param) {
         return param.first == name && upperCased(param.second) == value;
     });

@@ -70,7 +70,6 @@ std::string plainPrefix(std::string_view prefix);
 
 // The value of the first parameter of that name, upper-cased name given.
 std::string parameter(const ContentFields& fields, std::string_view name);
-bool hasParameterValue(const ContentFields& fields, std::string_view name,
-                       std::string_view value);
+bool hasParameterValue(const ContentFields& fields, std::string_view name, std::string_view value);
 
 } // namespace norvik::sync

@@ -34,9 +34,8 @@ public:
     virtual std::string create(const std::string& uid, const Text& line,
                                FileRecord& record) const = 0;
     // The file rewritten for changed lines; nothing when it cannot be.
-    virtual std::optional<std::string> edit(std::string_view bytes,
-                                            const std::vector<ItemEdit>& edits,
-                                            FileRecord& record) const = 0;
+    virtual std::optional<std::string>
+    edit(std::string_view bytes, const std::vector<ItemEdit>& edits, FileRecord& record) const = 0;
 };
 
 // Event lines and .ics items, series read for the window's days.
@@ -50,8 +49,7 @@ public:
     std::string pairingKey(const Text& line) const override { return line; }
     ItemReading read(std::string_view bytes, const FileRecord* record) const override;
     bool observed(const FileRecord& record, std::string_view rid) const override;
-    std::string create(const std::string& uid, const Text& line,
-                       FileRecord& record) const override;
+    std::string create(const std::string& uid, const Text& line, FileRecord& record) const override;
     std::optional<std::string> edit(std::string_view bytes, const std::vector<ItemEdit>& edits,
                                     FileRecord& record) const override;
 
@@ -72,8 +70,7 @@ public:
     std::string pairingKey(const Text& line) const override;
     ItemReading read(std::string_view bytes, const FileRecord* record) const override;
     bool observed(const FileRecord&, std::string_view) const override { return true; }
-    std::string create(const std::string& uid, const Text& line,
-                       FileRecord& record) const override;
+    std::string create(const std::string& uid, const Text& line, FileRecord& record) const override;
     std::optional<std::string> edit(std::string_view bytes, const std::vector<ItemEdit>& edits,
                                     FileRecord& record) const override;
 

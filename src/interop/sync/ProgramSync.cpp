@@ -60,8 +60,8 @@ std::time_t instantOf(const DateTime& local) {
 
 ProgramSync::ProgramSync(FileSystem& data, std::string dataDirectory,
                          std::optional<std::string> configFolder)
-    : data_(data), dataDirectory_(std::move(dataDirectory)),
-      configFolder_(std::move(configFolder)), zone_(systemZone()) {}
+    : data_(data), dataDirectory_(std::move(dataDirectory)), configFolder_(std::move(configFolder)),
+      zone_(systemZone()) {}
 
 ProgramSync::~ProgramSync() = default;
 

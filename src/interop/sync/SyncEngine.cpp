@@ -18,7 +18,7 @@ namespace norvik::sync {
 namespace {
 
 // An item larger than this is no calendar entry or card of a person.
-constexpr std::size_t itemSizeLimit = 16 * 1024 * 1024;
+constexpr std::size_t itemSizeLimit = std::size_t{16} << 20;
 
 std::string dayText(const DateTime& day) {
     char buffer[48];
@@ -151,9 +151,9 @@ void SyncEngine::changed(const LineChange& change, const Lines& lines) {
         restoreTags(lines);
         return;
     case LineChange::Kind::Added:
-        tags_.insert(tags_.begin() + std::clamp<std::ptrdiff_t>(change.index, 0,
-                                                               static_cast<std::ptrdiff_t>(
-                                                                   tags_.size())),
+        tags_.insert(tags_.begin() +
+                         std::clamp<std::ptrdiff_t>(change.index, 0,
+                                                    static_cast<std::ptrdiff_t>(tags_.size())),
                      -1);
         break;
     case LineChange::Kind::Replaced:
@@ -760,9 +760,8 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
         // before the state says so.
         folder_.flush();
     } catch (const Failure& error) {
-        failure = SyncFailure{SyncFailure::Kind::Write, folderPath_, error.reason().empty()
-                                                                         ? error.what()
-                                                                         : error.reason()};
+        failure = SyncFailure{SyncFailure::Kind::Write, folderPath_,
+                              error.reason().empty() ? error.what() : error.reason()};
     }
     // Entries dropped here never carry a line: the map stays as it was.
     state_ = withDone(state_, journal.next, done);

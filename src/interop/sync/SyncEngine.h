@@ -78,8 +78,7 @@ public:
     // `data` holds the state file; `folder` is the folder of items, its
     // paths relative to it; `folderPath` its absolute path, which the state
     // is tied to (a state of another folder is not taken).
-    SyncEngine(FileSystem& data, std::string stateFile, FileSystem& folder,
-               std::string folderPath);
+    SyncEngine(FileSystem& data, std::string stateFile, FileSystem& folder, std::string folderPath);
 
     // Reads the state and matches its map with the list as loaded; a sync
     // that was killed is finished or undone first.

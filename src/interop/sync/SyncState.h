@@ -39,10 +39,10 @@ struct Entry {
 
 // What sync remembers of one list and its folder, kept in the data folder.
 struct SyncState {
-    std::string folder;                     // the folder's absolute path
-    std::string day;                        // YYYY-MM-DD the series were last read for
+    std::string folder;                      // the folder's absolute path
+    std::string day;                         // YYYY-MM-DD the series were last read for
     std::map<std::string, FileRecord> files; // by file name
-    std::vector<Entry> entries;             // in the order of their lines in the list
+    std::vector<Entry> entries;              // in the order of their lines in the list
 };
 
 // A sync's writes announced before they happen, so that a sync killed at any

@@ -48,15 +48,19 @@ std::optional<EventFields> fullFormEvent(std::string_view line) {
         line.substr(dateTextLength, eventSeparator.size()) != eventSeparator) {
         return std::nullopt;
     }
-    if (line[2] != '.' || line[5] != '.' || line[10] != ' ' || line[13] != ':' ||
-        line[16] != ':') {
+    if (line[2] != '.' || line[5] != '.' || line[10] != ' ' || line[13] != ':' || line[16] != ':') {
         return std::nullopt;
     }
-    DateTime moment{digitsAt(line, 6, 4), digitsAt(line, 3, 2), digitsAt(line, 0, 2),
-                    digitsAt(line, 11, 2), digitsAt(line, 14, 2), digitsAt(line, 17, 2), 0};
-    if (moment.year < 1 || !isValidDate(moment.year, moment.month, moment.day) ||
-        moment.hour < 0 || moment.hour > 23 || moment.minute < 0 || moment.minute > 59 ||
-        moment.second < 0 || moment.second > 59) {
+    DateTime moment{digitsAt(line, 6, 4),
+                    digitsAt(line, 3, 2),
+                    digitsAt(line, 0, 2),
+                    digitsAt(line, 11, 2),
+                    digitsAt(line, 14, 2),
+                    digitsAt(line, 17, 2),
+                    0};
+    if (moment.year < 1 || !isValidDate(moment.year, moment.month, moment.day) || moment.hour < 0 ||
+        moment.hour > 23 || moment.minute < 0 || moment.minute > 59 || moment.second < 0 ||
+        moment.second > 59) {
         return std::nullopt;
     }
     return EventFields{moment, Text(line.substr(eventTextStart))};
@@ -79,8 +83,8 @@ std::string newUid() {
         p = part(device);
     }
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04x%04x-%04x-%04x-%04x-%04x%04x%04x", parts[0],
-                  parts[1], parts[2], parts[3], parts[4], parts[5], parts[6], parts[7]);
+    std::snprintf(buffer, sizeof buffer, "%04x%04x-%04x-%04x-%04x-%04x%04x%04x", parts[0], parts[1],
+                  parts[2], parts[3], parts[4], parts[5], parts[6], parts[7]);
     return buffer;
 }
 
@@ -90,8 +94,7 @@ bool safeAsFileName(std::string_view uid) {
     }
     for (const char c : uid) {
         const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                             (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.' ||
-                             c == '@';
+                             (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.' || c == '@';
         if (!allowed) {
             return false;
         }

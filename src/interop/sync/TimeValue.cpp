@@ -11,8 +11,7 @@ namespace norvik::sync {
 namespace {
 
 bool isDigits(std::string_view text) {
-    return !text.empty() &&
-           text.find_first_not_of("0123456789") == std::string_view::npos;
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 int number(std::string_view digits) {
@@ -32,8 +31,7 @@ bool plainZoneName(const std::string& name) {
     }
     for (const char c : name) {
         const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                             (c >= '0' && c <= '9') || c == '_' || c == '+' || c == '-' ||
-                             c == '/';
+                             (c >= '0' && c <= '9') || c == '_' || c == '+' || c == '-' || c == '/';
         if (!allowed) {
             return false;
         }
@@ -99,8 +97,7 @@ std::int64_t instantInZone(const DateTime& fields, icaltimezone* zone) {
 }
 
 DateTime fieldsInZone(std::int64_t instant, icaltimezone* zone) {
-    const icaltimetype time =
-        icaltime_from_timet_with_zone(static_cast<time_t>(instant), 0, zone);
+    const icaltimetype time = icaltime_from_timet_with_zone(static_cast<time_t>(instant), 0, zone);
     return DateTime{time.year, time.month, time.day, time.hour, time.minute, time.second, 0};
 }
 
@@ -127,8 +124,13 @@ std::optional<DateTime> parseDigits(std::string_view text) {
         (text.size() == 15 && (text[8] != 'T' || !isDigits(text.substr(9))))) {
         return std::nullopt;
     }
-    DateTime moment{number(text.substr(0, 4)), number(text.substr(4, 2)),
-                    number(text.substr(6, 2)), 0, 0, 0, 0};
+    DateTime moment{number(text.substr(0, 4)),
+                    number(text.substr(4, 2)),
+                    number(text.substr(6, 2)),
+                    0,
+                    0,
+                    0,
+                    0};
     if (moment.year < 1 || !isValidDate(moment.year, moment.month, moment.day)) {
         return std::nullopt;
     }
@@ -312,8 +314,7 @@ std::optional<TimeValue> TimeValue::atKey(std::string_view key) const {
         if (!utc) {
             return std::nullopt;
         }
-        placed.fields =
-            kind == Kind::Utc ? *moment : fieldsInZone(wallSeconds(*moment), zone);
+        placed.fields = kind == Kind::Utc ? *moment : fieldsInZone(wallSeconds(*moment), zone);
         break;
     }
     return placed;

@@ -44,9 +44,9 @@ private:
 struct TimeValue {
     enum class Kind { Date, Floating, Utc, Zoned };
     Kind kind = Kind::Floating;
-    std::string tzid;               // for Zoned
-    _icaltimezone* zone = nullptr;  // for Zoned
-    DateTime fields;                // as written, in its own kind
+    std::string tzid;              // for Zoned
+    _icaltimezone* zone = nullptr; // for Zoned
+    DateTime fields;               // as written, in its own kind
 
     // The moment on the program's clock: the system's local time. A date is
     // its day at 00:00:00, a floating time stands for itself.
