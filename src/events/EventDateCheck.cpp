@@ -10,10 +10,10 @@ namespace norvik {
 namespace {
 
 constexpr BuiltInText unreadableDate{
-    "Не удаётся прочитать дату и время события, и напоминание о нём никогда не придёт. "
-    "Запишите их в виде ДД.ММ.ГГГГ ЧЧ:ММ:СС, например 24.12.2026 18:00:00.",
-    "The date and time of the event cannot be read, so it would never be reminded of. "
-    "Write them as DD.MM.YYYY HH:MM:SS, for example 24.12.2026 18:00:00."};
+    "Не удаётся прочитать дату и время события, и напоминание о нём никогда не будет "
+    "показано. Введите их в виде ДД.ММ.ГГГГ ЧЧ:ММ:СС, например 24.12.2026 18:00:00.",
+    "The date and time of the event cannot be read, so no reminder would ever be shown for "
+    "it. Enter them as DD.MM.YYYY HH:MM:SS, for example 24.12.2026 18:00:00."};
 
 } // namespace
 
