@@ -47,8 +47,8 @@ bool TForm1::closeTimeSave() {
     if (!notesModified()) {
         return true;
     }
-    const int answer = askAtClose(Line::SaveNotesQuestion, Line::SaveNotesQuestionTitle,
-                                  mbQuestion, saveNotesText, saveNotesTitle);
+    const int answer = askAtClose(Line::SaveNotesQuestion, Line::SaveNotesQuestionTitle, mbQuestion,
+                                  saveNotesText, saveNotesTitle);
     if (answer == idCancel) {
         // The box was dismissed: the diary stays open as it is.
         return false;

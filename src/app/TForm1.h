@@ -13,8 +13,8 @@
 namespace norvik {
 
 class DialogContext;
-class Failure;
 class EventTimes;
+class Failure;
 class FileStore;
 class ReminderMemory;
 class TTrayIcon;

@@ -325,8 +325,9 @@ TEST_F(HeadlessSessionTest, EndOfInputStopsAnywhereAndEndStopsReading) {
 
     // A dismissed box answers neither yes nor no.
     result = run("start\nclose\nno\nclose\ndismiss\nclose\nyes\nshow TForm1 caption\n");
-    EXPECT_EQ(result.lines, (Lines{"shown TForm1", "box 36 \"T\" \"Quit?\"", "box 36 \"T\" \"Quit?\"",
-                                   "box 64 \"T\" \"dismissed\"", "box 36 \"T\" \"Quit?\"", "end"}));
+    EXPECT_EQ(result.lines,
+              (Lines{"shown TForm1", "box 36 \"T\" \"Quit?\"", "box 36 \"T\" \"Quit?\"",
+                     "box 64 \"T\" \"dismissed\"", "box 36 \"T\" \"Quit?\"", "end"}));
     EXPECT_EQ(result.status, 0);
 }
 

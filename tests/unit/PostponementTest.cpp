@@ -56,7 +56,8 @@ TEST(PostponementTest, ALateAnswerCountsFromTheMomentItWasGiven) {
     EXPECT_EQ(postponed(line, 5, 2026, {2026, 12, 7, 10, 3, 20, 999}),
               "07.12.2026 10:08:20 >>> Call");
     // Answered within the event's own second: the event's time still counts.
-    EXPECT_EQ(postponed(line, 3, 2026, {2026, 12, 7, 10, 0, 0, 800}), "07.12.2026 10:03:00 >>> Call");
+    EXPECT_EQ(postponed(line, 3, 2026, {2026, 12, 7, 10, 0, 0, 800}),
+              "07.12.2026 10:03:00 >>> Call");
     // A clock behind the event (set back meanwhile) does not pull it earlier.
     EXPECT_EQ(postponed(line, 3, 2026, {2026, 12, 7, 9, 0, 0, 0}), "07.12.2026 10:03:00 >>> Call");
     // A past event answered after midnight moves to the new day, month and year.
@@ -72,9 +73,8 @@ TEST(PostponementTest, NothingForAnUnreadableLineOrPastTheLastYear) {
     EXPECT_FALSE(postponeLine("07.12.2026 >>> x", 3, 2026, earlyClock).has_value());
     EXPECT_FALSE(postponeLine("31.12.9999 23:59:00 >>> x", 3, 2026, earlyClock).has_value());
     // Nor when the late answer itself pushes the time past the last year.
-    EXPECT_FALSE(
-        postponeLine("31.12.9999 23:00:00 >>> x", 30, 2026, {9999, 12, 31, 23, 45, 0, 0})
-            .has_value());
+    EXPECT_FALSE(postponeLine("31.12.9999 23:00:00 >>> x", 30, 2026, {9999, 12, 31, 23, 45, 0, 0})
+                     .has_value());
     EXPECT_EQ(postponed("31.12.9999 23:26:00 >>> x", 30), "31.12.9999 23:56:00 >>> x");
 }
 
