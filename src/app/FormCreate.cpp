@@ -70,6 +70,7 @@ void TForm1::FormCreate() {
     if (!store.exists(settingsFile)) {
         // The first-run boxes are always Russian, whatever the settings will say.
         LangBox.setItems(store.loadLines(russianModule));
+        loadedModule_ = 0;
         platform().languageChosen(0);
         ask(Line::SettingsMissing, Line::SettingsMissingTitle, mbError);
         bool giveUp = false;
@@ -117,6 +118,7 @@ void TForm1::FormCreate() {
     if (langId == "0" || langId == "1") {
         const int language = langId == "0" ? 0 : 1;
         LangBox.setItems(store.loadLines(language == 0 ? russianModule : englishModule));
+        loadedModule_ = language;
         platform().languageChosen(language);
         Lines updated = ListBox3.items();
         resetWarningText(updated, language);
@@ -184,22 +186,6 @@ void TForm1::applyCaptions() {
     for (const auto& [item, line] : menuTexts) {
         item->caption = LangLine(line);
     }
-}
-
-void TForm1::FormClose() {
-    if (CheckBox1.checked() &&
-        ask(Line::ExitWithReminders, Line::ExitWithRemindersTitle, mbWarningYesNo) != idYes) {
-        return;
-    }
-    closeTimeSave();
-    if (!saveUnsavedLists()) {
-        return;
-    }
-    endProgram();
-}
-
-void TForm1::ExitClick() {
-    FormClose();
 }
 
 } // namespace norvik

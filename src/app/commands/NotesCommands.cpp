@@ -25,6 +25,7 @@ void TForm1::connectNotes() {
 }
 
 void TForm1::markNotesModified() {
+    notesEdited_ = true;
     Label1.caption = LangLine(Line::NotesModifiedLabel);
     Button2.enabled = true;
     Button1.enabled = true;
@@ -81,31 +82,25 @@ void TForm1::Button2Click() {
     } catch (const Failure&) {
         // The notes are not saved: the label must say so, or the close-time
         // question would not be asked and the notes would be lost at exit.
+        notesEdited_ = true;
         Label1.caption = LangLine(Line::NotesModifiedLabel);
         throw;
     }
+    notesEdited_ = false;
     Button2.enabled = false;
 }
 
 void TForm1::Button1Click() {
-    if (ask(Line::ClearNotesQuestion, Line::ClearNotesQuestionTitle, mbQuestion) != idYes) {
+    // No is the default answer: a hurried Enter must not empty the diary.
+    if (ask(Line::ClearNotesQuestion, Line::ClearNotesQuestionTitle,
+            mbQuestion | mbDefaultButton2) != idYes) {
         return;
     }
     setNotesText("");
+    notesEdited_ = true;
     Label1.caption = LangLine(Line::NotesModifiedLabel);
     Button2.enabled = true;
     Button1.enabled = false;
-}
-
-void TForm1::closeTimeSave() {
-    if (Label1.caption != LangLine(Line::NotesModifiedLabel)) {
-        return;
-    }
-    if (ask(Line::SaveNotesQuestion, Line::SaveNotesQuestionTitle, mbQuestion) != idYes) {
-        return;
-    }
-    appendNotesDelimiter();
-    files().saveNotes(notesFile, Memo1.view());
 }
 
 } // namespace norvik
