@@ -56,11 +56,12 @@ void TForm1::FormCreate() {
         // When a load below fails, the files after it stay unread, and the
         // empty lists shown for them must never be saved over them.
         store.holdBack(name);
+        setPanelWritable(name, false);
     }
-    setNotesText(store.loadNotes(notesFile));
-    ListBox1.setItems(store.loadLines(eventsFile));
-    ListBox2.setItems(store.loadLines(phonesFile));
-    if (!Memo1.empty()) {
+    loadPanel(notesFile, [this, &store] { setNotesText(store.loadNotes(notesFile)); });
+    loadPanel(eventsFile, [this, &store] { ListBox1.setItems(store.loadLines(eventsFile)); });
+    loadPanel(phonesFile, [this, &store] { ListBox2.setItems(store.loadLines(phonesFile)); });
+    if (!Memo1.empty() && !Memo1.readOnly) {
         Button1.enabled = true;
     }
 

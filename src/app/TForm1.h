@@ -5,6 +5,7 @@
 #include "store/LanguageLines.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -246,6 +247,14 @@ private:
     // short can still be closed.
     int askAtClose(Line text, Line title, int flags, const BuiltInText& ownText,
                    const BuiltInText& ownTitle);
+
+    // A data file's panel: while its file is not loaded (refused, unreadable,
+    // or left unread when start-up stopped before it) the panel is read-only
+    // and the commands that would save the file are off, so that what the
+    // window shows for it never replaces the user's file.
+    void setPanelWritable(const char* file, bool writable);
+    // Runs the load of a data file and opens its panel once it succeeded.
+    void loadPanel(const char* file, const std::function<void()>& load);
 
     FileStore& files_;
     // The lists whose last save failed, by file name.

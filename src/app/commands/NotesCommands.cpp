@@ -25,6 +25,9 @@ void TForm1::connectNotes() {
 }
 
 void TForm1::markNotesModified() {
+    if (Memo1.readOnly) {
+        return; // notes that were not loaded are never offered for saving
+    }
     notesEdited_ = true;
     Label1.caption = LangLine(Line::NotesModifiedLabel);
     Button2.enabled = true;
@@ -37,7 +40,7 @@ void TForm1::Memo1KeyPress(char& /*key*/) {
 }
 
 void TForm1::Memo1KeyDown(int& key, ShiftState /*shift*/) {
-    if (key != vkDelete) {
+    if (key != vkDelete || Memo1.readOnly) {
         return;
     }
     markNotesModified();

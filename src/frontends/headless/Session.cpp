@@ -286,7 +286,7 @@ void Session::showFile(const std::vector<Token>& words) {
     if (name.empty()) {
         throw ProtocolError{"file needs a name"};
     }
-    const auto bytes = files_.read(resolveName(files_, name));
+    const auto bytes = files_.read(resolveName(files_, name)).bytes;
     output_.line("file " + words[1].spelled + " " + (bytes ? quoted(*bytes) : "missing"));
 }
 
