@@ -235,6 +235,8 @@ private:
     std::map<std::string, const ListBox*> unsavedLists_;
     bool ended_ = false;
     bool notesChangedByProgram_ = false;
+    // What the notes label says while the notes are as loaded or last saved.
+    Line notesSavedCaption_ = Line::NotesLabel;
     // The event lines' times, read once per change of the list.
     std::unique_ptr<EventTimes> eventTimes_;
     // Which events were announced, and since when reminders are on.
