@@ -161,7 +161,7 @@ TEST(TextBufferTest, EditsAnywhereKeepTheTextAndWellCutLines) {
     // and make lines long enough to be cut and short enough to join again.
     std::mt19937 random(7);
     const Text pieces[] = {
-        "", "a", "\xE0\xFF", "\r\n", "word ", "x\r\ny\r\n\r\n", " ", Text(5000, 'z')};
+        "", "a", "\xE0\xFF", "\r\n", "word ", "x\r\ny\r\n\r\n", " ", Text(2000, 'z')};
     constexpr std::size_t longest = 700;
     TextBuffer buffer(longest, 50);
     Text model;
@@ -170,14 +170,17 @@ TEST(TextBufferTest, EditsAnywhereKeepTheTextAndWellCutLines) {
         const std::size_t from = buffer.snap(random() % (model.size() + 1));
         const std::size_t end = buffer.snap(from + random() % 12);
         const Text& piece = pieces[random() % std::size(pieces)];
-        const auto before = lineStarts(buffer);
-        const std::size_t first = buffer.lineStart(buffer.lineOf(from));
+        // The lines just before the edit stay as they were.
+        const std::size_t first = buffer.lineOf(from);
+        std::vector<std::size_t> before;
+        for (std::size_t line = first - std::min<std::size_t>(first, 4); line < first; ++line) {
+            before.push_back(buffer.lineStart(line));
+        }
         buffer.replace(from, end - from, piece);
         model.replace(from, end - from, piece);
-        // The lines before the edit stay as they were.
-        const auto after = lineStarts(buffer);
-        const auto kept = std::lower_bound(before.begin(), before.end(), first) - before.begin();
-        ASSERT_TRUE(std::equal(before.begin(), before.begin() + kept, after.begin()));
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            ASSERT_EQ(buffer.lineStart(first - before.size() + i), before[i]);
+        }
         if (step % 97 == 0) {
             expectWellCut(buffer, model, longest);
             const std::size_t at = random() % (model.size() + 1);
