@@ -122,23 +122,27 @@ void NotesEdit::erase(bool forward, bool word) {
 }
 
 void NotesEdit::undo() {
-    const TextChange* change = readOnly_ ? nullptr : history_.undo();
-    if (change == nullptr) {
+    if (readOnly_) {
         return;
     }
-    replaceBytes(change->position, change->inserted.size(), change->removed);
-    select(change->anchorBefore, change->caretBefore);
+    if (const TextChange* change = history_.undo()) {
+        replaceBytes(change->position, change->inserted.size(), change->removed);
+        select(change->anchorBefore, change->caretBefore);
+    }
+    // The program hears of every undo and redo, also one with nothing left
+    // to take back, so that it can tell the text is still the saved one.
     userChanged();
 }
 
 void NotesEdit::redo() {
-    const TextChange* change = readOnly_ ? nullptr : history_.redo();
-    if (change == nullptr) {
+    if (readOnly_) {
         return;
     }
-    replaceBytes(change->position, change->removed.size(), change->inserted);
-    const std::size_t end = change->position + change->inserted.size();
-    select(end, end);
+    if (const TextChange* change = history_.redo()) {
+        replaceBytes(change->position, change->removed.size(), change->inserted);
+        const std::size_t end = change->position + change->inserted.size();
+        select(end, end);
+    }
     userChanged();
 }
 
