@@ -24,7 +24,7 @@ namespace {
 // Space around the text inside the frame.
 constexpr int margin = 2;
 // Laid-out lines kept for drawing, and the bytes of text they may hold
-// (laid out, a byte costs about a hundred); a view shows far fewer.
+// (laid out, a byte takes some tens of bytes); a view shows far fewer.
 constexpr std::size_t keptLayouts = 1000;
 constexpr std::size_t keptLayoutBytes = 1 << 20;
 
