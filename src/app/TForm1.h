@@ -266,6 +266,8 @@ private:
     bool notesEdited_ = false;
     // Which language module LangBox holds: 0, 1 or noModule.
     int loadedModule_ = noModule;
+    // What the notes label says while the notes are as loaded or last saved.
+    Line notesSavedCaption_ = Line::NotesLabel;
     // The event lines' times, read once per change of the list.
     std::unique_ptr<EventTimes> eventTimes_;
     // Which events were announced, and since when reminders are on.
