@@ -37,7 +37,7 @@ constexpr std::time_t now = 1798761600;
 class ListFile : public ListAccess {
 public:
     explicit ListFile(FileSystem& data) : data_(data) {
-        if (const auto bytes = data_.read("do.txt")) {
+        if (const auto bytes = data_.read("do.txt").bytes) {
             lines_ = splitLines(*bytes);
         }
     }

@@ -182,7 +182,7 @@ void syncLists(CommandContext& context, const SyncOptions& options) {
     }
     PosixFileSystem disk;
     const std::string configFile = *config + "/" + syncFoldersFile;
-    const std::string configText = disk.read(configFile).value_or("");
+    const std::string configText = disk.read(configFile).bytes.value_or("");
     const SyncFolders remembered = foldersOf(configText, directory);
     SyncFolders folders = remembered;
     for (const auto& given : {options.events, options.contacts}) {

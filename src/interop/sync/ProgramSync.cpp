@@ -70,7 +70,7 @@ bool ProgramSync::attach(SyncedList which, ListBox& list) {
         return false;
     }
     PosixFileSystem disk;
-    const auto config = disk.read(*configFolder_ + "/" + syncFoldersFile);
+    const auto config = disk.read(*configFolder_ + "/" + syncFoldersFile).bytes;
     if (!config) {
         return false;
     }

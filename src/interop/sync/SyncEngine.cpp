@@ -109,7 +109,7 @@ SyncEngine::SyncEngine(FileSystem& data, std::string stateFile, FileSystem& fold
 void SyncEngine::attach(const Lines& lines) {
     state_ = SyncState();
     state_.folder = folderPath_;
-    const auto bytes = data_.read(stateFile_);
+    const auto bytes = data_.read(stateFile_).bytes;
     SyncState stored;
     std::optional<Journal> journal;
     // A state of another folder, or none that can be read, starts afresh.
@@ -268,7 +268,7 @@ SyncState SyncEngine::settled(const SyncState& current, const Journal& journal,
     }
     std::set<std::string> done;
     for (const auto& [name, hash] : journal.files) {
-        const auto bytes = folder_.read(name);
+        const auto bytes = folder_.read(name).bytes;
         const bool written = hash ? bytes && contentHash(*bytes) == *hash : !bytes;
         if (written) {
             done.insert(name);
@@ -349,7 +349,7 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
         if (!needed) {
             continue;
         }
-        auto bytes = folder_.read(name);
+        auto bytes = folder_.read(name).bytes;
         if (!bytes || bytes->size() > itemSizeLimit) {
             summary.skipped.push_back(name + ": " +
                                       (bytes ? "larger than an item can be" : "cannot be read"));
