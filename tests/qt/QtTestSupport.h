@@ -54,9 +54,12 @@ struct BoxAnswer {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     // The buttons' texts as shown, shortcut marks removed.
     QStringList buttons;
+    QString defaultButton;
     bool seen = false;
 };
 std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button);
+// Runs the action on the next message box that opens, inside its modal loop.
+void onNextBox(std::function<void(QMessageBox&)> action);
 
 // Runs the action once the event loop has started (inside a modal loop).
 void later(std::function<void()> action, int milliseconds = 0);

@@ -19,6 +19,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -32,7 +33,7 @@ namespace norvik::qt {
 namespace {
 
 QMessageBox::Icon boxIcon(int flags) {
-    switch (flags) {
+    switch (flags & ~mbDefaultButton2) {
     case mbError:
         return QMessageBox::Critical;
     case mbQuestion:
@@ -134,14 +135,26 @@ int QtPlatform::messageBox(const Text& text, const Text& title, int flags) {
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    const bool noFirst = yesNo && (flags & mbDefaultButton2) != 0;
+    box.setDefaultButton(!yesNo ? QMessageBox::Ok : noFirst ? QMessageBox::No : QMessageBox::Yes);
+    // Escape and the close box answer a question with neither Yes nor No: a
+    // button no one sees takes them, where Qt would otherwise take No.
+    if (yesNo) {
+        QAbstractButton* dismiss = box.addButton(QMessageBox::Cancel);
+        dismiss->hide();
+        box.setEscapeButton(dismiss);
+    }
     fitBoxToTitle(box);
     placeWithMainWindow(box);
-    const int answer = box.exec();
+    box.exec();
     if (!yesNo) {
         return idOk;
     }
-    return answer == QMessageBox::Yes ? idYes : idNo;
+    QAbstractButton* answer = box.clickedButton();
+    if (answer == box.button(QMessageBox::Yes)) {
+        return idYes;
+    }
+    return answer == box.button(QMessageBox::No) ? idNo : idCancel;
 }
 
 int QtPlatform::runModal(Form& form) {
