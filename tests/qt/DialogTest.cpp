@@ -122,8 +122,7 @@ TEST_F(DialogTest, AnyFormRendersAndItsControlsReachTheKit) {
         find<QDateEdit>(platform, dialog, "DateTimePicker1")->setDate(QDate(2024, 2, 29));
         EXPECT_EQ(dialog.DateTimePicker1.date(), (DateTime{2024, 2, 29}));
 
-        // Escape does not close the dialog; a button without a result does not either.
-        QTest::keyClick(top, Qt::Key_Escape);
+        // A button without a result does not close the dialog.
         find<QAbstractButton>(platform, dialog, "Button2")->click();
         EXPECT_EQ(clicks, 1);
         EXPECT_TRUE(top->isVisible());
