@@ -195,7 +195,11 @@ bool TForm1::remindDueEvent(int index, int year, std::int64_t time) {
     ListBox1.setFocus();
     reminderMemory_->announced(time, ListBox1.item(index));
     stopReminding();
-    const ReminderAnswer answer = showReminderFor(index);
+    ReminderAnswer answer;
+    {
+        const RaisedFlag due(ListBox1.currentIsDue);
+        answer = showReminderFor(index);
+    }
     if (answer.result == reminderAgain) {
         postponeEvent(index, answer.minutes, year);
     }
