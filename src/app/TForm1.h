@@ -116,6 +116,16 @@ public:
     void SystemTrayClick();
     void TrayIcon1Restore();
     bool bringBackForReminder();
+    // The tray icon's menu: as it opens, Restore, the reminder switch, and
+    // Exit, which brings the window back first so that the close sequence
+    // can ask its questions.
+    void PopupMenu1Popup();
+    void N24Click();
+    void N25Click();
+    void N27Click();
+    // The icon's tooltip: the program's title and how many of today's events
+    // are still to be announced.
+    void updateTrayHint();
 
     // Run settings, fixed at start.
     Text notesDelimiter;
@@ -149,6 +159,11 @@ public:
     MenuItem& N20;            // Help > About the author
     MenuItem& N2;             // Help > Program website
     MenuItem& Exit;           // Exit (a command of the menu bar)
+    MenuItem& PopupMenu1;     // the tray icon's right-click menu (not on the bar)
+    MenuItem& N24;            // Tray menu > Restore
+    MenuItem& N25;            // Tray menu > Reminders on (the reminder switch)
+    MenuItem& N26;            // Tray menu > separator
+    MenuItem& N27;            // Tray menu > Exit
 
     Image& Image1; // banner across the window under the top panels
     Image& Image2; // emblem under the calendar

@@ -50,6 +50,19 @@ int ReminderMemory::firstDue(const std::vector<std::int64_t>& times, const Lines
     return -1;
 }
 
+int ReminderMemory::notAnnounced(const std::vector<std::int64_t>& times, const Lines& lines,
+                                 std::int64_t from, std::int64_t to) const {
+    int count = 0;
+    const std::size_t size = std::min(times.size(), lines.size());
+    for (std::size_t i = 0; i < size; ++i) {
+        // Unreadable lines are far below any range.
+        if (times[i] >= from && times[i] < to && !wasAnnounced(times[i], lines[i])) {
+            ++count;
+        }
+    }
+    return count;
+}
+
 void ReminderMemory::announced(std::int64_t time, std::string_view line) {
     announced_.emplace(Text(line), time);
 }

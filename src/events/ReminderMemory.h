@@ -34,6 +34,10 @@ public:
     int firstDue(const std::vector<std::int64_t>& times, const Lines& lines,
                  std::int64_t now) const;
 
+    // How many lines have their time in [from, to) and were not announced yet.
+    int notAnnounced(const std::vector<std::int64_t>& times, const Lines& lines, std::int64_t from,
+                     std::int64_t to) const;
+
     void announced(std::int64_t time, std::string_view line);
     // A line replaced by an edit or a postponement is a new event, whatever
     // was announced for the same text before.

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "desktop/TTrayIcon.h"
 #include "events/EventLine.h"
 #include "events/EventTime.h"
 #include "events/EventTimes.h"
@@ -101,6 +102,11 @@ void TForm1::TimerTimer() {
         // tick cannot come back every second under its own error box.
         stopReminding();
         throw;
+    }
+    // Time moves on while the window waits in the tray: the tooltip's count
+    // follows (an announcement would have brought the window back).
+    if (trayIcon.Visible()) {
+        updateTrayHint();
     }
 }
 

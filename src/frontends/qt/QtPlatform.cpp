@@ -7,6 +7,7 @@
 #include "frontends/qt/QtText.h"
 #include "frontends/qt/ReminderNotification.h"
 #include "frontends/qt/TrayDoubleClicks.h"
+#include "frontends/qt/TrayMenu.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"
@@ -69,6 +70,8 @@ void QtPlatform::closeAll() {
     timers_.clear();
     trayClicks_.reset();
     tray_.reset();
+    trayMenu_.reset();
+    trayControl_ = nullptr;
     main_.reset();
 }
 
@@ -125,6 +128,20 @@ void QtPlatform::syncAll() {
     }
     for (ModalDialog* dialog : dialogs_) {
         dialog->view().sync();
+    }
+    syncTray();
+}
+
+void QtPlatform::syncTray() {
+    if (!tray_ || trayControl_ == nullptr) {
+        return;
+    }
+    if (trayControl_->hint != trayHint_) {
+        trayHint_ = trayControl_->hint;
+        tray_->setToolTip(toQt(trayHint_));
+    }
+    if (trayMenu_) {
+        trayMenu_->sync();
     }
 }
 
@@ -317,8 +334,16 @@ bool QtPlatform::addTrayIcon(TrayIcon& icon) {
                 run([kitIcon, button] { kitIcon->onMouse(button, true); });
             }
         });
+        trayControl_ = kitIcon;
+        trayHint_.clear();
+        tray_->setToolTip(QString());
+        if (icon.popupMenu != nullptr) {
+            trayMenu_ = std::make_unique<TrayMenu>(*this, *icon.popupMenu);
+            tray_->setContextMenu(trayMenu_->menu());
+        }
     }
     singleActivationRestores_ = trayHasNoDoubleClick();
+    syncTray();
     tray_->show();
     return true;
 }
@@ -329,8 +354,11 @@ bool QtPlatform::removeTrayIcon(TrayIcon& /*icon*/) {
     }
     tray_->hide();
     tray_.release()->deleteLater();
-    // Later too: the removal may come from one of its own double clicks.
+    // Later too: the removal may come from one of its own double clicks, or
+    // from an item of its menu.
     trayClicks_.release()->deleteLater();
+    trayMenu_.reset();
+    trayControl_ = nullptr;
     return true;
 }
 
