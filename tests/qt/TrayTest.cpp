@@ -29,16 +29,6 @@ TEST_F(TrayTest, RefusedWithoutANotificationArea) {
     EXPECT_EQ(platform.trayIcon(), nullptr);
 }
 
-// Where the test command started a tray host, a missing notification area is
-// a fault, not a reason to skip; the host may take a moment to appear.
-#define NORVIK_NEED_TRAY_HOST()                                                                    \
-    if (qEnvironmentVariableIsSet("NORVIK_TRAY_HOST")) {                                           \
-        ASSERT_TRUE(waitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000))       \
-            << "the tray host started for this test never showed a notification area";             \
-    } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {                                        \
-        GTEST_SKIP() << "no notification area";                                                    \
-    }
-
 TEST_F(TrayTest, DoubleClickReachesTheIcon) {
     start();
     NORVIK_NEED_TRAY_HOST();

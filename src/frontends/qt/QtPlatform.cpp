@@ -243,6 +243,23 @@ void QtPlatform::restoreMainWindow(Form& form) {
     });
 }
 
+void QtPlatform::comeForward(Form& main) {
+    if (ended_ || !main_ || &main_->form() != &main) {
+        return;
+    }
+    if (main.onRestoreRequest) {
+        run(main.onRestoreRequest);
+    }
+    if (ended_) {
+        return;
+    }
+    restoreMainWindow(main);
+    if (QWidget* dialog = topDialog()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
 void QtPlatform::placeWithMainWindow(QWidget& window) const {
     // Never a minimise or maximise box: a modal window minimised away would
     // leave the main window blocked with nothing to answer.

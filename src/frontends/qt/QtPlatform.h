@@ -46,6 +46,11 @@ public:
     void terminate() override;
     void languageChosen(int module) override;
 
+    // Another copy of the program asked this one to come to the front: as the
+    // task bar's restore command (out of the tray, too), then raised and
+    // active, an open dialog above it. Nothing before the window was shown.
+    void comeForward(Form& main);
+
     // Runs one handler inside dispatch; false when it failed.
     bool run(const std::function<void()>& handler);
     // Brings every shown window up to date with its form.
