@@ -3,8 +3,12 @@
 #include "frontends/qt/Look.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QPainter>
+#include <QRadioButton>
+
+#include <algorithm>
 
 namespace norvik::qt {
 
@@ -56,7 +60,14 @@ void FocusRing::place() {
         setParent(target_->parentWidget());
     }
     constexpr int reach = ringWidth + gap;
-    setGeometry(target_->geometry().adjusted(-reach, -reach, reach, reach));
+    QRect around = target_->geometry();
+    // A check box or an option is framed around its mark and caption, not
+    // across the room its design leaves to the right (often under a neighbour).
+    if (qobject_cast<QCheckBox*>(target_) != nullptr ||
+        qobject_cast<QRadioButton*>(target_) != nullptr) {
+        around.setWidth(std::min(around.width(), target_->sizeHint().width()));
+    }
+    setGeometry(around.adjusted(-reach, -reach, reach, reach));
     raise();
     show();
     update();
