@@ -8,6 +8,7 @@
 #include "frontends/qt/FocusRing.h"
 #include "frontends/qt/Look.h"
 #include "kit/Form.h"
+#include "search/TForm6.h"
 #include "store/DialogContext.h"
 
 #include <QApplication>
@@ -176,34 +177,41 @@ TEST_F(KeyboardTest, EnterAndEscapePressTheDialogsButtonsUnlessAFieldTookTheKey)
     EXPECT_EQ(seen, std::vector<char>{'\r'});
     dialog.Edit1.onKeyPress = nullptr;
 
-    // A disabled or hidden button is not pressed; without a cancel button
-    // Escape gives the close box's result.
+    // A disabled or hidden button is not pressed.
     dialog.Button1.enabled = false;
     dialog.Button2.visible = false;
-    EXPECT_EQ(runKeys(dialog,
-                      [&] {
-                          focus(of(dialog, "Edit1"));
-                          QTest::keyClick(of(dialog, "Edit1"), Qt::Key_Return);
-                      }),
-              0);
-    EXPECT_EQ(runKeys(dialog,
-                      [&] {
-                          focus(of(dialog, "Edit1"));
-                          QTest::keyClick(of(dialog, "Edit1"), Qt::Key_Escape);
-                      }),
-              mrCancel);
-    dialog.cancelButton = nullptr;
-    dialog.Button2.visible = true;
-    EXPECT_EQ(runKeys(dialog,
-                      [&] {
-                          focus(of(dialog, "ComboBox1"));
-                          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                      }),
-              mrCancel);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        EXPECT_EQ(runKeys(dialog,
+                          [&] {
+                              focus(of(dialog, "ComboBox1"));
+                              QTest::keyClick(QApplication::focusWidget(), key);
+                          }),
+                  0);
+    }
     EXPECT_TRUE(dialog.presses.empty());
 }
 
-TEST_F(KeyboardTest, AStrayEnterNeverAnswersAReminder) {
+// The program's own dialogs name their buttons: the search prompt's Enter
+// searches, its Escape cancels.
+TEST_F(KeyboardTest, TheSearchPromptTakesEnterAndEscape) {
+    start();
+    for (const auto& [key, result] :
+         {std::pair{Qt::Key_Return, mrOk}, {Qt::Key_Escape, mrCancel}}) {
+        TForm6 prompt(main().dialogContext());
+        EXPECT_EQ(runKeys(prompt,
+                          [&] {
+                              focus(of(prompt, "Edit1"));
+                              QTest::keyClicks(of(prompt, "Edit1"), QStringLiteral("bread"));
+                              QTest::keyClick(of(prompt, "Edit1"), key);
+                          }),
+                  result);
+        EXPECT_EQ(prompt.Edit1.text(), "bread");
+    }
+}
+
+// The reminder dialog names neither button: a key the user meant for the
+// field he was typing in answers nothing.
+TEST_F(KeyboardTest, AStrayKeyNeverAnswersAReminder) {
     start();
     const DialogContext context = main().dialogContext();
     TMyMessageBoxF reminder(context);
@@ -211,16 +219,17 @@ TEST_F(KeyboardTest, AStrayEnterNeverAnswersAReminder) {
     later([&] {
         QWidget* box = platform.topDialog();
         ASSERT_NE(box, nullptr);
-        // The user was typing when the reminder came up.
         box->activateWindow();
         waitFor([box] { return QApplication::activeWindow() == box; });
-        QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : box,
-                        Qt::Key_Return);
-        QTest::keyClicks(box, QStringLiteral(" x"));
+        QWidget* focused =
+            QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : box;
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClicks(focused, QStringLiteral("x"));
+        QTest::keyClick(focused, Qt::Key_Escape);
         QTest::keyClick(box, Qt::Key_Return);
-        stayed = reminder.modalResult == mrNone && box->isVisible();
-        // Escape is the close box.
         QTest::keyClick(box, Qt::Key_Escape);
+        stayed = reminder.modalResult == mrNone && box->isVisible();
+        box->close();
     });
     EXPECT_EQ(reminder.showModal(), reminderClosed);
     EXPECT_TRUE(stayed);

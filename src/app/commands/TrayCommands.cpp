@@ -6,33 +6,20 @@
 #include "events/ReminderMemory.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
-#include "store/Codec1251.h"
-#include "store/Settings.h"
+#include "store/BuiltInText.h"
 
 #include <string>
-#include <string_view>
 
 namespace norvik {
 
 namespace {
 
-// The tray menu and tooltip are the program's own texts, one set for each
-// language module: the modules users already have keep their lines.
-struct TrayTexts {
-    std::string_view restore;
-    std::string_view reminders;
-    std::string_view exit;
-    std::string_view stillToday;
-};
-
-constexpr TrayTexts russianTray{"Восстановить", "Оповещение вкл.", "Выход",
-                                "Сегодня ещё не объявлено: "};
-constexpr TrayTexts englishTray{"Restore", "Reminders on", "Exit", "Still to announce today: "};
-
-// The language of the module loaded at start, as the settings name it.
-const TrayTexts& trayTexts(const ListBox& settings) {
-    return lookupKey(settings.items(), SettingKey::LangID) == "1" ? englishTray : russianTray;
-}
+// The tray menu and tooltip are the program's own texts: the language
+// modules users already have keep their lines.
+constexpr BuiltInText restoreText{"Восстановить", "Restore"};
+constexpr BuiltInText remindersText{"Оповещение вкл.", "Reminders on"};
+constexpr BuiltInText exitText{"Выход", "Exit"};
+constexpr BuiltInText stillTodayText{"Сегодня ещё не объявлено: ", "Still to announce today: "};
 
 } // namespace
 
@@ -78,11 +65,10 @@ bool TForm1::bringBackForReminder() {
 }
 
 void TForm1::PopupMenu1Popup() {
-    const TrayTexts& texts = trayTexts(ListBox3);
-    N24.caption = cp1251::literal(texts.restore);
-    N25.caption = cp1251::literal(texts.reminders);
+    N24.caption = builtInText(restoreText, loadedModule_);
+    N25.caption = builtInText(remindersText, loadedModule_);
     N25.checked = CheckBox1.checked();
-    N27.caption = cp1251::literal(texts.exit);
+    N27.caption = builtInText(exitText, loadedModule_);
     updateTrayHint();
 }
 
@@ -114,7 +100,7 @@ void TForm1::updateTrayHint() {
     const int count = reminderMemory_->notAnnounced(eventTimes_->of(ListBox1, clock.year),
                                                     ListBox1.items(), from, to);
     TrayIcon1.hint = std::string(applicationTitle) + "\n" +
-                     cp1251::literal(trayTexts(ListBox3).stillToday) + std::to_string(count);
+                     builtInText(stillTodayText, loadedModule_) + std::to_string(count);
 }
 
 } // namespace norvik

@@ -81,7 +81,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (takeWindowKey(platform_, *view_, *event, false)) {
+    if (takeWindowKey(platform_, *view_, *event)) {
         event->accept();
         return;
     }
@@ -147,7 +147,7 @@ void ModalDialog::closeEvent(QCloseEvent* event) {
 }
 
 void ModalDialog::keyPressEvent(QKeyEvent* event) {
-    if (takeWindowKey(platform_, *view_, *event, true)) {
+    if (takeWindowKey(platform_, *view_, *event)) {
         event->accept();
         return;
     }

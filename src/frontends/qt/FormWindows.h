@@ -38,11 +38,11 @@ private:
     bool centred_ = false;
 };
 
-// A form shown modally. Enter presses the form's default button (none in the
-// reminder dialog, so that a stray Enter never answers it); Escape presses its
-// cancel button, or gives the modal result 2 like the close box. The form's activate handler
-// runs when the dialog becomes active again, once the handler that covered
-// it has returned.
+// A form shown modally. Enter presses the form's default button and Escape
+// its cancel button (the reminder dialog has neither, so that a stray key
+// never answers it); the close box gives the modal result 2. The form's
+// activate handler runs when the dialog becomes active again, once the
+// handler that covered it has returned.
 class ModalDialog : public QDialog {
 public:
     ModalDialog(QtPlatform& platform, Form& form, int baseDepth);

@@ -9,19 +9,7 @@
 
 namespace norvik::qt {
 
-namespace {
-
-Button* pressable(Control* control) {
-    if (control == nullptr || control->kind() != ControlKind::Button) {
-        return nullptr;
-    }
-    auto* button = static_cast<Button*>(control);
-    return button->showing() && button->usable() ? button : nullptr;
-}
-
-} // namespace
-
-bool takeWindowKey(QtPlatform& platform, FormView& view, const QKeyEvent& event, bool dialog) {
+bool takeWindowKey(QtPlatform& platform, FormView& view, const QKeyEvent& event) {
     const int key = event.key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (!enter && key != Qt::Key_Escape) {
@@ -32,22 +20,17 @@ bool takeWindowKey(QtPlatform& platform, FormView& view, const QKeyEvent& event,
         return true;
     }
     Form& form = view.form();
-    if (form.modalResult != mrNone) {
+    Control* focused = view.controlAt(QApplication::focusWidget());
+    if (form.modalResult != mrNone || focused == nullptr) {
         return true;
     }
     Button* button = nullptr;
-    if (enter) {
+    if (enter && focused->kind() == ControlKind::Button && focused->showing() &&
+        focused->usable()) {
         // A button with the focus is the one Enter means, as on every desktop.
-        button = pressable(view.controlAt(QApplication::focusWidget()));
-        if (button == nullptr) {
-            button = pressable(form.defaultButton);
-        }
+        button = static_cast<Button*>(focused);
     } else {
-        button = pressable(form.cancelButton);
-        if (button == nullptr && dialog) {
-            platform.run([&form] { form.modalResult = mrCancel; });
-            return true;
-        }
+        button = buttonForDialogKey(*focused, enter ? vkReturn : vkEscape);
     }
     if (button != nullptr) {
         platform.run([button] { pressButton(*button); });
