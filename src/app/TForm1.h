@@ -96,6 +96,8 @@ public:
     void Button6Click();
     void Button11Click();
     void ListBox2KeyDown(int& key, ShiftState shift);
+    // Writes the phone book to telephone.txt.
+    void savePhoneBook();
 
     // Search: the notes, the events and the phone book, with the run settings' flags.
     void BitBtn6Click();
