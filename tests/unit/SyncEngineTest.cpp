@@ -36,8 +36,9 @@ constexpr std::time_t now = 1798761600;
 // The list and its file, as norvik-cli holds them.
 class ListFile : public ListAccess {
 public:
-    explicit ListFile(FileSystem& data) : data_(data) {
-        if (const auto bytes = data_.read("do.txt").bytes) {
+    explicit ListFile(FileSystem& data, std::string name = "do.txt")
+        : data_(data), name_(std::move(name)) {
+        if (const auto bytes = data_.read(name_).bytes) {
             lines_ = splitLines(*bytes);
         }
     }
@@ -57,7 +58,7 @@ public:
             throw Failure("Cannot create file do.txt", "Permission denied");
         }
         ++saves;
-        data_.replace("do.txt", joined());
+        data_.replace(name_, joined());
     }
     std::string joined() const {
         std::string out;
@@ -72,6 +73,7 @@ public:
 
 private:
     FileSystem& data_;
+    std::string name_;
     Lines lines_;
 };
 
@@ -475,6 +477,51 @@ TEST_F(SyncEngineTest, ASyncStoppedHalfWayConvergesWithoutCopies) {
     const auto before = stamps();
     ASSERT_FALSE(sync().failure);
     EXPECT_EQ(stamps(), before);
+}
+
+// Phone records pair with cards of the same name and numbers on a first
+// sync, whatever the address looks like on either side; a changed number
+// then reaches the card's TEL and nothing else of it.
+TEST_F(SyncEngineTest, PhoneRecordsPairByNameAndNumbers) {
+    const Lines labels{", индекс ", " обл.",  ", ул. ",        ", д. ",    ", корп. ",
+                       ", стр. ",   ", кв. ", ", моб. тел.: ", ", тел.: ", ", факс: "};
+    Lines russian;
+    for (const auto label : labels) {
+        russian.push_back(cp1251::literal(label));
+    }
+    const ContactFormat format([&russian](Line line) {
+        return Text(russian.at(static_cast<std::size_t>(static_cast<int>(line) -
+                                                        static_cast<int>(Line::PostcodeLabel))));
+    });
+    dataFolder.write("telephone.txt", cp1251::literal("Anna Example >>> Springfield, моб. тел.: "
+                                                      "+7 900 111-22-33\r\n"));
+    const std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:c1\r\nFN:Anna Example\r\n"
+                             "TEL;TYPE=CELL:+79001112233\r\nEMAIL:anna@example.org\r\n"
+                             "END:VCARD\r\n";
+    vdir.write("c1.vcf", card);
+    auto syncContacts = [&] {
+        ListFile list(data_, "telephone.txt");
+        SyncEngine engine(data_, ".norvik-sync-contacts", folder_, vdir.path());
+        engine.attach(list.lines());
+        return engine.run(list, format, today);
+    };
+    const SyncResult first = syncContacts();
+    ASSERT_FALSE(first.failure);
+    EXPECT_EQ(first.summary.sent + first.summary.received, 0U);
+    EXPECT_EQ(items(), (std::map<std::string, std::string>{{"c1.vcf", card}}));
+    const auto before = stamps();
+    ASSERT_FALSE(syncContacts().failure);
+    EXPECT_EQ(stamps(), before);
+
+    ListFile list(data_, "telephone.txt");
+    SyncEngine engine(data_, ".norvik-sync-contacts", folder_, vdir.path());
+    engine.attach(list.lines());
+    list.edit().replace(0, cp1251::literal("Anna Example >>> Springfield, моб. тел.: +7 900 1"));
+    engine.changed({LineChange::Kind::Replaced, 0, {}}, list.lines());
+    ASSERT_FALSE(engine.run(list, format, today).failure);
+    EXPECT_EQ(vdir.read("c1.vcf"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:c1\r\nFN:Anna Example\r\n"
+              "TEL;TYPE=CELL:+7 900 1\r\nEMAIL:anna@example.org\r\nEND:VCARD\r\n");
 }
 
 } // namespace

@@ -231,8 +231,13 @@ public:
         std::string prefix = defaults[static_cast<int>(kind)];
         std::size_t before = insertionPoint(card(), "NOTE");
         if (!tels.empty()) {
-            // New numbers of a kind follow its last one and take its types.
+            // New numbers of a kind follow its last one and take its types,
+            // not its group, which ties other lines to that one number.
             prefix = plainPrefix(linePrefix(document_.at(tels[kept - 1]).unfolded));
+            if (const auto dot = prefix.find('.');
+                dot != std::string::npos && dot < prefix.find_first_of(";:")) {
+                prefix.erase(0, dot + 1);
+            }
             before = tels[kept - 1] + 1;
         }
         for (std::size_t i = kept; i < numbers.size(); ++i) {
