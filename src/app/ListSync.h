@@ -37,6 +37,8 @@ public:
     virtual bool attach(SyncedList which, ListBox& list) = 0;
     // The list's file was saved: the map goes with it. Fails with a Failure.
     virtual void saved(SyncedList which) = 0;
+    // The folder an attached list syncs with, in the program's text.
+    virtual Text folder(SyncedList which) = 0;
     // One round for an attached list: both sides brought together, the list
     // changed in place. `labels` gives the phone lines' field labels;
     // `saveList` saves the list's file and fails with a Failure.

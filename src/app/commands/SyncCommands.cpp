@@ -94,21 +94,27 @@ void TForm1::syncRound() {
 
 void TForm1::syncList(int which) {
     ListBox& list = which == events ? ListBox1 : ListBox2;
+    SyncRound round;
     // The labels are looked up before anything moves: a module without them
-    // stops the phone book's round here, reported like any failure.
+    // stops the phone book's round here, reported as its failure.
     std::vector<Text> labels;
-    if (which == phones) {
-        for (const Line label : phoneLabelLines) {
-            labels.push_back(LangLine(label));
+    try {
+        if (which == phones) {
+            for (const Line label : phoneLabelLines) {
+                labels.push_back(LangLine(label));
+            }
         }
+    } catch (const Failure& failure) {
+        round.failed = true;
+        round.folder = listSync_->folder(listOf(which));
+        round.reason = failure.what();
     }
     const auto labelOf = [&labels](Line label) {
         return labels.at(static_cast<std::size_t>(static_cast<int>(label) -
                                                   static_cast<int>(Line::PostcodeLabel)));
     };
     const DateTime now = platform().now();
-    SyncRound round;
-    {
+    if (!round.failed) {
         const RaisedFlag syncing(syncing_);
         round = listSync_->sync(listOf(which), now, labelOf,
                                 [this, which, &list] { saveDataList(fileOf(which), list); });

@@ -105,6 +105,10 @@ void ProgramSync::saved(SyncedList which) {
     }
 }
 
+Text ProgramSync::folder(SyncedList which) {
+    return cp1251::fromSystemText(of(which).folder);
+}
+
 SyncRound ProgramSync::sync(SyncedList which, const DateTime& now,
                             const std::function<Text(Line label)>& labels,
                             const std::function<void()>& saveList) {

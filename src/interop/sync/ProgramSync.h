@@ -29,6 +29,7 @@ public:
 
     bool attach(SyncedList which, ListBox& list) override;
     void saved(SyncedList which) override;
+    Text folder(SyncedList which) override;
     SyncRound sync(SyncedList which, const DateTime& now,
                    const std::function<Text(Line label)>& labels,
                    const std::function<void()>& saveList) override;
