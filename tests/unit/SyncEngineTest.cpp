@@ -243,7 +243,7 @@ TEST_F(SyncEngineTest, AFirstSyncJoinsBothSidesAndASecondWritesNothing) {
     EXPECT_EQ(lastSaves, 0);
     EXPECT_EQ(second.summary.sent + second.summary.received + second.summary.changedHere +
                   second.summary.changedThere + second.summary.removedHere +
-                  second.summary.removedThere + second.summary.conflicts,
+                  second.summary.removedThere + second.summary.conflicts + second.summary.kept,
               0U);
 }
 

@@ -132,8 +132,8 @@ void printSummary(CommandContext& context, const char* list, const SyncSummary& 
     if (summary.kept > 0) {
         out << "  kept here only: " << summary.kept
             << (std::string_view(list) == "events"
-                    ? " line(s) whose date is not in the DD.MM.YYYY HH:MM:SS form\n"
-                    : " empty line(s)\n");
+                    ? " new line(s) whose date is not in the DD.MM.YYYY HH:MM:SS form\n"
+                    : " new empty line(s)\n");
     }
 }
 

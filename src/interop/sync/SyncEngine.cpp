@@ -531,13 +531,18 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
         byKey[format.pairingKey(newThere[i].line)].push_back(i);
     }
     std::vector<bool> paired(newThere.size(), false);
+    // Lines that stay here are told once: the state remembers which it told.
+    std::set<std::uint64_t> local;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (tags_[i] >= 0) {
             continue;
         }
         const Text here(lines[i]);
         if (!format.sends(here)) {
-            ++summary.kept;
+            const std::uint64_t hash = contentHash(here);
+            if (local.insert(hash).second && state_.told.count(hash) == 0) {
+                ++summary.kept;
+            }
             continue;
         }
         dirty = true;
@@ -560,6 +565,10 @@ SyncResult SyncEngine::run(ListAccess& list, const ItemFormat& format, const Dat
         }
     }
 
+    if (local != state_.told) {
+        state_.told = std::move(local);
+        dirty = true;
+    }
     // The entries as they stand now, the list's changes applied.
     for (const auto& name : vanished) {
         state_.files.erase(name);

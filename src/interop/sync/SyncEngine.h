@@ -47,7 +47,7 @@ struct SyncSummary {
     std::size_t removedThere = 0; // items (or occurrences) removed from the folder
     std::size_t removedHere = 0;  // lines removed from the list
     std::size_t conflicts = 0;    // changed on both sides, both kept
-    std::size_t kept = 0;         // lines that stay in the list only
+    std::size_t kept = 0;         // lines that stay in the list only, told the first time
     // Items left alone, each as "NAME: why".
     std::vector<std::string> skipped;
     // Lines that came into the list, added or changed, as they now read.

@@ -91,6 +91,13 @@ void writeBody(std::string& out, const SyncState& state) {
         field(out, record.uid);
         out += '\n';
     }
+    if (!state.told.empty()) {
+        out += "told";
+        for (const std::uint64_t hash : state.told) {
+            field(out, hex(hash));
+        }
+        out += '\n';
+    }
     for (const Entry& entry : state.entries) {
         out += "entry";
         field(out, entry.file);
@@ -175,6 +182,16 @@ bool parseLine(std::string_view line, SyncState& state, Journal* journal) {
             return false;
         }
         state.entries.push_back(std::move(entry));
+        return true;
+    }
+    if (kind == "told") {
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            std::uint64_t hash = 0;
+            if (!parseNumber(fields[i], hash, 16)) {
+                return false;
+            }
+            state.told.insert(hash);
+        }
         return true;
     }
     if (kind == "expect-list" && fields.size() == 2 && journal != nullptr) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,7 @@ struct SyncState {
     std::string day;                         // YYYY-MM-DD the series were last read for
     std::map<std::string, FileRecord> files; // by file name
     std::vector<Entry> entries;              // in the order of their lines in the list
+    std::set<std::uint64_t> told;            // hashes of the lines that stay here, told once
 };
 
 // A sync's writes announced before they happen, so that a sync killed at any
