@@ -424,6 +424,17 @@ def killed_group(root):
     out = norvik.sync()
     check("0 sent" in out and norvik.stamps() == before, "nothing left to do: %s" % out)
 
+    # While the program runs there, it syncs by itself: the command refuses.
+    program = subprocess.Popen([HEADLESS], cwd=norvik.data, stdin=subprocess.PIPE,
+                               stdout=subprocess.PIPE, env=norvik.env)
+    program.stdin.write(b"start\n")
+    program.stdin.flush()
+    check(program.stdout.readline() == b"shown TForm1\n", "the program started")
+    status, out, err = norvik.cli()
+    check(status == 3 and "running" in err, "refused while the program runs: %d %s" % (status, err))
+    program.stdin.close()
+    program.wait(30)
+
 
 def main():
     root = tempfile.mkdtemp(prefix="norvik-sync-")
