@@ -22,6 +22,8 @@ int number(std::string_view digits) {
     return value;
 }
 
+constexpr std::size_t maxZoneParts = 400;
+
 // A zone name the database may be asked for: letters, digits and "_+-" in
 // parts between slashes, so that no name reaches outside the database.
 bool plainZoneName(const std::string& name) {
@@ -159,12 +161,17 @@ Zones::Zones(const ContentDocument& document) {
         }
         Own own;
         own.tzid = unescapeText(document.at(ids.front()).fields.value);
+        std::size_t nested = 0;
         for (std::size_t i = component.begin; i <= component.end; ++i) {
+            nested += document.at(i).fields.name == "BEGIN" ? 1 : 0;
             own.text += document.at(i).raw;
             if (!own.text.ends_with('\n')) {
                 own.text += "\r\n";
             }
         }
+        // A zone is a few rules; one nested deeper than that is no zone, and
+        // libical would take it apart recursively.
+        own.tried = nested > maxZoneParts;
         own_.push_back(std::move(own));
     }
 }
