@@ -44,6 +44,10 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
             arguments.help = true;
             return arguments;
         }
+        if (word == "--version") {
+            arguments.version = true;
+            return arguments;
+        }
         if (word == "-d" || word == "--data") {
             arguments.dataDirectory = valueOf(word);
         } else {

@@ -10,6 +10,7 @@ namespace norvik::cli {
 // The command line taken apart. Fails with exit status 1 on wrong usage.
 struct Arguments {
     bool help = false;
+    bool version = false;
     std::string dataDirectory; // empty: the default one
     std::string command;       // "list", "add", "export ics", "import vcf" ...
     std::vector<std::string> operands;

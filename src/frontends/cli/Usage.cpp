@@ -35,6 +35,7 @@ Norvik runs in the data directory. A FILE of "-" is standard input/output.
 Options:
   -d, --data DATA-DIRECTORY   work in this data directory
   -h, --help                  show this text
+  --version                   show the version
 
 Exit status: 0 done, 1 wrong usage, 2 bad input, 3 Norvik is running there,
 4 a file cannot be read or written.

@@ -23,6 +23,10 @@ int main(int argc, char** argv) {
             std::cout << usageText;
             return exitOk;
         }
+        if (arguments.version) {
+            std::cout << "norvik-cli " NORVIK_VERSION "\n";
+            return exitOk;
+        }
         std::string directory = arguments.dataDirectory;
         if (directory.empty()) {
             const char* data = std::getenv("NORVIK_DATA");

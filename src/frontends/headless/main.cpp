@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "frontends/headless/CommandLine.h"
 #include "frontends/headless/Session.h"
 #include "store/FileSystem.h"
 
@@ -6,11 +7,17 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 // norvik-headless: the whole program driven by the line protocol on standard
 // input and output, working in the current directory.
-int main() {
+int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
+    if (const auto answered = norvik::headless::answerCommandLine(
+            std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr)) {
+        return *answered;
+    }
     norvik::PosixFileSystem disk;
     std::unique_ptr<norvik::Program> program;
     norvik::headless::Session session(
