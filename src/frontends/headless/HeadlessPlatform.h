@@ -5,6 +5,9 @@
 #include "frontends/headless/WindowStack.h"
 #include "kit/Platform.h"
 
+#include <string>
+#include <utility>
+
 namespace norvik::headless {
 
 // What the platform needs from whoever reads the input: the nested loops a
@@ -38,7 +41,10 @@ public:
     bool addTrayIcon(TrayIcon& icon) override;
     bool removeTrayIcon(TrayIcon& icon) override;
     [[noreturn]] void terminate() override;
+    std::string desktopLocale() override { return locale_; }
 
+    // The desktop's locale: the environment's, or a scenario's (`locale`).
+    void setDesktopLocale(std::string locale) { locale_ = std::move(locale); }
     // Whether the desktop has a notification area (`trayhost on|off`).
     void setTrayHost(bool present) { trayHost_ = present; }
     // Whether an icon of the program is in the notification area.
@@ -51,6 +57,7 @@ private:
     ModalInput& input_;
     bool trayHost_ = true;
     bool trayIconShown_ = false;
+    std::string locale_;
 };
 
 } // namespace norvik::headless

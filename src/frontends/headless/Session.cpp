@@ -159,6 +159,12 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         }
         return std::nullopt;
     }
+    // The desktop's locale, for a first start in a new data directory.
+    if (beforeStart && command == "locale") {
+        expectWordCount(words, 2);
+        platform_.setDesktopLocale(words[1].value);
+        return std::nullopt;
+    }
     if (command == "start") {
         if (!beforeStart) {
             throw ProtocolError{started_ ? "the program has already started"
@@ -169,8 +175,8 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         return std::nullopt;
     }
     if (beforeStart) {
-        throw ProtocolError{"only clock, deny, allow and trayhost may come before start, not " +
-                            command};
+        throw ProtocolError{
+            "only clock, deny, allow, trayhost and locale may come before start, not " + command};
     }
 
     // Allowed while a question waits, and at any other time after start.

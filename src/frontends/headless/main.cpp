@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "frontends/headless/CommandLine.h"
 #include "frontends/headless/Session.h"
+#include "kit/Locale.h"
 #include "store/FileSystem.h"
 
 #include <cstdio>
@@ -27,6 +28,8 @@ int main(int argc, char* argv[]) {
             program->start();
             return program->mainWindow();
         });
+    // The desktop's language, as the windowed program reads it.
+    session.platform().setDesktopLocale(norvik::messagesLocale(std::getenv));
     const int status = session.run();
     // Every file is saved by now and the session's output is muted: end
     // without walking the program's lists (a million lines take a while to

@@ -9,6 +9,7 @@
 #include "frontends/qt/TrayDoubleClicks.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
+#include "kit/Locale.h"
 #include "kit/ProgramEnded.h"
 
 #include <QAbstractButton>
@@ -367,6 +368,10 @@ void QtPlatform::terminate() {
 
 void QtPlatform::languageChosen(int module) {
     speakModuleLanguage(module);
+}
+
+std::string QtPlatform::desktopLocale() {
+    return messagesLocale(std::getenv);
 }
 
 QWidget* QtPlatform::mainWindow() const {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QSystemTrayIcon;
@@ -44,6 +45,7 @@ public:
     void reminderAnswered() override;
     void terminate() override;
     void languageChosen(int module) override;
+    std::string desktopLocale() override;
 
     // Runs one handler inside dispatch; false when it failed.
     bool run(const std::function<void()>& handler);
