@@ -40,11 +40,16 @@ grep -v '^\./usr/' "$work/files" | grep -vx '\./' | grep . && fail "files outsid
 expect_listed() {
     grep -qxF "./usr/$1" "$work/files" || fail "the package lacks /usr/$1"
 }
-# Installed programs (a new one is listed here once it installs itself).
-for program in norvik norvik-launch norvik-headless norvik-cli; do
+# Installed programs (a new one is listed here once it installs itself);
+# the testing tool outside PATH.
+for program in norvik norvik-launch norvik-cli; do
     expect_listed "bin/$program"
+    expect_listed "share/man/man1/$program.1.gz"
 done
-expect_listed share/man/man1/norvik-cli.1
+expect_listed libexec/norvik/norvik-headless
+grep -q '^\./usr/bin/norvik-headless$' "$work/files" && fail "norvik-headless is in /usr/bin"
+expect_listed share/doc/norvik/copyright
+expect_listed share/doc/norvik/changelog.gz
 expect_listed "share/norvik/Language Modules/Russian.lng"
 expect_listed "share/norvik/Language Modules/English.lng"
 if [ "$expect_help" = 1 ]; then
@@ -56,9 +61,22 @@ expect_listed share/metainfo/org.example.norvik.metainfo.xml
 
 dpkg-deb -x "$deb" "$work/root"
 [ -x "$work/root/usr/bin/norvik" ] || fail "usr/bin/norvik is not executable"
+for program in norvik norvik-launch norvik-cli; do
+    page="$work/root/usr/share/man/man1/$program.1.gz"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null) ||
+        fail "man cannot render $program.1.gz"
+    [ -z "$warnings" ] || fail "$program.1.gz renders with warnings: $warnings"
+    [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/$program" --version)" = "$program $2" ] ||
+        fail "$program --version does not print $2"
+done
+metainfo="$work/root/usr/share/metainfo/org.example.norvik.metainfo.xml"
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.norvik.metainfo.xml" ||
-        fail "the metainfo file does not validate"
+    appstreamcli validate --pedantic --no-net "$metainfo" || fail "the metainfo file does not validate"
+fi
+grep -qF "<release version=\"$2\" date=" "$metainfo" || fail "the metainfo names no release $2"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$work/root/usr/share/applications/norvik.desktop" ||
+        fail "the menu entry does not validate"
 fi
 # The menu entry the metadata names is the one the package installs.
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' \
