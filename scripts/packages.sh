@@ -32,7 +32,9 @@ RUN_PACKAGES=(xdg-utils)
 # menu and login entries, dbus-daemon for a private session bus, the two Python
 # parsers read norvik-cli's exports; clang-14 builds the fuzz targets, whose
 # runtime comes in libclang-rt-14-dev (only recommended by clang, and nothing
-# here installs recommendations); clang-tidy-14 checks src/.
+# here installs recommendations); clang-tidy-14 checks src/; lintian checks the
+# Debian package, devscripts' hardening-check its programs, man-db renders the
+# manual pages with warnings shown.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth trayer xdotool appstream
     desktop-file-utils dbus-daemon python3 python3-icalendar python3-vobject clang-14 libclang-rt-14-dev
-    clang-tidy-14)
+    clang-tidy-14 lintian devscripts man-db)
