@@ -207,6 +207,23 @@ out=$(cd "$work" && launch "$fake/bin/norvik-launch" -- -x) || fail "norvik-laun
 [ "$out" = "started in $work/-x qpa=" ] || fail "norvik-launch -- -x: $out"
 expect_same "$share/Language Modules/English.lng" "$work/-x/Language Modules/English.lng"
 
+# norvik-cli in a data directory the launcher has not prepared: the installed
+# modules give the phone book's field labels (here the English ones, as
+# LangID says), and nothing is copied into the directory.
+bare="$work/bare"
+mkdir -p "$bare"
+printf '[config]\r\nLangID=1\r\n' >"$bare/System.ini"
+printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Example\r\nTEL;TYPE=CELL:+7 900 000 00 00\r\nEND:VCARD\r\n' \
+    >"$work/card.vcf"
+"$prefix/bin/norvik-cli" -d "$bare" import vcf "$work/card.vcf" >/dev/null ||
+    fail "norvik-cli import vcf failed in an unprepared directory"
+grep -qxF $'Ann Example >>> , mobile: +7 900 000 00 00\r' "$bare/telephone.txt" 2>/dev/null ||
+    fail "the imported line lacks the installed module's label: $(cat "$bare/telephone.txt" 2>/dev/null)"
+"$prefix/bin/norvik-cli" -d "$bare" export vcf - 2>/dev/null | grep -q "^TEL;TYPE=CELL:+7 900 000 00 00" ||
+    fail "norvik-cli export vcf failed in an unprepared directory"
+[ -z "$(find "$bare" -iname '*.lng' -o -iname 'language modules')" ] ||
+    fail "norvik-cli copied language modules into the data directory"
+
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1
