@@ -22,9 +22,10 @@ install_missing() {
 
 # What building Norvik needs (fp-utils compiles the help; the build goes on without it;
 # file is what cpack uses to find the programs whose libraries the package depends on;
-# libical-dev is for norvik-cli's iCalendar exchange, tzdata for its time zones).
+# libical-dev is for norvik-cli's iCalendar exchange, tzdata for its time zones;
+# librsvg2-bin draws the icon's PNGs from its SVG).
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config file qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
-    libical-dev tzdata fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
+    libical-dev tzdata fp-utils librsvg2-bin fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
 # What running it needs on top: Help and the website open through xdg-open.
 RUN_PACKAGES=(xdg-utils)
 # What the test suite needs on top: trayer and xdotool for the real tray tests,

@@ -97,7 +97,7 @@ entry="$prefix/share/applications/norvik.desktop"
 expect_file "$entry"
 if [ -f "$entry" ]; then
     for line in '[Desktop Entry]' 'Type=Application' 'Name=Norvik' 'Exec=norvik-launch' \
-        'Icon=norvik' 'Terminal=false'; do
+        'TryExec=norvik-launch' 'Icon=norvik' 'Terminal=false' 'StartupWMClass=Norvik'; do
         grep -qxF "$line" "$entry" || fail "norvik.desktop lacks: $line"
     done
     if command -v desktop-file-validate >/dev/null; then
@@ -108,6 +108,14 @@ icon="$prefix/share/icons/hicolor/scalable/apps/norvik.svg"
 expect_file "$icon"
 if [ -f "$icon" ] && command -v xmllint >/dev/null; then
     xmllint --noout "$icon" || fail "norvik.svg is not well-formed"
+fi
+# The same icon drawn at the sizes desktops look for.
+if [ "$expect_gui" = 1 ]; then
+    for size in 16 24 32 48 64 128 256; do
+        png="$prefix/share/icons/hicolor/${size}x${size}/apps/norvik.png"
+        [[ "$(file -b "$png" 2>/dev/null)" == "PNG image data, $size x $size,"* ]] ||
+            fail "no $size-pixel icon: $(file -b "$png" 2>&1)"
+    done
 fi
 
 # The launcher, with a stand-in for the windowed program beside it that

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# check-package.sh PACKAGE-FOLDER VERSION EXPECT-HELP
+# check-package.sh PACKAGE-FOLDER VERSION EXPECT-HELP SOURCE-DIR
 # The Debian package's fields and files: everything under /usr, the programs,
 # the modules and help, the menu entry, icon and software-centre metadata.
 set -euo pipefail
 expect_help=$3
+source_dir=$4
 debs=("$1/norvik_$2"_*.deb)
 [ "${#debs[@]}" = 1 ] || { echo "FAIL: not one package in $1: ${debs[*]}" >&2; exit 1; }
 deb=${debs[0]}
@@ -57,6 +58,9 @@ if [ "$expect_help" = 1 ]; then
 fi
 expect_listed share/applications/norvik.desktop
 expect_listed share/icons/hicolor/scalable/apps/norvik.svg
+for size in 16 24 32 48 64 128 256; do
+    expect_listed "share/icons/hicolor/${size}x${size}/apps/norvik.png"
+done
 expect_listed share/metainfo/org.example.norvik.metainfo.xml
 
 dpkg-deb -x "$deb" "$work/root"
@@ -74,6 +78,12 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --pedantic --no-net "$metainfo" || fail "the metainfo file does not validate"
 fi
 grep -qF "<release version=\"$2\" date=" "$metainfo" || fail "the metainfo names no release $2"
+# The screenshots are kept in the source at their path under the homepage.
+shots=$(sed -n 's:.*<image[^>]*>https\://norvik\.example\.org/\(.*\)</image>.*:\1:p' "$metainfo")
+[ "$(wc -w <<<"$shots")" = 2 ] || fail "the metainfo does not show two screenshots: $shots"
+for shot in $shots; do
+    [[ "$(file -b "$source_dir/$shot")" == "PNG image data"* ]] || fail "no screenshot $shot in the source"
+done
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$work/root/usr/share/applications/norvik.desktop" ||
         fail "the menu entry does not validate"
