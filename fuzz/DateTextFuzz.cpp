@@ -26,7 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // The postponement reads the date text in the line's first 19 characters.
     const auto dateText = norvik::readDateText(line.substr(0, 19), currentYear);
-    const auto postponed = norvik::postponeLine(line, minutes, currentYear);
+    // A clock before every readable time: the minutes count from the line's own.
+    const auto postponed =
+        norvik::postponeLine(line, minutes, currentYear, norvik::DateTime{1, 1, 1});
     if (postponed) {
         FUZZ_CHECK(dateText.has_value());
         // What was written back is a full date and time that reads again.

@@ -56,11 +56,12 @@ void TForm1::FormCreate() {
         // When a load below fails, the files after it stay unread, and the
         // empty lists shown for them must never be saved over them.
         store.holdBack(name);
+        setPanelWritable(name, false);
     }
-    setNotesText(store.loadNotes(notesFile));
-    ListBox1.setItems(store.loadLines(eventsFile));
-    ListBox2.setItems(store.loadLines(phonesFile));
-    if (!Memo1.empty()) {
+    loadPanel(notesFile, [this, &store] { setNotesText(store.loadNotes(notesFile)); });
+    loadPanel(eventsFile, [this, &store] { ListBox1.setItems(store.loadLines(eventsFile)); });
+    loadPanel(phonesFile, [this, &store] { ListBox2.setItems(store.loadLines(phonesFile)); });
+    if (!Memo1.empty() && !Memo1.readOnly) {
         Button1.enabled = true;
     }
 
@@ -72,6 +73,7 @@ void TForm1::FormCreate() {
         // first-run boxes: they come before the window in that language.
         const int language = localeLanguage(platform().desktopLocale());
         LangBox.setItems(store.loadLines(language == 0 ? russianModule : englishModule));
+        loadedModule_ = language;
         platform().languageChosen(language);
         ask(Line::SettingsMissing, Line::SettingsMissingTitle, mbError);
         bool giveUp = false;
@@ -119,6 +121,7 @@ void TForm1::FormCreate() {
     if (langId == "0" || langId == "1") {
         const int language = langId == "0" ? 0 : 1;
         LangBox.setItems(store.loadLines(language == 0 ? russianModule : englishModule));
+        loadedModule_ = language;
         platform().languageChosen(language);
         Lines updated = ListBox3.items();
         resetWarningText(updated, language);
@@ -186,22 +189,6 @@ void TForm1::applyCaptions() {
     for (const auto& [item, line] : menuTexts) {
         item->caption = LangLine(line);
     }
-}
-
-void TForm1::FormClose() {
-    if (CheckBox1.checked() &&
-        ask(Line::ExitWithReminders, Line::ExitWithRemindersTitle, mbWarningYesNo) != idYes) {
-        return;
-    }
-    closeTimeSave();
-    if (!saveUnsavedLists()) {
-        return;
-    }
-    endProgram();
-}
-
-void TForm1::ExitClick() {
-    FormClose();
 }
 
 } // namespace norvik

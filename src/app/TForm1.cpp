@@ -202,7 +202,7 @@ int TForm1::ask(Line text, Line title, int flags) {
 }
 
 DialogContext TForm1::dialogContext() const {
-    return {platform(), LangBox};
+    return {platform(), LangBox, loadedModule_};
 }
 
 MainWindowColors TForm1::mainWindowColors() {

@@ -1,17 +1,21 @@
 #pragma once
 
 #include "kit/Form.h"
+#include "store/BuiltInText.h"
 #include "store/LanguageLines.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace norvik {
 
 class DialogContext;
 class EventTimes;
+class Failure;
 class FileStore;
 class ReminderMemory;
 class TTrayIcon;
@@ -53,14 +57,21 @@ public:
     void setBackgroundColor(Color value);
     // The colour of the labels and the panel titles.
     void setCaptionColor(Color value);
-    // The notes' close-time save: asks when the notes carry unsaved changes.
-    void closeTimeSave();
+    // The notes' close-time save: asks when the notes carry unsaved changes;
+    // false when the user chose to keep the window open.
+    bool closeTimeSave();
+    // Whether the notes carry changes the user made and has not saved.
+    bool notesModified() const;
     // Writes a data list (the events, the phone book) to its file. A failed
     // save marks the list unsaved until a later save of it succeeds.
     void saveDataList(const char* file, const ListBox& list);
     // The close-time retry of every unsaved list; false when a retry failed and
     // the user chose to keep the window open.
     bool saveUnsavedLists();
+    // After a close-time save failed: whether the user quits all the same
+    // (fixed text in both languages, naming what was not saved).
+    bool quitAfterFailedSave(std::string_view russianWhat, std::string_view englishWhat,
+                             const std::string& file, const Failure& failure);
 
     // The notes commands and the editor's events.
     void Button2Click();
@@ -229,12 +240,34 @@ private:
     void postponeEvent(int index, int minutes, int year);
 
     void markNotesModified();
+    // Enter in a go-to field: the key is taken and Go runs.
+    void goOnEnter(char& key);
+    // A close-time question: from the module when it holds both lines, else
+    // the program's own text, so that a window whose module is missing or
+    // short can still be closed.
+    int askAtClose(Line text, Line title, int flags, const BuiltInText& ownText,
+                   const BuiltInText& ownTitle);
+
+    // A data file's panel: while its file is not loaded (refused, unreadable,
+    // or left unread when start-up stopped before it) the panel is read-only
+    // and the commands that would save the file are off, so that what the
+    // window shows for it never replaces the user's file.
+    void setPanelWritable(const char* file, bool writable);
+    // Runs the load of a data file and opens its panel once it succeeded.
+    void loadPanel(const char* file, const std::function<void()>& load);
 
     FileStore& files_;
     // The lists whose last save failed, by file name.
     std::map<std::string, const ListBox*> unsavedLists_;
     bool ended_ = false;
     bool notesChangedByProgram_ = false;
+    // The notes' modified state for when the module cannot name it: the
+    // label's caption says it only while the module holds that line.
+    bool notesEdited_ = false;
+    // Which language module LangBox holds: 0, 1 or noModule.
+    int loadedModule_ = noModule;
+    // What the notes label says while the notes are as loaded or last saved.
+    Line notesSavedCaption_ = Line::NotesLabel;
     // The event lines' times, read once per change of the list.
     std::unique_ptr<EventTimes> eventTimes_;
     // Which events were announced, and since when reminders are on.

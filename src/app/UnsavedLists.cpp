@@ -36,22 +36,30 @@ bool TForm1::saveUnsavedLists() {
         try {
             saveDataList(file.c_str(), *list);
         } catch (const Failure& failure) {
-            // Fixed text in both languages, like the one-copy refusal: the
-            // module may be the very file that is missing or short.
-            Text where = file;
-            where += ": ";
-            where += reasonText(failure);
-            Text text = cp1251::literal("Список не удалось сохранить в файл ");
-            text += where;
-            text += cp1251::literal(". Всё равно выйти? / The list could not be saved to ");
-            text += where;
-            text += ". Quit anyway?";
-            if (platform().messageBox(text, applicationTitle, mbWarningYesNo) != idYes) {
+            if (!quitAfterFailedSave("Список", "The list", file, failure)) {
                 return false;
             }
         }
     }
     return true;
+}
+
+bool TForm1::quitAfterFailedSave(std::string_view russianWhat, std::string_view englishWhat,
+                                 const std::string& file, const Failure& failure) {
+    // Fixed text in both languages, like the one-copy refusal: the module may
+    // be the very file that is missing or short.
+    Text where = file;
+    where += ": ";
+    where += reasonText(failure);
+    Text text = cp1251::literal(russianWhat);
+    text += cp1251::literal(" не удалось сохранить в файл ");
+    text += where;
+    text += cp1251::literal(". Всё равно выйти? / ");
+    text += englishWhat;
+    text += " could not be saved to ";
+    text += where;
+    text += ". Quit anyway?";
+    return platform().messageBox(text, applicationTitle, mbWarningYesNo) == idYes;
 }
 
 } // namespace norvik

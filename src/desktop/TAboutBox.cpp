@@ -75,6 +75,9 @@ TAboutBox::TAboutBox(const DialogContext& context)
     OKButton.setBounds(127, 396, 75, 25);
     OKButton.caption = "OK";
     OKButton.modalResult = mrOk;
+    // The one button both confirms and closes.
+    defaultButton = &OKButton;
+    cancelButton = &OKButton;
 
     onShow = [this] { FormShow(); };
 }

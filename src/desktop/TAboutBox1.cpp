@@ -41,6 +41,9 @@ TAboutBox1::TAboutBox1(const DialogContext& context)
     OKButton.setBounds(163, 356, 75, 25);
     OKButton.caption = cp1251::literal("Закрыть");
     OKButton.modalResult = mrOk;
+    // The one button both confirms and closes.
+    defaultButton = &OKButton;
+    cancelButton = &OKButton;
 
     onShow = [this] { FormShow(); };
 }

@@ -57,6 +57,9 @@ TAboutBox2::TAboutBox2(const DialogContext& context)
     OKButton.setBounds(119, 356, 75, 25);
     OKButton.caption = "OK";
     OKButton.modalResult = mrOk;
+    // The one button both confirms and closes.
+    defaultButton = &OKButton;
+    cancelButton = &OKButton;
 
     onShow = [this] { FormShow(); };
 }

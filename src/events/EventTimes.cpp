@@ -9,6 +9,14 @@
 
 namespace norvik {
 
+std::optional<std::int64_t> eventLineTime(std::string_view line, int currentYear) {
+    const auto reading = readDateText(line.substr(0, dateTextLength), currentYear);
+    if (!reading) {
+        return std::nullopt;
+    }
+    return momentMillis(reading->moment);
+}
+
 const std::vector<std::int64_t>& EventTimes::of(const ListBox& list, int currentYear) {
     if (list_ == &list && revision_ == list.itemsRevision() && year_ == currentYear && read_) {
         return times_;
@@ -16,8 +24,7 @@ const std::vector<std::int64_t>& EventTimes::of(const ListBox& list, int current
     const Lines& lines = list.items();
     times_.resize(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto reading = readDateText(lines[i].substr(0, dateTextLength), currentYear);
-        times_[i] = reading ? momentMillis(reading->moment) : unreadable;
+        times_[i] = eventLineTime(lines[i], currentYear).value_or(unreadable);
     }
     list_ = &list;
     revision_ = list.itemsRevision();

@@ -2,11 +2,18 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace norvik {
 
 class ListBox;
+
+// The time of an event line as the scheduler reads it, from the date text in
+// its first 19 characters (milliseconds, see momentMillis); nothing for a
+// line the scheduler cannot read, which never reminds.
+std::optional<std::int64_t> eventLineTime(std::string_view line, int currentYear);
 
 // The times of the event lines, read once and kept while the list's lines
 // and the current year stay as they were: a tick with nothing due then only

@@ -1,5 +1,6 @@
 #include "events/TForm3.h"
 
+#include "events/EventDateCheck.h"
 #include "events/EventLine.h"
 #include "kit/DialogLook.h"
 #include "kit/Platform.h"
@@ -46,8 +47,22 @@ TForm3::TForm3(const DialogContext& context, const DatePicker& calendar)
     Button2.setBounds(190, 128, 75, 25);
     Button2.caption = cp1251::literal("Отмена");
     Button2.modalResult = mrCancel;
+    defaultButton = &Button1;
+    cancelButton = &Button2;
 
     onShow = [this] { FormShow(); };
+    Button1.onClick = [this] { Button1Click(); };
+}
+
+void TForm3::Button1Click() {
+    // A missing date or text sends the user to a fresh dialog, which the
+    // caller does.
+    if (Edit1.empty() || Edit2.empty()) {
+        return;
+    }
+    if (!acceptEventLine(context_, makeEventLine(Edit1.text(), Edit2.text()))) {
+        modalResult = mrNone;
+    }
 }
 
 void TForm3::FormShow() {

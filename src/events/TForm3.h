@@ -12,6 +12,9 @@ public:
     TForm3(const DialogContext& context, const DatePicker& calendar);
 
     void FormShow();
+    // Add: a date text the scheduler cannot read is refused, and the dialog
+    // stays open with what was typed. An empty field is left to the caller.
+    void Button1Click();
 
     Label& Label1;             // "Date:"
     Edit& Edit1;               // the event's date and time, DD.MM.YYYY HH:MM:SS
@@ -20,7 +23,7 @@ public:
     GroupBox& GroupBox1;       // "Reminders" frame
     RadioButton& RadioButton2; // "Do not switch on": leaves the switch as it is
     RadioButton& RadioButton1; // "Switch on": turns the reminder switch on
-    Button& Button1;           // "Add" (result OK)
+    Button& Button1;           // "Add" (result OK, unless the date is refused)
     Button& Button2;           // "Cancel" (result Cancel)
 
 private:

@@ -1,5 +1,6 @@
 #include "events/TForm4.h"
 
+#include "events/EventDateCheck.h"
 #include "kit/DialogLook.h"
 #include "store/Codec1251.h"
 
@@ -25,9 +26,18 @@ TForm4::TForm4(const DialogContext& context, const ListBox& events)
     Button2.setBounds(206, 64, 75, 25);
     Button2.caption = cp1251::literal("Отмена");
     Button2.modalResult = mrCancel;
+    defaultButton = &Button1;
+    cancelButton = &Button2;
 
     onShow = [this] { FormShow(); };
     onActivate = [this] { FormActivate(); };
+    Button1.onClick = [this] { Button1Click(); };
+}
+
+void TForm4::Button1Click() {
+    if (!acceptEventLine(context_, Edit1.text())) {
+        modalResult = mrNone;
+    }
 }
 
 void TForm4::fillFromList() {

@@ -16,10 +16,13 @@ public:
     // or changed it; only then does the field start again from the list, so
     // that switching to another program and back keeps what was typed.
     void FormActivate();
+    // OK: a line whose date text the scheduler cannot read is refused, and
+    // the dialog stays open with what was typed.
+    void Button1Click();
 
     Label& Label1;   // "Edit the event:"
     Edit& Edit1;     // the whole event line
-    Button& Button1; // "OK" (result OK)
+    Button& Button1; // "OK" (result OK, unless the date is refused)
     Button& Button2; // "Cancel" (result Cancel)
 
 private:

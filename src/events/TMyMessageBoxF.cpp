@@ -51,6 +51,9 @@ TMyMessageBoxF::TMyMessageBoxF(const DialogContext& context)
     Button2.setBounds(212, 96, 41, 23);
     Button2.caption = cp1251::literal("ОК");
     Button2.modalResult = mrRetry;
+    // No default button: a reminder that opens while the user types must not
+    // be answered by a stray Enter. Nor a cancel button: the box has none,
+    // only its close box.
 
     RadioButton1.onClick = [this] { RadioButton1Click(); };
     RadioButton2.onClick = [this] { RadioButton2Click(); };

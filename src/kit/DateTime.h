@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace norvik {
 
 // A local date and time as the clock reports it.
@@ -18,5 +20,14 @@ struct DateTime {
 bool isLeapYear(int year);
 int daysInMonth(int year, int month);
 bool isValidDate(int year, int month, int day);
+
+// A local date and time as milliseconds counted from 01.01.0001 00:00:00, so
+// that event times and clocks compare and move by plain arithmetic.
+std::int64_t momentMillis(const DateTime& moment);
+DateTime momentFromMillis(std::int64_t millis);
+
+inline constexpr std::int64_t millisPerSecond = 1000;
+inline constexpr std::int64_t millisPerMinute = 60 * millisPerSecond;
+inline constexpr std::int64_t millisPerDay = millisPerMinute * 60 * 24;
 
 } // namespace norvik

@@ -24,6 +24,19 @@ void pressButton(Button& button) {
     }
 }
 
+Button* buttonForDialogKey(const Control& control, int key) {
+    Button* button = nullptr;
+    if (key == vkReturn && control.kind() != ControlKind::Memo) {
+        button = control.form().defaultButton;
+    } else if (key == vkEscape) {
+        button = control.form().cancelButton;
+    }
+    if (button == nullptr || !button->showing() || !button->usable()) {
+        return nullptr;
+    }
+    return button;
+}
+
 void chooseLines(ListBox& list, const std::vector<int>& indexes) {
     list.clearSelection();
     for (const int index : indexes) {

@@ -10,6 +10,7 @@ namespace norvik {
 
 class Button;
 class ComboBox;
+class Control;
 class ListBox;
 class TextControl;
 
@@ -20,6 +21,13 @@ class TextControl;
 // A button pressed: its window takes the button's modal result (when it has
 // one), then the click handler runs and may still change it.
 void pressButton(Button& button);
+
+// The button an Enter or an Escape presses once the key handlers of the
+// control it was typed in have left the key alone: the window's default
+// button for Enter (never from a multi-line field, where Enter starts a new
+// line), its cancel button for Escape; null when the window has none, or it
+// is hidden or disabled.
+Button* buttonForDialogKey(const Control& control, int key);
 
 // Lines chosen in a list: exactly these lines are marked, the last becomes
 // the current line, then the click handler runs.

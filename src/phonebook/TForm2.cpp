@@ -73,6 +73,8 @@ TForm2::TForm2(const DialogContext& context)
 
     placeButton(Button1, 108, "Добавить", mrOk);
     placeButton(Button2, 204, "Отмена", mrCancel);
+    defaultButton = &Button1;
+    cancelButton = &Button2;
 
     onShow = [this] { FormShow(); };
     CheckBox5.onClick = [this] { CheckBox5Click(); };

@@ -26,6 +26,8 @@ TForm5::TForm5(const DialogContext& context, const ListBox& phones)
     Button2.setBounds(160, 68, 81, 25);
     Button2.caption = cp1251::literal("Отмена");
     Button2.modalResult = mrCancel;
+    defaultButton = &Button1;
+    cancelButton = &Button2;
 
     onShow = [this] { FormShow(); };
 }

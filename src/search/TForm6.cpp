@@ -19,13 +19,14 @@ TForm6::TForm6(const DialogContext& context)
     paintOnDialog(Label1);
     Edit1.setBounds(8, 28, 169, 21);
 
-    // Neither button answers Enter or Escape; only a click closes the prompt.
     Button1.setBounds(8, 62, 81, 25);
     Button1.caption = cp1251::literal("Искать");
     Button1.modalResult = mrOk;
     Button2.setBounds(96, 62, 81, 25);
     Button2.caption = cp1251::literal("Отмена");
     Button2.modalResult = mrCancel;
+    defaultButton = &Button1;
+    cancelButton = &Button2;
 
     onShow = [this] { FormShow(); };
 }

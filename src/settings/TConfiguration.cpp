@@ -165,6 +165,10 @@ TConfiguration::TConfiguration(const DialogContext& context, FileStore& files,
     Button1.setBounds(464, 356, 89, 25);
     Button1.caption = cp1251::literal("Отмена");
     Button1.modalResult = mrCancel;
+    // Enter in the message text starts no new line and presses nothing: the
+    // field's own key handler takes it.
+    defaultButton = &SaveConfig;
+    cancelButton = &Button1;
 
     HelpBox.visible = false;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/Text.h"
+#include "store/BuiltInText.h"
 #include "store/LanguageLines.h"
 
 namespace norvik {
@@ -13,18 +14,23 @@ class Platform;
 // asks for them, so a module loaded later is the one it shows.
 class DialogContext {
 public:
-    DialogContext(Platform& platform, const ListBox& language)
-        : platform_(&platform), language_(&language) {}
+    // `module` is which module `language` holds (0, 1 or noModule), read
+    // when a built-in text is wanted.
+    DialogContext(Platform& platform, const ListBox& language, const int& module)
+        : platform_(&platform), language_(&language), module_(&module) {}
 
     Platform& platform() const { return *platform_; }
     // A line of the loaded module; fails with "List index out of bounds (n)".
     Text line(Line line) const;
     // A message box whose text and title are language lines.
     int ask(Line text, Line title, int flags) const;
+    // A text the program carries itself, in the loaded module's language.
+    Text builtIn(const BuiltInText& text) const { return builtInText(text, *module_); }
 
 private:
     Platform* platform_;
     const ListBox* language_;
+    const int* module_;
 };
 
 } // namespace norvik

@@ -1,6 +1,7 @@
 #include "store/FileStore.h"
 
 #include "kit/Failure.h"
+#include "store/Codec1251.h"
 #include "store/LineList.h"
 
 namespace norvik {
@@ -18,12 +19,17 @@ std::string markOf(const std::string& name) {
     return mark;
 }
 
-// The failure names the file as the program spells it, not as the disk does.
+// The failure names the file as the program spells it, not as the disk does:
+// "Cannot create file DO.TXT" says do.txt, as does "Cannot write file DO.TXT:
+// REASON".
 std::string spelledAsProgram(std::string message, const std::string& onDisk,
                              const std::string& name) {
-    if (onDisk != name && message.size() >= onDisk.size() &&
-        message.compare(message.size() - onDisk.size(), onDisk.size(), onDisk) == 0) {
-        message.replace(message.size() - onDisk.size(), onDisk.size(), name);
+    const std::string named = "file " + onDisk;
+    const auto at = message.find(named);
+    const auto end = at + named.size();
+    if (onDisk != name && at != std::string::npos &&
+        (end == message.size() || message[end] == ':')) {
+        message.replace(end - onDisk.size(), onDisk.size(), name);
     }
     return message;
 }
@@ -45,13 +51,18 @@ void FileStore::holdBack(const std::string& name) {
 }
 
 std::string FileStore::loadBytes(const std::string& name) {
-    auto bytes = files_.read(resolveName(files_, name));
-    if (!bytes) {
+    FileRead read = files_.read(resolveName(files_, name));
+    if (!read.bytes) {
         unreadable_.insert(markOf(name));
-        throw Failure("Cannot open file " + name);
+        if (read.refused) {
+            throw RefusedFile("Cannot open file " + name + ": " +
+                                  cp1251::fromSystemText(read.reason),
+                              read.reason);
+        }
+        throw Failure("Cannot open file " + name, read.reason);
     }
     unreadable_.erase(markOf(name));
-    return std::move(*bytes);
+    return std::move(*read.bytes);
 }
 
 Lines FileStore::loadLines(const std::string& name) {

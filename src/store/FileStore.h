@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/Failure.h"
 #include "kit/Text.h"
 #include "store/FileSystem.h"
 
@@ -7,6 +8,14 @@
 #include <string>
 
 namespace norvik {
+
+// The failure of a load the program refused itself: the file is larger than
+// it reads, or reached through another user's symbolic link. The message
+// names the file and the reason.
+class RefusedFile : public Failure {
+public:
+    using Failure::Failure;
+};
 
 // The data files of the working directory, named as the program spells them
 // and matched without regard to letter case. A file that failed to load is
@@ -26,10 +35,11 @@ public:
     // the window shows replace the file.
     void holdBack(const std::string& name);
 
-    // Fail with "Cannot open file NAME".
+    // Fail with "Cannot open file NAME", the system's reason kept beside it,
+    // or with a RefusedFile "Cannot open file NAME: REASON".
     Lines loadLines(const std::string& name);
     Text loadNotes(const std::string& name);
-    // Fail with "Cannot create file NAME" or "Stream write error".
+    // Fail with "Cannot create file NAME" or "Cannot write file NAME: REASON".
     void saveLines(const std::string& name, const Lines& lines);
     void saveNotes(const std::string& name, std::string_view text);
     void saveBytes(const std::string& name, std::string_view bytes);

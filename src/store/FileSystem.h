@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
@@ -22,14 +23,31 @@ struct LockAttempt {
     std::string reason;             // the system's reason when refused
 };
 
+// The largest file the program reads: a larger one is refused before a byte
+// of it is read, rather than filling the memory.
+inline constexpr std::uint64_t largestReadableFile = 2147483648;
+
+// What reading a file found: its bytes, or why there are none.
+struct FileRead {
+    std::optional<std::string> bytes;
+    // When there are none: the system's reason ("No such file or directory"),
+    // or the program's own refusal of a file it must not read.
+    std::string reason;
+    // The program refused the file itself: it is larger than
+    // largestReadableFile, or reached through another user's symbolic link.
+    bool refused = false;
+};
+
 // The small interface through which the core reaches the disk. Paths are
 // relative to the working directory, with "/" between folders.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // The whole file, or nothing when it cannot be opened for reading.
-    virtual std::optional<std::string> read(const std::string& path) = 0;
+    // The whole file, or the reason there is nothing to read.
+    virtual FileRead read(const std::string& path) = 0;
+    // Whether an entry of that name is there: a symbolic link counts, also one
+    // that leads nowhere (that is an unreadable file, not a missing one).
     virtual bool exists(const std::string& path) = 0;
     // Names of the entries of a folder ("" is the working directory).
     virtual std::vector<std::string> list(const std::string& folder) = 0;
@@ -37,8 +55,11 @@ public:
     virtual bool createEmpty(const std::string& path) = 0;
     // Replaces the file atomically with these bytes: a temporary file in the
     // same folder, every write checked, flushed and synced, renamed over the
-    // target, the folder synced. Fails with "Cannot create file NAME" or
-    // "Stream write error" and leaves the old file as it was.
+    // target, the folder synced. Fails with "Cannot create file NAME" (the
+    // system's reason kept beside it) or "Cannot write file NAME: REASON", and
+    // leaves the old file as it was. A file reached through a symbolic link is
+    // saved where the link leads, the link kept; a link of another user, or
+    // one that leads nowhere, is refused.
     void replace(const std::string& path, std::string_view bytes) {
         replacePieces(path, {&bytes, 1});
     }
@@ -49,19 +70,21 @@ public:
     // Removes a file; false when it could not be removed.
     virtual bool remove(const std::string& path) = 0;
     // Takes an exclusive lock on the file (created when missing) without
-    // waiting. Anything but a regular file is refused.
+    // waiting. Anything but a regular file is refused, a symbolic link too.
     virtual LockAttempt lock(const std::string& path) = 0;
     // Whether new files can be made in the folder ("" is the working directory).
     virtual bool canWriteFolder(const std::string& folder) = 0;
 };
 
 // The real disk. Paths are taken relative to `root` (the working directory
-// when empty), so that tests can work in a folder of their own.
+// when empty), so that tests can work in a folder of their own. Reads and
+// saves follow a symbolic link only when it belongs to the user running the
+// program or to root (see PathWalk.h).
 class PosixFileSystem : public FileSystem {
 public:
     explicit PosixFileSystem(std::string root = "") : root_(std::move(root)) {}
 
-    std::optional<std::string> read(const std::string& path) override;
+    FileRead read(const std::string& path) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;

@@ -26,7 +26,9 @@ InstanceLock::~InstanceLock() {
 
 LockAttempt InstanceLock::acquire(const std::string& path) {
     // O_NONBLOCK: a named pipe in its place must not hang the start.
-    const int flags = O_CLOEXEC | O_NONBLOCK;
+    // O_NOFOLLOW: a link in its place, even one that leads nowhere, is refused;
+    // following it would make or lock a file outside the folder.
+    const int flags = O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW;
     int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | flags, 0644);
     if (descriptor < 0) {
         // A shared folder's lock file made by another user is read-only for
@@ -34,7 +36,7 @@ LockAttempt InstanceLock::acquire(const std::string& path) {
         const int writeError = errno;
         descriptor = ::open(path.c_str(), O_RDONLY | flags);
         if (descriptor < 0) {
-            return refused(std::strerror(writeError));
+            return refused(writeError == ELOOP ? "Is a symbolic link" : std::strerror(writeError));
         }
     }
     struct stat info {};

@@ -16,8 +16,9 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     // Never fails open: a lock file that cannot be opened, is no regular file
-    // or cannot be locked is Refused with the system's reason, and the caller
-    // decides whether running without it is safe.
+    // (a symbolic link included) or cannot be locked is Refused with the
+    // system's reason, and the caller decides whether running without it is
+    // safe.
     static LockAttempt acquire(const std::string& path);
 
 private:

@@ -1,13 +1,15 @@
 #include "kit/Failure.h"
+#include "store/Codec1251.h"
 #include "store/FileSystem.h"
 #include "store/InstanceLock.h"
+#include "store/PathWalk.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,27 +17,15 @@ namespace norvik {
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string baseOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Whether a direct write to the existing file would be allowed. access() alone
-// says yes to root for any file, so a file without any write bit counts as
+// Whether a direct write to the existing file would be allowed. The access
+// check alone says yes to root for any file, so a file without any write bit counts as
 // read-only for everyone: the user marked it so on purpose.
-bool mayWrite(const std::string& path, const struct stat& info) {
+bool mayWrite(int folder, const std::string& name, const struct stat& info) {
     if (!S_ISREG(info.st_mode)) {
         return false;
     }
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+           ::faccessat(folder, name.c_str(), W_OK, 0) == 0;
 }
 
 mode_t newFileMode() {
@@ -46,6 +36,31 @@ mode_t newFileMode() {
 
 std::string systemReason(int error) {
     return std::strerror(error);
+}
+
+// A failure naming the file, with the reason in its message: the program's
+// own refusals and a failed write say why, where the system's refusals keep
+// the bare text and leave the reason to the close-time question.
+Failure failureWithReason(const std::string& what, const std::string& reason) {
+    return Failure(what + ": " + cp1251::fromSystemText(reason), reason);
+}
+
+Failure cannotCreate(const std::string& path, const std::string& reason, bool refused) {
+    const std::string what = "Cannot create file " + path;
+    return refused ? failureWithReason(what, reason) : Failure(what, reason);
+}
+
+FileRead unreadable(std::string reason, bool refused = false) {
+    FileRead result;
+    result.reason = std::move(reason);
+    result.refused = refused;
+    return result;
+}
+
+FileRead tooLarge(off_t size) {
+    return unreadable("it is " + std::to_string(size) + " bytes long, more than the " +
+                          std::to_string(largestReadableFile) + " bytes Norvik reads",
+                      true);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -96,27 +111,57 @@ private:
     std::string block_;
 };
 
+// Six letters or digits, as the leftover saves are recognised by.
+std::string uniqueSuffix(int attempt) {
+    static constexpr char alphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char random[6] = {};
+    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+        // Only the names' spread suffers; O_EXCL keeps every name safe.
+        const auto seed = static_cast<unsigned>(::getpid()) * 2654435761U +
+                          static_cast<unsigned>(attempt) * 40503U;
+        for (std::size_t i = 0; i < sizeof random; ++i) {
+            random[i] = static_cast<unsigned char>(seed >> (i * 5));
+        }
+    }
+    std::string suffix;
+    for (const unsigned char byte : random) {
+        suffix += alphabet[byte % (sizeof alphabet - 1)];
+    }
+    return suffix;
+}
+
 // The temporary copy beside the target; removed unless it was renamed over it.
 class TempFile {
 public:
-    explicit TempFile(const std::string& target)
-        : path_(folderOf(target) + "/." + baseOf(target) + ".XXXXXX") {
-        fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
+    TempFile(int folder, const std::string& target) : folder_(folder) {
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            name_ = "." + target + "." + uniqueSuffix(attempt);
+            // O_EXCL and O_NOFOLLOW: a name someone else put there first, a
+            // file or a link, is never opened; another name is tried.
+            fd_ = ::openat(folder, name_.c_str(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (fd_ < 0 && errno != EEXIST) {
+                break;
+            }
+        }
+        created_ = fd_ >= 0;
     }
     ~TempFile() {
         if (fd_ >= 0) {
             ::close(fd_);
         }
-        if (!committed_) {
-            ::unlink(path_.c_str());
+        // A name that was never made here may be someone else's file.
+        if (created_ && !committed_) {
+            ::unlinkat(folder_, name_.c_str(), 0);
         }
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    bool created() const { return fd_ >= 0; }
+    bool created() const { return created_; }
     int fd() const { return fd_; }
-    const std::string& path() const { return path_; }
+    const std::string& name() const { return name_; }
     // Closes the descriptor; false when the last buffered data could not be written.
     bool close() {
         const int fd = fd_;
@@ -126,13 +171,15 @@ public:
     void commit() { committed_ = true; }
 
 private:
-    std::string path_;
+    int folder_;
+    std::string name_;
     int fd_ = -1;
+    bool created_ = false;
     bool committed_ = false;
 };
 
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void syncFolder(int folder) {
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         // The rename has already happened: a folder that cannot be synced (some
         // file systems refuse) still holds the new file.
@@ -150,40 +197,59 @@ std::string PosixFileSystem::onDisk(const std::string& path) const {
     return path.empty() ? root_ : root_ + "/" + path;
 }
 
-std::optional<std::string> PosixFileSystem::read(const std::string& path) {
+FileRead PosixFileSystem::read(const std::string& path) {
+    const PathPlace place = walkPath(root_, path);
+    if (!place.folder.valid()) {
+        return unreadable(place.reason, place.refused);
+    }
+    if (!place.exists) {
+        return unreadable(systemReason(ENOENT));
+    }
     // O_NONBLOCK: opening a named pipe must not wait for a writer. Only a
     // regular file is data; a pipe would block the read and a device such as
-    // /dev/zero never ends. A link to a regular file is followed.
-    const int fd = ::open(onDisk(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // /dev/zero never ends. O_NOFOLLOW: the walk has followed the links it
+    // trusts, and one swapped in since is not followed.
+    const int fd = ::openat(place.folder.get(), place.name.c_str(),
+                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
-        return std::nullopt;
+        return unreadable(systemReason(errno));
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return std::nullopt;
+        return unreadable(S_ISDIR(info.st_mode) ? systemReason(EISDIR) : "Not a regular file");
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > largestReadableFile) {
+        ::close(fd);
+        return tooLarge(info.st_size);
     }
     std::string bytes;
     // Read straight into the string, one byte more than the size so that the
-    // end shows at once; a file that grows meanwhile gets more room. A little
-    // capacity beyond (address space only, no memory until used) lets a text
-    // edited in place, as the notes are, take its first edits without being
-    // moved.
+    // end shows at once; a file that grows meanwhile gets more room, up to one
+    // byte past the limit. A little capacity beyond (address space only, no
+    // memory until used) lets a text edited in place, as the notes are, take
+    // its first edits without being moved.
     const auto fileSize = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
     bytes.reserve(fileSize + fileSize / 64 + 4096);
     bytes.resize(fileSize + 1);
     std::size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
-            bytes.resize(bytes.size() * 2);
+            if (size > largestReadableFile) {
+                ::fstat(fd, &info);
+                ::close(fd);
+                return tooLarge(std::max<off_t>(info.st_size, static_cast<off_t>(size)));
+            }
+            bytes.resize(std::min<std::size_t>(bytes.size() * 2, largestReadableFile + 1));
         }
         const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n < 0) {
+            const int error = errno;
             ::close(fd);
-            return std::nullopt;
+            return unreadable(systemReason(error));
         }
         if (n == 0) {
             break;
@@ -192,12 +258,14 @@ std::optional<std::string> PosixFileSystem::read(const std::string& path) {
     }
     ::close(fd);
     bytes.resize(size);
-    return bytes;
+    FileRead result;
+    result.bytes = std::move(bytes);
+    return result;
 }
 
 bool PosixFileSystem::exists(const std::string& path) {
     struct stat info {};
-    return ::stat(onDisk(path).c_str(), &info) == 0;
+    return ::lstat(onDisk(path).c_str(), &info) == 0;
 }
 
 std::vector<std::string> PosixFileSystem::list(const std::string& folder) {
@@ -230,8 +298,10 @@ bool PosixFileSystem::canWriteFolder(const std::string& folder) {
 }
 
 bool PosixFileSystem::createEmpty(const std::string& path) {
-    // O_EXCL: an existing file, readable or not, is never truncated.
-    const int fd = ::open(onDisk(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // O_EXCL: an existing file, readable or not, is never truncated, and a
+    // link, even one that leads nowhere, never makes a file elsewhere.
+    const int fd =
+        ::open(onDisk(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
     }
@@ -239,40 +309,30 @@ bool PosixFileSystem::createEmpty(const std::string& path) {
     return true;
 }
 
-namespace {
-
-// A data file kept elsewhere through a symbolic link stays there: the save
-// replaces the file the link points to, and the link itself is kept.
-std::string followLink(const std::string& path) {
-    struct stat entry {};
-    if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) {
-        return path;
-    }
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) {
-        return path;
-    }
-    std::string resolved(real);
-    std::free(real);
-    return resolved;
-}
-
-} // namespace
-
 void PosixFileSystem::replacePieces(const std::string& path,
                                     std::span<const std::string_view> pieces) {
-    const std::string target = followLink(onDisk(path));
+    // A data file kept elsewhere through the user's own symbolic link stays
+    // there: the save replaces the file the link points to, and the link
+    // itself is kept. A link that leads nowhere is an error, never replaced.
+    const PathPlace place = walkPath(root_, path);
+    if (!place.folder.valid()) {
+        throw cannotCreate(path, place.reason, place.refused);
+    }
+    if (!place.exists && place.throughLink) {
+        throw cannotCreate(path, systemReason(ENOENT), false);
+    }
+    const int folder = place.folder.get();
     struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed && !mayWrite(target, old)) {
-        throw Failure("Cannot create file " + path,
-                      systemReason(S_ISDIR(old.st_mode) ? EISDIR : EACCES));
+    const bool existed =
+        place.exists && ::fstatat(folder, place.name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (existed && !mayWrite(folder, place.name, old)) {
+        throw cannotCreate(path, systemReason(S_ISDIR(old.st_mode) ? EISDIR : EACCES), false);
     }
 
-    TempFile temp(target);
+    TempFile temp(folder, place.name);
     if (!temp.created()) {
         const int error = errno;
-        throw Failure("Cannot create file " + path, systemReason(error));
+        throw cannotCreate(path, systemReason(error), false);
     }
     if (existed) {
         // Only root may hand the copy back to the old owner; anyone else owns it
@@ -289,14 +349,14 @@ void PosixFileSystem::replacePieces(const std::string& path,
         writer.flush();
     if (!written || ::fsync(temp.fd()) != 0 || !temp.close()) {
         const int error = errno;
-        throw Failure("Stream write error", systemReason(error));
+        throw failureWithReason("Cannot write file " + path, systemReason(error));
     }
-    if (::rename(temp.path().c_str(), target.c_str()) != 0) {
+    if (::renameat(folder, temp.name().c_str(), folder, place.name.c_str()) != 0) {
         const int error = errno;
-        throw Failure("Cannot create file " + path, systemReason(error));
+        throw cannotCreate(path, systemReason(error), false);
     }
     temp.commit();
-    syncFolder(folderOf(target));
+    syncFolder(folder);
 }
 
 } // namespace norvik

@@ -74,6 +74,17 @@ void writeSetup(const Scenario& scenario, const TempFolder& work, const fs::path
     for (const auto& [name, bytes] : scenario.files) {
         work.write(runFolder + "/" + name, bytes);
     }
+    for (const auto& [name, target] : scenario.links) {
+        const fs::path path = fs::path(work / runFolder) / name;
+        fs::create_directories(path.parent_path());
+        fs::create_symlink(target, path);
+    }
+    for (const auto& [name, size] : scenario.sparse) {
+        const fs::path path = fs::path(work / runFolder) / name;
+        fs::create_directories(path.parent_path());
+        work.write(runFolder + "/" + name, "");
+        fs::resize_file(path, static_cast<std::uintmax_t>(size)); // a hole, no blocks
+    }
 }
 
 // Runs the program in `directory` with `inputFile` on standard input and its
@@ -159,6 +170,16 @@ bool compareFiles(const Scenario& scenario, const fs::path& directory) {
             std::cout << "File " << name << " afterwards: expected "
                       << (expected ? norvik::quoteText(*expected) : "missing") << ", found "
                       << (actual ? norvik::quoteText(*actual) : "missing") << "\n";
+            same = false;
+        }
+    }
+    for (const auto& [name, target] : scenario.linksAfterwards) {
+        const fs::path path = directory / name;
+        const std::string found =
+            fs::is_symlink(path) ? fs::read_symlink(path).string() : std::string("no link");
+        if (found != target) {
+            std::cout << "Link " << name << " afterwards: expected \"" << target << "\", found \""
+                      << found << "\"\n";
             same = false;
         }
     }

@@ -70,6 +70,45 @@ std::pair<std::string, std::optional<std::string>> parseFileLine(const std::stri
     return {std::move(name), std::move(bytes)};
 }
 
+// A NAME that is a plain word or a TEXT, at the start of `rest`; `rest` is
+// left at what follows it.
+std::string parseName(std::string_view& rest) {
+    if (!rest.empty() && rest.front() == '"') {
+        return unquoted(rest, rest);
+    }
+    const auto blank = rest.find(' ');
+    std::string name(rest.substr(0, blank));
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank);
+    return name;
+}
+
+// `link NAME "TARGET"`: a symbolic link NAME that leads to TARGET.
+std::pair<std::string, std::string> parseLinkLine(const std::string& line) {
+    std::string_view rest = std::string_view(line).substr(5);
+    std::string name = parseName(rest);
+    if (name.empty() || rest.size() < 2 || rest.front() != ' ') {
+        throw std::runtime_error("link needs a name and a TARGET");
+    }
+    rest.remove_prefix(1);
+    std::string target = unquoted(rest, rest);
+    if (!rest.empty() || target.empty()) {
+        throw std::runtime_error("link needs a name and a TARGET");
+    }
+    return {std::move(name), std::move(target)};
+}
+
+// `sparse NAME SIZE`: a file of SIZE bytes that holds no data on the disk.
+void parseSparse(const std::string& line, Scenario& scenario) {
+    std::string_view rest = std::string_view(line).substr(7);
+    std::string name = parseName(rest);
+    const std::string size = rest.empty() ? std::string() : std::string(rest.substr(1));
+    if (name.empty() || size.empty() || size.size() > 15 ||
+        size.find_first_not_of("0123456789") != std::string::npos) {
+        throw std::runtime_error("sparse needs a name and a size in bytes");
+    }
+    scenario.sparse.emplace_back(std::move(name), std::stoll(size));
+}
+
 void parseFile(const std::string& line, Scenario& scenario) {
     auto [name, bytes] = parseFileLine(line, false);
     scenario.files.emplace_back(std::move(name), std::move(*bytes));
@@ -112,6 +151,10 @@ void parseSetup(const std::string& line, Scenario& scenario) {
             throw std::runtime_error("folder takes one name");
         }
         scenario.folders.push_back(std::move(name));
+    } else if (line.rfind("link ", 0) == 0) {
+        scenario.links.push_back(parseLinkLine(line));
+    } else if (line.rfind("sparse ", 0) == 0) {
+        parseSparse(line, scenario);
     } else if (line == "settings default") {
         scenario.defaultSettings = true;
     } else if (line == "modules shipped") {
@@ -168,10 +211,13 @@ Scenario parseScenario(const std::string& text) {
             } else if (section == Section::Expect) {
                 scenario.expected.push_back(line);
             } else if (section == Section::Afterwards) {
-                if (line.rfind("file ", 0) != 0) {
-                    throw std::runtime_error("only file lines may follow `afterwards`");
+                if (line.rfind("link ", 0) == 0) {
+                    scenario.linksAfterwards.push_back(parseLinkLine(line));
+                } else if (line.rfind("file ", 0) == 0) {
+                    scenario.afterwards.push_back(parseFileLine(line, true));
+                } else {
+                    throw std::runtime_error("only file and link lines may follow `afterwards`");
                 }
-                scenario.afterwards.push_back(parseFileLine(line, true));
             } else if (line == "input") {
                 section = Section::Input;
             } else {

@@ -19,6 +19,8 @@ struct ModuleSetup {
 struct Scenario {
     std::vector<std::pair<std::string, std::string>> files; // name -> 1251 bytes
     std::vector<std::string> folders;                       // made empty
+    std::vector<std::pair<std::string, std::string>> links; // name -> target
+    std::vector<std::pair<std::string, long long>> sparse;  // name -> size
     bool defaultSettings = false;
     bool shippedModules = false;
     ModuleSetup russian;
@@ -31,6 +33,8 @@ struct Scenario {
     std::vector<std::string> expected;
     // Files as they must stand once the program has exited (nullopt: missing).
     std::vector<std::pair<std::string, std::optional<std::string>>> afterwards;
+    // Symbolic links that must still stand once the program has exited: name -> target.
+    std::vector<std::pair<std::string, std::string>> linksAfterwards;
 };
 
 // Parses the text of a scenario file; throws std::runtime_error naming the

@@ -128,6 +128,8 @@ TEST(EventTimeTest, MillisecondsRoundTripAndOrderAcrossCalendarBoundaries) {
     EXPECT_EQ(momentMillis({1, 1, 1, 0, 0, 0, 0}), 0);
     EXPECT_EQ(momentMillis({2027, 1, 1}) - momentMillis({2026, 12, 31, 23, 59, 59}), 1000);
     EXPECT_EQ(momentMillis({2024, 3, 1}) - momentMillis({2024, 2, 28}), 2 * 86'400'000LL);
+    EXPECT_EQ(momentFromMillis(momentMillis({2026, 12, 31, 23, 59, 59, 500}) + 500),
+              (DateTime{2027, 1, 1, 0, 0, 0, 0}));
 }
 
 } // namespace

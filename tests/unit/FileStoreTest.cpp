@@ -16,9 +16,11 @@ using test::failureOf;
 class UnreadableFiles : public PosixFileSystem {
 public:
     using PosixFileSystem::PosixFileSystem;
-    std::optional<std::string> read(const std::string& path) override {
+    FileRead read(const std::string& path) override {
         if (denied.count(path) != 0) {
-            return std::nullopt;
+            FileRead refused;
+            refused.reason = "Permission denied";
+            return refused;
         }
         return PosixFileSystem::read(path);
     }

@@ -99,8 +99,11 @@ protected:
         main->addMenuItem(&file, "N2", "Open").onClick = [this] { note("open"); };
         main->addMenuItem(&file, "N3", "-");
         main->onCloseRequest = [this] {
-            if (platform->messageBox("Quit?", "T", mbQuestion) == idYes) {
+            const int answer = platform->messageBox("Quit?", "T", mbQuestion);
+            if (answer == idYes) {
                 platform->terminate();
+            } else if (answer == idCancel) {
+                note("dismissed");
             }
         };
 
@@ -298,6 +301,9 @@ TEST_F(HeadlessSessionTest, LinesTheProtocolDoesNotAcceptPrintErrorAndStopWithSt
         {"start\nshow Edit1 checked\n", 1},
         {"start\nclose\nclick Button1\n", 2}, // only answers while a question waits
         {"start\nyes\n", 1},
+        {"start\ndismiss\n", 1},       // no question waits
+        {"start\nlockheld\n", 1},      // only before start
+        {"browser maybe\nstart\n", 0}, // on or off
         {"start\nset Memo1 \"ab\\r\\ncd\"\ncaret Memo1 3\n", 1},
         {"start\nclock 31.02.2026 10:00:00\n", 1},
         {"start\nwait 1,5\n", 1},
@@ -317,9 +323,11 @@ TEST_F(HeadlessSessionTest, EndOfInputStopsAnywhereAndEndStopsReading) {
     EXPECT_EQ(result.lines, (Lines{"shown TForm1", "box 36 \"T\" \"Quit?\""}));
     EXPECT_EQ(result.status, 0);
 
-    result = run("start\nclose\nno\nclose\nyes\nshow TForm1 caption\n");
+    // A dismissed box answers neither yes nor no.
+    result = run("start\nclose\nno\nclose\ndismiss\nclose\nyes\nshow TForm1 caption\n");
     EXPECT_EQ(result.lines,
-              (Lines{"shown TForm1", "box 36 \"T\" \"Quit?\"", "box 36 \"T\" \"Quit?\"", "end"}));
+              (Lines{"shown TForm1", "box 36 \"T\" \"Quit?\"", "box 36 \"T\" \"Quit?\"",
+                     "box 64 \"T\" \"dismissed\"", "box 36 \"T\" \"Quit?\"", "end"}));
     EXPECT_EQ(result.status, 0);
 }
 

@@ -62,6 +62,58 @@ TEST_F(HeadlessTextEditingTest, EnterIsCrLfInTheNotesAndNothingInASingleLineFiel
                                                 "down 89", "press 121"}));
 }
 
+TEST_F(HeadlessTextEditingTest, EnterAndEscapeLeftAlonePressTheDialogsButtonsAfterTheHandlers) {
+    Button& ok = form.add<Button>(nullptr, "Button1");
+    Button& cancel = form.add<Button>(nullptr, "Button2");
+    ok.modalResult = mrOk;
+    cancel.modalResult = mrCancel;
+    ok.onClick = [this] { events.push_back("ok"); };
+    cancel.onClick = [this] { events.push_back("cancel"); };
+    form.defaultButton = &ok;
+    form.cancelButton = &cancel;
+    form.visible = true;
+    // The button an action pressed, or "".
+    const auto pressed = [this](const auto& act) -> std::string {
+        events.clear();
+        form.modalResult = mrNone;
+        act();
+        if (!events.empty() && (events.back() == "ok" || events.back() == "cancel")) {
+            return events.back();
+        }
+        return "";
+    };
+
+    // The field's own events come first, then the button.
+    EXPECT_EQ(pressed([this] { editing.key(edit, key(KeyStroke::Key::Enter)); }), "ok");
+    EXPECT_EQ(events, (std::vector<std::string>{"down 13", "press 13", "ok"}));
+    EXPECT_EQ(form.modalResult, mrOk);
+    EXPECT_EQ(pressed([this] { editing.key(memo, key(KeyStroke::Key::Escape)); }), "cancel");
+    // Enter in a multi-line field is a new line there; a modifier presses nothing.
+    EXPECT_EQ(pressed([this] { editing.key(memo, key(KeyStroke::Key::Enter)); }), "");
+    EXPECT_EQ(memo.text(), "\r\n");
+    EXPECT_EQ(pressed([this] { editing.key(edit, key(KeyStroke::Key::Enter, {.ctrl = true})); }),
+              "");
+    EXPECT_EQ(form.modalResult, mrNone);
+
+    // A handler that takes the key, or fails on it, keeps it from the window.
+    edit.onKeyPress = [](char& c) { c = c == '\r' ? 0 : c; };
+    EXPECT_EQ(pressed([this] { editing.key(edit, key(KeyStroke::Key::Enter)); }), "");
+    edit.onKeyPress = nullptr;
+    edit.onKeyDown = [](int&, ShiftState) { throw Failure("broken"); };
+    EXPECT_EQ(pressed([this] { editing.key(edit, key(KeyStroke::Key::Escape)); }), "");
+    edit.onKeyDown = nullptr;
+
+    // A button that cannot be used is not pressed.
+    ok.enabled = false;
+    EXPECT_EQ(pressed([this] { editing.key(edit, key(KeyStroke::Key::Enter)); }), "");
+    ok.enabled = true;
+
+    // An Enter that closes the dialog ends the typing there.
+    edit.setText("");
+    EXPECT_EQ(pressed([this] { editing.type(edit, "a\nb"); }), "ok");
+    EXPECT_EQ(edit.text(), "a");
+}
+
 TEST_F(HeadlessTextEditingTest, TheLengthLimitRefusesTypedCharactersAndCutsPastes) {
     edit.maxLength = 4;
     editing.type(edit, "abcdef");

@@ -13,17 +13,6 @@ namespace {
 
 using namespace headless;
 
-TEST(HeadlessClockTest, MillisecondsRoundTripAcrossLeapDaysAndCenturies) {
-    for (const DateTime& time :
-         {DateTime{2024, 2, 29, 23, 59, 59, 999}, DateTime{1900, 3, 1}, DateTime{2000, 2, 29, 12},
-          DateTime{1601, 1, 1}, DateTime{9999, 12, 31, 23, 59, 59, 999}}) {
-        EXPECT_EQ(fromMillis(toMillis(time)), time);
-    }
-    EXPECT_EQ(toMillis(DateTime{2026, 3, 1}) - toMillis(DateTime{2026, 2, 28}), 86'400'000);
-    EXPECT_EQ(fromMillis(toMillis(DateTime{2026, 12, 31, 23, 59, 59, 500}) + 500),
-              (DateTime{2027, 1, 1, 0, 0, 0, 0}));
-}
-
 TEST(HeadlessClockTest, ClockLinesMustNameARealMoment) {
     EXPECT_EQ(parseClock("07.12.2026", "09:29:58.250"), (DateTime{2026, 12, 7, 9, 29, 58, 250}));
     EXPECT_FALSE(parseClock("29.02.2026", "00:00:00"));
@@ -124,8 +113,8 @@ TEST(HeadlessDenyingFileSystemTest, ADeniedNameRefusesCreatingAndWritingIgnoring
     } catch (const Failure& failure) {
         EXPECT_STREQ(failure.what(), "Cannot create file do.txt");
     }
-    EXPECT_EQ(files.read("do.txt"), "old"); // reading is not affected
-    files.replace("quotes.txt", "notes");   // other names are
+    EXPECT_EQ(files.read("do.txt").bytes, "old"); // reading is not affected
+    files.replace("quotes.txt", "notes");         // other names are
     files.allow("do.TXT");
     files.replace("do.txt", "new");
     EXPECT_EQ(disk.files["do.txt"], "new");

@@ -12,9 +12,15 @@ namespace norvik::test {
 // Files kept in memory, with "/" between folders; folders exist implicitly.
 class MemoryFileSystem : public FileSystem {
 public:
-    std::optional<std::string> read(const std::string& path) override {
+    FileRead read(const std::string& path) override {
+        FileRead result;
         const auto found = files.find(path);
-        return found == files.end() ? std::nullopt : std::optional(found->second);
+        if (found != files.end()) {
+            result.bytes = found->second;
+        } else {
+            result.reason = "No such file or directory";
+        }
+        return result;
     }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
     std::vector<std::string> list(const std::string& folder) override {

@@ -5,8 +5,13 @@
 namespace norvik {
 namespace {
 
-Text postponed(const Text& line, int minutes, int currentYear = 2026) {
-    const auto moved = postponeLine(line, minutes, currentYear);
+// A clock before every event below, unless a test gives one: the minutes
+// then count from the line's own time.
+const DateTime earlyClock{2000, 1, 1, 0, 0, 0, 0};
+
+Text postponed(const Text& line, int minutes, int currentYear = 2026,
+               const DateTime& now = earlyClock) {
+    const auto moved = postponeLine(line, minutes, currentYear, now);
     EXPECT_TRUE(moved.has_value()) << line;
     return moved.value_or("");
 }
@@ -43,10 +48,33 @@ TEST(PostponementTest, ALooseDateTextBecomesTheFullOneOfTheNewTime) {
     EXPECT_EQ(postponed("7.12.2026", 3), "07.12.2026 00:03:00");
 }
 
+TEST(PostponementTest, ALateAnswerCountsFromTheMomentItWasGiven) {
+    const Text line = "07.12.2026 10:00:00 >>> Call";
+    // Answered three minutes late: not due again at once, but three minutes on.
+    EXPECT_EQ(postponed(line, 3, 2026, {2026, 12, 7, 10, 3, 0, 0}), "07.12.2026 10:06:00 >>> Call");
+    // To the whole second: the clock's milliseconds are dropped.
+    EXPECT_EQ(postponed(line, 5, 2026, {2026, 12, 7, 10, 3, 20, 999}),
+              "07.12.2026 10:08:20 >>> Call");
+    // Answered within the event's own second: the event's time still counts.
+    EXPECT_EQ(postponed(line, 3, 2026, {2026, 12, 7, 10, 0, 0, 800}),
+              "07.12.2026 10:03:00 >>> Call");
+    // A clock behind the event (set back meanwhile) does not pull it earlier.
+    EXPECT_EQ(postponed(line, 3, 2026, {2026, 12, 7, 9, 0, 0, 0}), "07.12.2026 10:03:00 >>> Call");
+    // A past event answered after midnight moves to the new day, month and year.
+    EXPECT_EQ(postponed("31.12.2026 23:10:00 >>> Old", 30, 2026, {2026, 12, 31, 23, 50, 10, 0}),
+              "01.01.2027 00:20:10 >>> Old");
+    // A loose line the answer came late for keeps its year from the tick's read.
+    EXPECT_EQ(postponed("31.12 23:59 >>> Eve", 3, 2026, {2027, 1, 1, 0, 1, 0, 0}),
+              "01.01.2027 00:04:00 >>> Eve");
+}
+
 TEST(PostponementTest, NothingForAnUnreadableLineOrPastTheLastYear) {
-    EXPECT_FALSE(postponeLine("", 3, 2026).has_value());
-    EXPECT_FALSE(postponeLine("07.12.2026 >>> x", 3, 2026).has_value());
-    EXPECT_FALSE(postponeLine("31.12.9999 23:59:00 >>> x", 3, 2026).has_value());
+    EXPECT_FALSE(postponeLine("", 3, 2026, earlyClock).has_value());
+    EXPECT_FALSE(postponeLine("07.12.2026 >>> x", 3, 2026, earlyClock).has_value());
+    EXPECT_FALSE(postponeLine("31.12.9999 23:59:00 >>> x", 3, 2026, earlyClock).has_value());
+    // Nor when the late answer itself pushes the time past the last year.
+    EXPECT_FALSE(postponeLine("31.12.9999 23:00:00 >>> x", 30, 2026, {9999, 12, 31, 23, 45, 0, 0})
+                     .has_value());
     EXPECT_EQ(postponed("31.12.9999 23:26:00 >>> x", 30), "31.12.9999 23:56:00 >>> x");
 }
 

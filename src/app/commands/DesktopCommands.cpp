@@ -3,6 +3,7 @@
 #include "desktop/TAboutBox.h"
 #include "desktop/TAboutBox1.h"
 #include "desktop/TAboutBox2.h"
+#include "kit/Dispatch.h"
 #include "kit/Platform.h"
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
@@ -14,6 +15,12 @@ namespace {
 
 // A reserved example domain until the program has a site of its own.
 const char* const programWebPage = "https://norvik.example.org/index.html";
+
+// Said when the desktop has no browser to open the page with; the address
+// follows, so that it can be typed elsewhere.
+constexpr BuiltInText noBrowser{"Не удалось открыть сайт программы: не найден браузер.",
+                                "The program's website could not be opened: no web browser "
+                                "was found."};
 
 } // namespace
 
@@ -53,7 +60,10 @@ void TForm1::N1Click() {
 }
 
 void TForm1::N2Click() {
-    platform().shellOpen("open", programWebPage);
+    if (!platform().shellOpen("open", programWebPage)) {
+        platform().messageBox(builtInText(noBrowser, loadedModule_) + " " + programWebPage,
+                              applicationTitle, mbInformation);
+    }
 }
 
 } // namespace norvik

@@ -83,8 +83,9 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::ListBox1KeyDown(int& key, ShiftState /*shift*/) {
-    // Delete runs the delete command whatever modifiers are held.
-    if (key == vkDelete) {
+    // Delete runs the delete command whatever modifiers are held, while the
+    // command is on (it is off when do.txt was not loaded).
+    if (key == vkDelete && Button4.enabled) {
         Button4Click();
     }
 }

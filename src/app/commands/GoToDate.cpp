@@ -30,15 +30,28 @@ void TForm1::connectCalendar() {
 }
 
 void TForm1::Edit1KeyPress(char& key) {
+    goOnEnter(key);
     filterDateKey(key);
 }
 
 void TForm1::Edit2KeyPress(char& key) {
+    goOnEnter(key);
     filterDateKey(key);
 }
 
 void TForm1::Edit3KeyPress(char& key) {
+    goOnEnter(key);
     filterDateKey(key);
+}
+
+void TForm1::goOnEnter(char& key) {
+    // Enter in a go-to field presses Go, as a dialog's Enter presses its
+    // confirm button; the main window has no default button of its own, since
+    // Enter in its lists and notes means something else.
+    if (key == '\r') {
+        key = 0;
+        Button12Click();
+    }
 }
 
 void TForm1::Button12Click() {

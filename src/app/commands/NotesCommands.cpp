@@ -25,6 +25,10 @@ void TForm1::connectNotes() {
 }
 
 void TForm1::markNotesModified() {
+    if (Memo1.readOnly) {
+        return; // notes that were not loaded are never offered for saving
+    }
+    notesEdited_ = true;
     Label1.caption = LangLine(Line::NotesModifiedLabel);
     Button2.enabled = true;
     Button1.enabled = true;
@@ -36,7 +40,7 @@ void TForm1::Memo1KeyPress(char& /*key*/) {
 }
 
 void TForm1::Memo1KeyDown(int& key, ShiftState /*shift*/) {
-    if (key != vkDelete) {
+    if (key != vkDelete || Memo1.readOnly) {
         return;
     }
     markNotesModified();
@@ -46,8 +50,14 @@ void TForm1::Memo1KeyDown(int& key, ShiftState /*shift*/) {
 void TForm1::Memo1Change() {
     // A change the user makes without a key (the context menu, Shift+Insert,
     // dropped text) marks the notes modified as typing does, so that the
-    // close-time question still offers to save it.
-    if (!notesChangedByProgram_) {
+    // close-time question still offers to save it. Undoing back to the text
+    // as loaded or saved shows it unmodified again.
+    if (!notesChangedByProgram_ && Memo1.atSaved()) {
+        notesEdited_ = false;
+        Label1.caption = LangLine(notesSavedCaption_);
+        Button2.enabled = false;
+        Button1.enabled = !Memo1.empty();
+    } else if (!notesChangedByProgram_) {
         markNotesModified();
     }
     if (Memo1.empty()) {
@@ -81,31 +91,33 @@ void TForm1::Button2Click() {
     } catch (const Failure&) {
         // The notes are not saved: the label must say so, or the close-time
         // question would not be asked and the notes would be lost at exit.
+        notesEdited_ = true;
         Label1.caption = LangLine(Line::NotesModifiedLabel);
         throw;
     }
+    notesEdited_ = false;
+    Memo1.markSaved();
+    notesSavedCaption_ = Line::NotesSavedLabel;
     Button2.enabled = false;
 }
 
 void TForm1::Button1Click() {
-    if (ask(Line::ClearNotesQuestion, Line::ClearNotesQuestionTitle, mbQuestion) != idYes) {
+    // No is the default answer: a hurried Enter must not empty the diary.
+    if (ask(Line::ClearNotesQuestion, Line::ClearNotesQuestionTitle,
+            mbQuestion | mbDefaultButton2) != idYes) {
         return;
     }
-    setNotesText("");
+    {
+        // Emptied as an edit of the whole text rather than a new text, so
+        // that an editor with undo can bring the notes back.
+        const RaisedFlag change(notesChangedByProgram_);
+        Memo1.setSelection(0, Memo1.length());
+        Memo1.replaceSelection("");
+    }
+    notesEdited_ = true;
     Label1.caption = LangLine(Line::NotesModifiedLabel);
     Button2.enabled = true;
     Button1.enabled = false;
-}
-
-void TForm1::closeTimeSave() {
-    if (Label1.caption != LangLine(Line::NotesModifiedLabel)) {
-        return;
-    }
-    if (ask(Line::SaveNotesQuestion, Line::SaveNotesQuestionTitle, mbQuestion) != idYes) {
-        return;
-    }
-    appendNotesDelimiter();
-    files().saveNotes(notesFile, Memo1.view());
 }
 
 } // namespace norvik

@@ -79,8 +79,9 @@ void TForm1::Button11Click() {
 }
 
 void TForm1::ListBox2KeyDown(int& key, ShiftState /*shift*/) {
-    // Shift, Ctrl and Alt make no difference: any Delete deletes.
-    if (key == vkDelete) {
+    // Shift, Ctrl and Alt make no difference: any Delete deletes, while the
+    // command is on (it is off when telephone.txt was not loaded).
+    if (key == vkDelete && Button11.enabled) {
         Button11Click();
     }
 }

@@ -214,8 +214,9 @@ void TForm1::postponeEvent(int index, int minutes, int year) {
     const Text line(ListBox1.item(index));
     // The line is read as the tick read it: a date text without a year that
     // was due on New Year's Eve stays in the old year when the answer comes
-    // after midnight.
-    const auto moved = postponeLine(line, minutes, year);
+    // after midnight. The minutes count from the answer when it came after
+    // the event's own time.
+    const auto moved = postponeLine(line, minutes, year, platform().now());
     if (!moved) {
         throw Failure("'" + dateTextOf(line) + "' is not a valid date and time");
     }

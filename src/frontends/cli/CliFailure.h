@@ -2,6 +2,8 @@
 
 #include "kit/Failure.h"
 
+#include <string>
+
 namespace norvik::cli {
 
 // The exit statuses of norvik-cli.
@@ -12,6 +14,18 @@ enum ExitStatus {
     exitLocked = 3,
     exitCannotWrite = 4
 };
+
+// A failure of the store as norvik-cli reports it: the message, and the
+// system's reason after it unless the message already ends with it
+// ("Cannot open file do.txt: No such file or directory").
+inline std::string withReason(const Failure& failure) {
+    std::string message = failure.what();
+    const std::string& reason = failure.reason();
+    if (!reason.empty() && !message.ends_with(reason)) {
+        message += ": " + reason;
+    }
+    return message;
+}
 
 // A failure that ends the command with its exit status.
 class CliFailure : public Failure {

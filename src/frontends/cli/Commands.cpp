@@ -17,8 +17,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <iostream>
-#include <iterator>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace norvik::cli {
 
@@ -33,17 +34,37 @@ void reportUnreadable(CommandContext& context, std::size_t lineNumber) {
                 << ": the date text cannot be read; line skipped\n";
 }
 
+// Standard input, read no further than one byte past the longest file read.
+std::string readStandardInput() {
+    std::string bytes;
+    std::vector<char> block(std::size_t{1} << 16);
+    for (;;) {
+        const std::size_t room = largestReadableFile + 1 - bytes.size();
+        std::cin.read(block.data(), static_cast<std::streamsize>(std::min(block.size(), room)));
+        const auto got = static_cast<std::size_t>(std::cin.gcount());
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(block.data(), got);
+        if (bytes.size() > largestReadableFile) {
+            throw CliFailure(exitBadInput, "standard input holds more than the " +
+                                               std::to_string(largestReadableFile) +
+                                               " bytes norvik-cli reads");
+        }
+    }
+}
+
 // The bytes of an input file, standard input for "-".
 std::string readInput(const std::string& source) {
     if (source == "-") {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+        return readStandardInput();
     }
     PosixFileSystem disk;
-    auto bytes = disk.read(source);
-    if (!bytes) {
-        throw CliFailure(exitBadInput, "cannot read " + source);
+    FileRead read = disk.read(source);
+    if (!read.bytes) {
+        throw CliFailure(exitBadInput, "cannot read " + source + ": " + read.reason);
     }
-    return std::move(*bytes);
+    return std::move(*read.bytes);
 }
 
 // Standard output for "-"; a file is replaced atomically, as the data files are.
@@ -60,7 +81,7 @@ void writeOutput(CommandContext& context, const std::string& target, const std::
         PosixFileSystem disk;
         disk.replace(target, bytes);
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, failure.what());
+        throw CliFailure(exitCannotWrite, withReason(failure));
     }
 }
 

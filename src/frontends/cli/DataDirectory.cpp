@@ -40,7 +40,7 @@ Lines DataDirectory::load(const std::string& name) {
     try {
         return store_.loadLines(name);
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, failure.what());
+        throw CliFailure(exitCannotWrite, withReason(failure));
     }
 }
 
@@ -48,7 +48,7 @@ void DataDirectory::save(const std::string& name, const Lines& lines) {
     try {
         store_.saveLines(name, lines);
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, failure.what());
+        throw CliFailure(exitCannotWrite, withReason(failure));
     }
 }
 
@@ -72,7 +72,7 @@ Lines DataDirectory::phoneLabels() {
     } catch (const CliFailure&) {
         throw;
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, failure.what());
+        throw CliFailure(exitCannotWrite, withReason(failure));
     }
 }
 

@@ -25,7 +25,8 @@ public:
     void lockForWriting();
 
     // A file that is not there yet is empty, as on a first start. A file that
-    // cannot be read fails with exit status 4.
+    // cannot be read (a symbolic link that leads nowhere among them) fails
+    // with exit status 4 and its reason.
     Lines load(const std::string& name);
     // Fails with exit status 4 and leaves the old file as it was.
     void save(const std::string& name, const Lines& lines);

@@ -32,6 +32,10 @@ Imports skip lines that are already there, save once, and print how many
 lines were added, skipped and unreadable. Commands that write refuse while
 Norvik runs in the data directory. A FILE of "-" is standard input/output.
 
+A file larger than 2147483648 bytes is refused unread, and standard input is
+read no further. A data file is reached through symbolic links only when each
+belongs to you or to root; a link that leads nowhere is an error, kept as it is.
+
 Options:
   -d, --data DATA-DIRECTORY   work in this data directory
   -h, --help                  show this text

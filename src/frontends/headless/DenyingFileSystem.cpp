@@ -33,7 +33,7 @@ bool DenyingFileSystem::denied(const std::string& path) const {
     return denied_.count(key(path)) != 0;
 }
 
-std::optional<std::string> DenyingFileSystem::read(const std::string& path) {
+FileRead DenyingFileSystem::read(const std::string& path) {
     return disk_.read(path);
 }
 

@@ -19,7 +19,7 @@ public:
     void allow(const std::string& name);
     bool denied(const std::string& path) const;
 
-    std::optional<std::string> read(const std::string& path) override;
+    FileRead read(const std::string& path) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;

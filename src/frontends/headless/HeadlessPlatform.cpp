@@ -53,8 +53,9 @@ void HeadlessPlatform::restoreMainWindow(Form& form) {
 }
 
 bool HeadlessPlatform::shellOpen(const Text& verb, const Text& target) {
+    // The hand-over is shown either way; without a browser nothing opens it.
     output_.line("shell " + quoted(verb) + " " + quoted(target));
-    return true;
+    return browser_;
 }
 
 bool HeadlessPlatform::addTrayIcon(TrayIcon&) {

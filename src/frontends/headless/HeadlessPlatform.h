@@ -15,7 +15,7 @@ namespace norvik::headless {
 class ModalInput {
 public:
     virtual ~ModalInput() = default;
-    // Reads input lines until `yes` (idYes) or `no` (idNo).
+    // Reads input lines until `yes` (idYes), `no` (idNo) or `dismiss` (idCancel).
     virtual int answerQuestion() = 0;
     // Reads input lines acting on the dialog until its modal result is set.
     virtual void runDialog(Form& form) = 0;
@@ -47,6 +47,9 @@ public:
     void setDesktopLocale(std::string locale) { locale_ = std::move(locale); }
     // Whether the desktop has a notification area (`trayhost on|off`).
     void setTrayHost(bool present) { trayHost_ = present; }
+    // Whether the desktop has a program to open documents and addresses
+    // with (`browser on|off`); without one, shellOpen fails.
+    void setBrowser(bool present) { browser_ = present; }
     // Whether an icon of the program is in the notification area.
     bool trayIconShown() const { return trayIconShown_; }
 
@@ -56,6 +59,7 @@ private:
     WindowStack& windows_;
     ModalInput& input_;
     bool trayHost_ = true;
+    bool browser_ = true;
     bool trayIconShown_ = false;
     std::string locale_;
 };

@@ -5,6 +5,7 @@
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"
+#include "store/DataFiles.h"
 
 #include <exception>
 
@@ -133,8 +134,8 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
     const bool beforeStart = mode == Mode::BeforeStart;
 
     // Allowed before start and at any time the topmost window takes input.
-    if (!question &&
-        (command == "clock" || command == "deny" || command == "allow" || command == "trayhost")) {
+    if (!question && (command == "clock" || command == "deny" || command == "allow" ||
+                      command == "trayhost" || command == "browser")) {
         if (command == "clock") {
             expectWordCount(words, 3);
             const auto time = parseClock(words[1].spelled, words[2].spelled);
@@ -142,12 +143,13 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
                 throw ProtocolError{"clock needs DD.MM.YYYY HH:MM:SS[.mmm]"};
             }
             time_.setClock(*time);
-        } else if (command == "trayhost") {
+        } else if (command == "trayhost" || command == "browser") {
             expectWordCount(words, 2);
             if (words[1].spelled != "on" && words[1].spelled != "off") {
-                throw ProtocolError{"trayhost takes on or off"};
+                throw ProtocolError{command + " takes on or off"};
             }
-            platform_.setTrayHost(words[1].spelled == "on");
+            const bool on = words[1].spelled == "on";
+            command == "trayhost" ? platform_.setTrayHost(on) : platform_.setBrowser(on);
         } else {
             expectWordCount(words, 2);
             const Text name = bytesOf(words[1]);
@@ -165,6 +167,14 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         platform_.setDesktopLocale(words[1].value);
         return std::nullopt;
     }
+    if (command == "lockheld") {
+        if (!beforeStart) {
+            throw ProtocolError{"lockheld may only come before start"};
+        }
+        expectWordCount(words, 1);
+        holdLockAsAnotherCopy();
+        return std::nullopt;
+    }
     if (command == "start") {
         if (!beforeStart) {
             throw ProtocolError{started_ ? "the program has already started"
@@ -175,8 +185,9 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         return std::nullopt;
     }
     if (beforeStart) {
-        throw ProtocolError{
-            "only clock, deny, allow, trayhost and locale may come before start, not " + command};
+        throw ProtocolError{"only clock, deny, allow, trayhost, browser, lockheld and locale may "
+                            "come before start, not " +
+                            command};
     }
 
     // Allowed while a question waits, and at any other time after start.
@@ -202,16 +213,17 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         clipboard_ = words[1].value;
         return std::nullopt;
     }
-    if (command == "yes" || command == "no") {
+    if (command == "yes" || command == "no" || command == "dismiss") {
         if (!question) {
             throw ProtocolError{"no question waits for " + command};
         }
         expectWordCount(words, 1);
-        return command == "yes" ? idYes : idNo;
+        return command == "yes" ? idYes : command == "no" ? idNo : idCancel;
     }
     if (question) {
-        throw ProtocolError{"a question waits: only wait, show, file, clipboard, yes and no, not " +
-                            command};
+        throw ProtocolError{
+            "a question waits: only wait, show, file, clipboard, yes, no and dismiss, not " +
+            command};
     }
 
     if (command == "click") {
@@ -240,6 +252,20 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
     return std::nullopt;
 }
 
+void Session::holdLockAsAnotherCopy() {
+    if (otherCopyLock_) {
+        return;
+    }
+    // Taken on a descriptor of its own, the lock stops the program's attempt
+    // exactly as a second running copy's would.
+    LockAttempt attempt = files_.lock(lockFile);
+    if (attempt.outcome != LockAttempt::Outcome::Acquired) {
+        throw ProtocolError{std::string("lockheld cannot take ") + lockFile + ": " +
+                            (attempt.reason.empty() ? "held elsewhere" : attempt.reason)};
+    }
+    otherCopyLock_ = std::move(attempt.lock);
+}
+
 void Session::startProgram() {
     started_ = true;
     // Start-up runs like a handler: a failure escaping it is reported and
@@ -266,7 +292,7 @@ void Session::showFile(const std::vector<Token>& words) {
     if (name.empty()) {
         throw ProtocolError{"file needs a name"};
     }
-    const auto bytes = files_.read(resolveName(files_, name));
+    const auto bytes = files_.read(resolveName(files_, name)).bytes;
     output_.line("file " + words[1].spelled + " " + (bytes ? quoted(*bytes) : "missing"));
 }
 

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -62,6 +63,8 @@ private:
     void afterHandler();
     void tick(Timer& timer);
 
+    // `lockheld`: the folder's lock is taken as another running copy holds it.
+    void holdLockAsAnotherCopy();
     // Commands of any time after start; each checks its own words.
     void startProgram();
     void showProperty(const std::vector<Token>& words);
@@ -91,6 +94,8 @@ private:
     Text clipboard_;
     TextEditing editing_;
     std::vector<Loop> loops_;
+    // The lock `lockheld` took; declared after the files it was taken through.
+    std::unique_ptr<FileLock> otherCopyLock_;
     bool started_ = false;
     bool over_ = false;
     Stop stop_ = Stop::None;

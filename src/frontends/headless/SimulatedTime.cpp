@@ -11,30 +11,6 @@ namespace norvik::headless {
 
 namespace {
 
-constexpr std::int64_t millisPerDay = 86'400'000;
-
-// Days from 01.01.1970 in the proleptic Gregorian calendar.
-std::int64_t daysFromCivil(int year, int month, int day) {
-    const int y = month <= 2 ? year - 1 : year;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yearOfEra = y - era * 400;
-    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return static_cast<std::int64_t>(era) * 146097 + dayOfEra - 719468;
-}
-
-void civilFromDays(std::int64_t days, int& year, int& month, int& day) {
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const auto dayOfEra = static_cast<int>(days - era * 146097);
-    const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const int shiftedMonth = (5 * dayOfYear + 2) / 153;
-    day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
-    month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
-    year = static_cast<int>(yearOfEra + era * 400) + (month <= 2 ? 1 : 0);
-}
-
 std::optional<int> number(std::string_view digits) {
     if (digits.empty()) {
         return std::nullopt;
@@ -55,30 +31,6 @@ std::string twoDigits(int value) {
 }
 
 } // namespace
-
-std::int64_t toMillis(const DateTime& time) {
-    const std::int64_t days = daysFromCivil(time.year, time.month, time.day);
-    return days * millisPerDay + ((time.hour * 60 + time.minute) * 60 + time.second) * 1000LL +
-           time.millisecond;
-}
-
-DateTime fromMillis(std::int64_t millis) {
-    std::int64_t days = millis / millisPerDay;
-    std::int64_t rest = millis % millisPerDay;
-    if (rest < 0) {
-        rest += millisPerDay;
-        --days;
-    }
-    DateTime time;
-    civilFromDays(days, time.year, time.month, time.day);
-    time.millisecond = static_cast<int>(rest % 1000);
-    rest /= 1000;
-    time.second = static_cast<int>(rest % 60);
-    rest /= 60;
-    time.minute = static_cast<int>(rest % 60);
-    time.hour = static_cast<int>(rest / 60);
-    return time;
-}
 
 DateTime realLocalTime() {
     const auto now = std::chrono::system_clock::now();

@@ -14,10 +14,6 @@ class Timer;
 
 namespace norvik::headless {
 
-// Local date and time as milliseconds from 01.01.1970 00:00:00 (no zone:
-// the clock holds what the program reads).
-std::int64_t toMillis(const DateTime& time);
-DateTime fromMillis(std::int64_t millis);
 // The real local time now.
 DateTime realLocalTime();
 // "DD.MM.YYYY" and "HH:MM:SS" or "HH:MM:SS.mmm"; nothing when malformed or
@@ -31,12 +27,14 @@ std::string dateText(const DateTime& date);
 // timers: a running timer fires each time it has waited its interval since
 // it was switched on or last fired. Setting the clock never fires, skips or
 // delays a firing.
+// The clock holds local time with no zone, as milliseconds on the kit's
+// date arithmetic: what the program reads.
 class SimulatedTime {
 public:
-    explicit SimulatedTime(const DateTime& start) : clock_(toMillis(start)) {}
+    explicit SimulatedTime(const DateTime& start) : clock_(momentMillis(start)) {}
 
-    DateTime now() const { return fromMillis(clock_); }
-    void setClock(const DateTime& time) { clock_ = toMillis(time); }
+    DateTime now() const { return momentFromMillis(clock_); }
+    void setClock(const DateTime& time) { clock_ = momentMillis(time); }
 
     // The timer was switched on (its count starts anew) or off.
     void timerChanged(Timer& timer);

@@ -2,6 +2,7 @@
 
 #include "kit/Controls.h"
 #include "kit/Dispatch.h"
+#include "kit/Form.h"
 #include "kit/LineBreaks.h"
 #include "kit/UserActions.h"
 
@@ -110,6 +111,11 @@ void TextEditing::type(TextControl& field, const Text& text) {
         } else {
             press(field, keyDownCode(c), c, {});
         }
+        // An Enter that pressed a dialog's button closing it: what follows
+        // would go to another window, and is dropped.
+        if (field.form().modalResult != mrNone) {
+            return;
+        }
     }
 }
 
@@ -148,6 +154,8 @@ void TextEditing::key(Control& control, const KeyStroke& stroke) {
 void TextEditing::press(Control& control, int code, std::optional<unsigned char> character,
                         ShiftState shift) {
     auto* field = dynamic_cast<TextControl*>(&control);
+    // Whether the handlers left the key to the window (a failed handler took it).
+    bool keyLeft = false;
     // The key-down and the character are separate messages: a failure in the
     // first skips the key's own effect, never the character.
     dispatch(platform_, [&] {
@@ -155,22 +163,33 @@ void TextEditing::press(Control& control, int code, std::optional<unsigned char>
         if (control.onKeyDown) {
             control.onKeyDown(key, shift);
         }
+        keyLeft = key != 0;
         if (field != nullptr && key != 0) {
             keyDownEffect(*field, key, shift);
         }
     });
-    if (!character) {
-        return;
+    if (character) {
+        bool characterLeft = false;
+        dispatch(platform_, [&] {
+            char key = static_cast<char>(*character);
+            if (control.onKeyPress) {
+                control.onKeyPress(key);
+            }
+            characterLeft = key != 0;
+            if (field != nullptr && key != 0) {
+                characterEffect(*field, static_cast<unsigned char>(key));
+            }
+        });
+        keyLeft = keyLeft && characterLeft;
     }
-    dispatch(platform_, [&] {
-        char key = static_cast<char>(*character);
-        if (control.onKeyPress) {
-            control.onKeyPress(key);
+    // Enter and Escape that no handler took press the window's default or
+    // cancel button; with a modifier held they press nothing.
+    const bool plain = !shift.shift && !shift.ctrl && !shift.alt;
+    if (keyLeft && plain) {
+        if (Button* button = buttonForDialogKey(control, code)) {
+            dispatch(platform_, [button] { pressButton(*button); });
         }
-        if (field != nullptr && key != 0) {
-            characterEffect(*field, static_cast<unsigned char>(key));
-        }
-    });
+    }
 }
 
 void TextEditing::keyDownEffect(TextControl& field, int code, ShiftState shift) {

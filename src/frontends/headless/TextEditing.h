@@ -35,9 +35,12 @@ public:
     TextEditing(Platform& platform, Text& clipboard) : platform_(platform), clipboard_(clipboard) {}
 
     // Types each character: key-down, key-press, then the character's effect.
+    // Stops when an Enter pressed a button that closes the field's dialog.
     void type(TextControl& field, const Text& text);
     // One key on a text field (events and effect) or on another control
     // (its events only). A read-only field gets the events but no change.
+    // An Enter or Escape the handlers leave alone then presses the window's
+    // default or cancel button.
     void key(Control& control, const KeyStroke& stroke);
     // The context menu's Paste and Delete: no key events, no filter.
     void paste(TextControl& field, const Text& text);
