@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # norvik_manual_page(SOURCE [COMPONENT]): a manual page with the version and
 # the release date filled into its header (@PROJECT_VERSION@,
 # @NORVIK_RELEASE_DATE@), compressed as Debian installs manual pages, and

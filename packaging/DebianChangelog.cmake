@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the Debian changelog of the package from CHANGELOG.md:
 #
 #   cmake -DCHANGELOG=CHANGELOG.md -DOUTPUT=changelog -DMAINTAINER="Name <address>" \

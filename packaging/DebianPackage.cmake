@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build folder makes
 # norvik_VERSION_amd64.deb from the install rules, with everything under /usr.
 # The libraries the programs link are found by dpkg-shlibdeps; the Depends

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-configure.sh CMAKE SOURCE-DIR
 # The README's configure command on a machine without the test packages:
 # GoogleTest and Google Benchmark are hidden from it, and it must still

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-install.sh CMAKE BUILD-DIR VERSION EXPECT-GUI EXPECT-HELP
 set -euo pipefail
 cmake_command=$1

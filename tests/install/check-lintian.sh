@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-lintian.sh PACKAGE-FOLDER VERSION [HARDENING-CHECK]
 # Debian's own checks of the package: lintian reports no error (its warnings
 # are shown, not failed), and, given hardening-check, every program in the

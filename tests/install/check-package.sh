@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-package.sh PACKAGE-FOLDER VERSION EXPECT-HELP SOURCE-DIR
 # The Debian package's fields and files: everything under /usr, the programs,
 # the modules and help, the menu entry, icon and software-centre metadata.

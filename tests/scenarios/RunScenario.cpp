@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // norvik-scenario HEADLESS MODULE_DIR SCENARIO
 //
 // Runs one scenario: a fresh temporary directory with the scenario's files,

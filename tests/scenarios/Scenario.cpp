@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Scenario.h"
 
 #include "store/QuotedText.h"
