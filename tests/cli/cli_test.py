@@ -21,6 +21,7 @@ import vobject
 
 CLI, HEADLESS, MODULES = sys.argv[2], sys.argv[3], sys.argv[4]
 FILES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "files")
+SANITIZED = os.environ.get("NORVIK_SANITIZED") == "1"
 failures = []
 folders = []
 
@@ -526,13 +527,18 @@ def group_hostile():
         check(status == 2 and ("unknown time zone " + tzid) in err,
               "TZID %s is an unknown zone: %d %s" % (tzid, status, err))
 
-    # One 16 MB content line reads in linear time.
-    summary = "SUMMARY:" + "x" * (16 << 20)
+    # One 16 MB content line reads in linear time (the sanitizer build, some
+    # fifty times slower, reads a smaller one and is not timed).
+    size = (1 << 20) if SANITIZED else (16 << 20)
+    summary = "SUMMARY:" + "x" * size
     folded = "\r\n ".join(summary[i:i + 74] for i in range(0, len(summary), 74))
     started = time.monotonic()
     status, _, err = attempt(event_file("DTSTART:20260101T100000", folded))
-    check(status == 0 and time.monotonic() - started < 30,
-          "a 16 MB line imports in %.1f s: %s" % (time.monotonic() - started, err))
+    took = time.monotonic() - started
+    check(status == 0 and (SANITIZED or took < 30), "a long line imports in %.1f s: %s"
+          % (took, err))
+    check(read(folder, "do.txt").endswith("10:00:00 >>> " + "x" * size + "\r\n"),
+          "the whole summary is kept")
 
     status, _, err = cli(folder, "import", "vcf", "-", stdin=b"")
     check(status == 2 and "no vCard data" in err, "an empty .vcf is bad input: %d %s"

@@ -1,5 +1,6 @@
 #include "interop/CalendarImport.h"
 #include "FailureOf.h"
+#include "SpeedCheck.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -173,7 +174,9 @@ TEST(CalendarImportTest, AnImportGivingTooManyLinesIsRefusedNamingTheSeries) {
     EXPECT_EQ(failureOf([&] { imported(series("RRULE:FREQ=SECONDLY;BYYEARDAY=366"), 10000); }),
               "in.ics:7: the series \"dense@example.org\" recurs too densely to expand within "
               "10000 event lines");
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    if (test::speedIsMeasured) {
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    }
     // The start, the rule's one time and the single event.
     EXPECT_EQ(imported(series("RRULE:FREQ=HOURLY;BYMONTH=7;BYMONTHDAY=4;BYHOUR=12")).size(), 3u);
     // Single events count as well.

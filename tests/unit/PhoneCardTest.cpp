@@ -1,4 +1,5 @@
 #include "interop/PhoneCard.h"
+#include "SpeedCheck.h"
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
 
@@ -115,12 +116,14 @@ TEST(PhoneCardTest, TextsFullOfLabelsReadInLinearTime) {
     }
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(phoneLineFromCard(card, label), "Crowded >>> , street: " + street);
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < (test::speedIsMeasured ? 300 : 10); ++i) {
         const Text line = "L" + std::to_string(i) + " >>> " + rest;
         ASSERT_EQ(phoneLineFromCard(cardFromPhoneLine(line, label), label), line);
     }
     // Quadratic reading took hours here.
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    if (test::speedIsMeasured) {
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    }
 }
 
 TEST(PhoneCardTest, ACardWithoutANameMakesNoLine) {
