@@ -67,7 +67,13 @@ icaltimetype icalTimeOf(std::int64_t seconds, const icaltimezone* zone) {
 
 } // namespace
 
-FileZones::FileZones(const std::vector<std::vector<ZoneSource>>& zones) : sources_(zones) {}
+FileZones::FileZones(const std::vector<std::vector<ZoneSource>>& zones) {
+    for (std::size_t calendar = 0; calendar < zones.size(); ++calendar) {
+        for (const ZoneSource& source : zones[calendar]) {
+            defined_.emplace(std::make_pair(calendar, source.tzid), &source);
+        }
+    }
+}
 
 FileZones::~FileZones() {
     for (icaltimezone* zone : owned_) {
@@ -81,18 +87,12 @@ icaltimezone* FileZones::find(std::size_t calendar, const std::string& tzid) {
         return known->second;
     }
     icaltimezone* zone = nullptr;
-    bool defined = false;
-    for (const ZoneSource& source : sources_.at(calendar)) {
-        if (source.tzid == tzid) {
-            defined = true;
-            zone = zoneFromSource(source);
-            if (zone != nullptr) {
-                owned_.push_back(zone);
-            }
-            break;
+    if (const auto source = defined_.find(key); source != defined_.end()) {
+        zone = zoneFromSource(*source->second);
+        if (zone != nullptr) {
+            owned_.push_back(zone);
         }
-    }
-    if (!defined) {
+    } else {
         zone = zoneFromDatabase(tzid);
     }
     found_.emplace(key, zone);

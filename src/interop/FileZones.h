@@ -28,7 +28,8 @@ public:
     icaltimezone* find(std::size_t calendar, const std::string& tzid);
 
 private:
-    const std::vector<std::vector<ZoneSource>>& sources_;
+    // The first definition of each name in each calendar.
+    std::map<std::pair<std::size_t, std::string>, const ZoneSource*> defined_;
     std::map<std::pair<std::size_t, std::string>, icaltimezone*> found_;
     std::vector<icaltimezone*> owned_;
 };

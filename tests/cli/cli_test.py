@@ -598,6 +598,12 @@ def group_control_chars():
     gap = data_dir({"do.txt": crlf("29.03.2026 02:30:00 >>> Gap")})
     status, ics, _ = cli(gap, "export", "ics", zone="Europe/Berlin")
     check("DTSTART;TZID=Europe/Berlin:20260329T033000" in ics, "export moves a gap time forward")
+    # So does the import of a local time without a zone.
+    floating = event_file("DTSTART:20260329T023000", "SUMMARY:Floating")
+    cli(gap, "import", "ics", "-", stdin=floating.encode(), zone="Europe/Berlin")
+    check(read(gap, "do.txt") == crlf("29.03.2026 02:30:00 >>> Gap",
+                                      "29.03.2026 03:30:00 >>> Floating"),
+          "import moves a floating gap time forward: %r" % read(gap, "do.txt"))
 
 GROUPS = {"events": group_events, "ics_export": group_ics_export, "ics_import": group_ics_import,
           "round_trip": group_round_trip, "vcf_import": group_vcf_import, "lock": group_lock,
