@@ -2,6 +2,7 @@
 #include "frontends/qt/FormWindows.h"
 
 #include "frontends/qt/QtPlatform.h"
+#include "frontends/qt/WindowKeys.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -80,6 +81,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (takeWindowKey(platform_, *view_, *event)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) {
@@ -139,9 +148,7 @@ void ModalDialog::closeEvent(QCloseEvent* event) {
 }
 
 void ModalDialog::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close the dialog, and Enter presses no default button.
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter) {
+    if (takeWindowKey(platform_, *view_, *event)) {
         event->accept();
         return;
     }
