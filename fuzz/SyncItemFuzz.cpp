@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sync's readers and in-place editors of a folder's items. Input: one byte
 // choosing a calendar item or a card, then the file's bytes.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // norvik-scenario HEADLESS MODULE_DIR SCENARIO
 //
 // Runs one scenario: a fresh temporary directory with the scenario's files,
@@ -107,7 +108,7 @@ void writeSetup(const Scenario& scenario, const TempFolder& work, const fs::path
 // Runs the program in `directory` with `inputFile` on standard input and its
 // standard output into `outputFile`; returns its exit status.
 int runProgram(const fs::path& program, const fs::path& directory, const fs::path& inputFile,
-               const fs::path& outputFile, const fs::path& config) {
+               const fs::path& outputFile, const Scenario& scenario, const fs::path& config) {
     const pid_t child = ::fork();
     if (child < 0) {
         throw std::runtime_error("cannot start the program");
@@ -119,6 +120,12 @@ int runProgram(const fs::path& program, const fs::path& directory, const fs::pat
             ::chdir(directory.c_str()) != 0 ||
             ::setenv("XDG_CONFIG_HOME", config.c_str(), 1) != 0) {
             ::_exit(127);
+        }
+        for (const auto& [name, value] : scenario.environment) {
+            if (value ? ::setenv(name.c_str(), value->c_str(), 1) != 0
+                      : ::unsetenv(name.c_str()) != 0) {
+                ::_exit(127);
+            }
         }
         ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
@@ -221,7 +228,7 @@ int main(int argc, char** argv) {
         }
         work.write("input.txt", input);
         const int status = runProgram(program, directory, work / "input.txt", work / "output.txt",
-                                      fs::path(work.path()) / configFolder);
+                                      scenario, fs::path(work.path()) / configFolder);
         // The run's directory has a new name each time: output names it RUN.
         std::string output = work.read("output.txt");
         const std::string where = fs::canonical(directory).string();

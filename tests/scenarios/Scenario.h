@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "store/LanguageLines.h"
@@ -31,6 +32,9 @@ struct Scenario {
     // The folders remembered for the run's directory, relative to it.
     std::optional<std::string> eventsFolder;
     std::optional<std::string> contactsFolder;
+    // The program's environment beyond the test's own: name -> value, or
+    // nullopt to unset it (the desktop's locale, say).
+    std::vector<std::pair<std::string, std::optional<std::string>>> environment;
     std::vector<std::string> input;
     std::vector<std::string> expected;
     // Files as they must stand once the program has exited (nullopt: missing).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Sync end to end: sync_test.py GROUP NORVIK-CLI NORVIK-HEADLESS MODULE-DIR
 
 server: a Radicale server started here on 127.0.0.1 at a free port, with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/CalendarItem.h"
 #include "store/Codec1251.h"
 
@@ -62,8 +63,10 @@ TEST(CalendarItemTest, SingleEventsReadAtTheirLocalTime) {
         {"DTSTART:20270110", "10.01.2027 00:00:00"},
     };
     for (const auto& [start, expected] : cases) {
+        // A byte-order mark before the calendar is no part of it.
         const ItemReading reading = readCalendarItem(
-            calendar(berlin + event(start + "\r\nSUMMARY:Meet\\, talk\r\n")), window);
+            "\xEF\xBB\xBF" + calendar(berlin + event(start + "\r\nSUMMARY:Meet\\, talk\r\n")),
+            window);
         ASSERT_EQ(reading.outcome, ItemReading::Outcome::Shown) << start;
         EXPECT_FALSE(reading.series);
         EXPECT_EQ(reading.uid, "u1");

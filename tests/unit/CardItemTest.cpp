@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/CardItem.h"
 #include "store/Codec1251.h"
 
@@ -47,8 +48,8 @@ TEST(CardItemTest, ACardReadsAsThePhoneLineOfItsFields) {
     const ItemReading reading = readCardItem(phoneCard, label, false);
     ASSERT_EQ(reading.outcome, ItemReading::Outcome::Shown);
     EXPECT_EQ(reading.uid, "c1");
-    EXPECT_EQ(lineOf(reading), "Anna Example >>> Neverland, Springfield, ул. Main street, моб. "
-                               "тел.: +7 900 111-22-33, тел.: +7 495 000-00-00");
+    EXPECT_EQ(lineOf(reading), "Anna Example >>> Neverland, Springfield, ул. Main street, Flat 3, "
+                               "PO 12, моб. тел.: +7 900 111-22-33, тел.: +7 495 000-00-00");
     EXPECT_EQ(lineOf(readCardItem("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob >>> Smith\r\nEND:VCARD\r\n",
                                   label, false)),
               "Bob > > > Smith >>> ");
@@ -71,8 +72,8 @@ TEST(CardItemTest, AChangedLineRewritesOnlyTheFieldsThatChanged) {
     bool ownNote = false;
     const auto mobile = editCardItem(
         phoneCard, base,
-        line("Anna Example >>> Neverland, Springfield, ул. Main street, моб. тел.: +7 900 "
-             "999-88-77, +7 900 555-44-33, тел.: +7 495 000-00-00"),
+        line("Anna Example >>> Neverland, Springfield, ул. Main street, Flat 3, PO 12, моб. тел.: "
+             "+7 900 999-88-77, +7 900 555-44-33, тел.: +7 495 000-00-00"),
         label, ownNote);
     ASSERT_TRUE(mobile);
     std::string expected = phoneCard;
@@ -84,14 +85,25 @@ TEST(CardItemTest, AChangedLineRewritesOnlyTheFieldsThatChanged) {
 
     const auto moved = editCardItem(
         phoneCard, base,
-        line("Anna Examplova >>> Neverland, Shelbyville, ул. Main street, моб. тел.: +7 900 "
-             "111-22-33, тел.: +7 495 000-00-00"),
+        line(
+            "Anna Examplova >>> Neverland, Shelbyville, ул. Main street, Flat 3, PO 12, моб. тел.: "
+            "+7 900 111-22-33, тел.: +7 495 000-00-00"),
         label, ownNote);
     ASSERT_TRUE(moved);
     EXPECT_NE(moved->find("FN:Anna Examplova\r\n"), std::string::npos);
     EXPECT_NE(moved->find("N:Examplova;Anna;;;\r\n"), std::string::npos);
     EXPECT_NE(moved->find("ADR;TYPE=HOME:PO 12;Flat 3;Main street;Shelbyville;;;Neverland\r\n"),
               std::string::npos);
+    // A new street takes the place of the parts it was read with.
+    const auto street = editCardItem(
+        phoneCard, base,
+        line("Anna Example >>> Neverland, Springfield, ул. Side road 5, моб. тел.: +7 900 "
+             "111-22-33, тел.: +7 495 000-00-00"),
+        label, ownNote);
+    ASSERT_TRUE(street);
+    EXPECT_NE(street->find("ADR;TYPE=HOME:;;Side road 5;Springfield;;;Neverland\r\n"),
+              std::string::npos)
+        << *street;
     for (const char* kept :
          {"EMAIL:anna@example.org\r\n", "NOTE:Met at the fair\r\n",
           "PHOTO;ENCODING=b;TYPE=JPEG:AAAA\r\n", "TEL;TYPE=WORK,VOICE:+7 495 000-00-00\r\n"}) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/SyncEngine.h"
 #include "kit/Failure.h"
 #include "store/Codec1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/cli/Arguments.h"
 
 #include "events/DateTextReader.h"
@@ -14,13 +15,18 @@ struct CommandShape {
     std::size_t leastOperands;
     std::size_t mostOperands;
     bool takesRange;
+    bool takesLineLimit;
 };
 
 constexpr CommandShape shapes[] = {
-    {"list", 0, 0, true},       {"add", 2, 2, false},        {"export ics", 0, 1, false},
-    {"import ics", 1, 1, true}, {"export vcf", 0, 1, false}, {"import vcf", 1, 1, false},
-    {"sync", 0, 0, false},
+    {"list", 0, 0, true, false},        {"add", 2, 2, false, false},
+    {"export ics", 0, 1, false, false}, {"import ics", 1, 1, true, true},
+    {"export vcf", 0, 1, false, false}, {"import vcf", 1, 1, false, false},
+    {"sync", 0, 0, false, false},
 };
+
+// The most lines --max-lines may allow: each costs memory while it is counted.
+constexpr std::size_t mostLinesAllowed = 100000000;
 
 // The options of `sync`: a folder for a list, or forgetting it.
 bool syncOption(const std::string& word, const std::function<std::string()>& value,
@@ -45,12 +51,28 @@ bool syncOption(const std::string& word, const std::function<std::string()>& val
     return false;
 }
 
+// A value that cannot be read is bad input, as a date text is for add.
 DateTime dayOf(const std::string& option, const std::string& text, int currentYear) {
     const auto reading = readDateText(text, currentYear);
     if (!reading || text.find_first_not_of(' ', reading->consumed) != std::string::npos) {
-        throw CliFailure(exitUsage, option + " wants a date DD.MM.YYYY, not \"" + text + "\"");
+        throw CliFailure(exitBadInput, option + " wants a date DD.MM.YYYY, not \"" + text + "\"");
     }
     return DateTime{reading->moment.year, reading->moment.month, reading->moment.day};
+}
+
+std::size_t lineCountOf(const std::string& option, const std::string& text) {
+    std::size_t count = 0;
+    bool readable = !text.empty() && text.size() <= 9;
+    for (const char c : text) {
+        readable = readable && c >= '0' && c <= '9';
+        count = readable ? count * 10 + static_cast<std::size_t>(c - '0') : 0;
+    }
+    if (!readable || count == 0 || count > mostLinesAllowed) {
+        throw CliFailure(exitBadInput, option + " wants a number of lines from 1 to " +
+                                           std::to_string(mostLinesAllowed) + ", not \"" + text +
+                                           "\"");
+    }
+    return count;
 }
 
 } // namespace
@@ -68,6 +90,10 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
         const std::string& word = words[at];
         if (word == "-h" || word == "--help") {
             arguments.help = true;
+            return arguments;
+        }
+        if (word == "--version") {
+            arguments.version = true;
             return arguments;
         }
         if (word == "-d" || word == "--data") {
@@ -105,6 +131,8 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
         if (shape->takesRange && (word == "--from" || word == "--to")) {
             const DateTime day = dayOf(word, valueOf(word), currentYear);
             (word == "--from" ? arguments.range.from : arguments.range.to) = day;
+        } else if (shape->takesLineLimit && word == "--max-lines") {
+            arguments.lineLimit = lineCountOf(word, valueOf(word));
         } else if (word == "-h" || word == "--help") {
             arguments.help = true;
             return arguments;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "frontends/headless/Output.h"
@@ -6,6 +7,8 @@
 #include "kit/Platform.h"
 
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace norvik::headless {
@@ -47,7 +50,10 @@ public:
     // Runs the tasks waiting for the program to be idle (the session calls
     // this when no handler runs and no window is modal).
     void runIdleTasks();
+    std::string desktopLocale() override { return locale_; }
 
+    // The desktop's locale: the environment's, or a scenario's (`locale`).
+    void setDesktopLocale(std::string locale) { locale_ = std::move(locale); }
     // Whether the desktop has a notification area (`trayhost on|off`).
     void setTrayHost(bool present) { trayHost_ = present; }
     // Whether the desktop has a program to open documents and addresses
@@ -66,6 +72,7 @@ private:
     bool trayIconShown_ = false;
     int questions_ = 0; // Yes/No boxes waiting for their answer
     std::vector<std::function<void()>> idleTasks_;
+    std::string locale_;
 };
 
 } // namespace norvik::headless

@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/CalendarItem.h"
 
 #include "events/EventLine.h"
 #include "events/EventTime.h"
 #include "interop/ContentLines.h"
+#include "interop/FileZones.h"
+#include "interop/Recurrence.h"
+#include "interop/WallClock.h"
 #include "interop/sync/ContentDocument.h"
 #include "interop/sync/SyncText.h"
 #include "interop/sync/TimeValue.h"
@@ -24,10 +28,6 @@ using Component = ContentDocument::Component;
 // so that a rule stepping by seconds over years cannot hold a sync up.
 constexpr std::size_t stepLimit = 2'000'000;
 constexpr std::int64_t millisPerDayLocal = 86'400'000;
-
-struct RecurFree {
-    void operator()(icalrecur_iterator* iterator) const { icalrecur_iterator_free(iterator); }
-};
 
 // The VEVENTs of a file that is one item, and what else it holds.
 struct Layout {
@@ -118,13 +118,6 @@ TimeValue withFields(const TimeValue& like, const icaltimetype& time) {
     return out;
 }
 
-// Where the window's first day starts, moved two days earlier and written in
-// the series' own kind, for skipping a rule forward.
-icaltimetype skipTo(const TimeValue& start, const OccurrenceWindow& window) {
-    TimeValue at = start.atLocal(window.first);
-    return icalOf(at.shifted(std::int64_t{-2} * 86400));
-}
-
 struct Occurrence {
     TimeValue original;
     std::int64_t localAt = 0;
@@ -142,16 +135,15 @@ public:
         if (at < from_ || at >= to_) {
             return true;
         }
+        // Past the limit nothing more is kept: the series is refused anyway.
+        if (found_.size() > limit_) {
+            return false;
+        }
         const std::string key = time.key();
         if (seen_.insert(key).second) {
             found_.push_back({time, at});
         }
         return found_.size() <= limit_;
-    }
-    // Whether a step at this local time is past the window, with two days to
-    // spare for zones that run behind.
-    bool beyond(const TimeValue& time) const {
-        return localMillis(time.local()) >= to_ + 2 * millisPerDayLocal;
     }
     std::vector<Occurrence>& found() { return found_; }
 
@@ -163,41 +155,31 @@ private:
     std::vector<Occurrence> found_;
 };
 
-// The rule's occurrences inside the window; false when there are too many.
-bool expandRule(std::string_view rule, const TimeValue& start, const OccurrenceWindow& window,
-                Expansion& expansion, bool& readable) {
-    const std::string text(rule);
-    icalerror_clear_errno();
-    const icalrecurrencetype recurrence = icalrecurrencetype_from_string(text.c_str());
-    if (recurrence.freq == ICAL_NO_RECURRENCE) {
+// The rule's occurrences inside the window, through the import's expansion
+// on the start's own wall clock; false when there are too many, or the rule
+// needs more steps than `steps` left.
+bool expandSeriesRule(std::string_view rule, const TimeValue& start, const OccurrenceWindow& window,
+                      Expansion& expansion, std::int64_t& steps, bool& readable) {
+    icaltimetype wallStart = icalOf(start);
+    wallStart.zone = nullptr;
+    icaltimezone* zone =
+        start.kind == TimeValue::Kind::Utc ? icaltimezone_get_utc_timezone() : start.zone;
+    // The window in the start's own wall clock, with two days to spare for
+    // the zones' offsets.
+    const std::int64_t spare = 2 * 86400;
+    const DateTime end = momentFromMillis(localMillis(window.last) + millisPerDayLocal);
+    const ScanRange range{wallSeconds(start.atLocal(window.first).fields) - spare,
+                          wallSeconds(start.atLocal(end).fields) + spare};
+    bool fits = true;
+    const RuleExpansion outcome = expandRule(
+        rule, wallStart, range, steps,
+        [zone](std::int64_t instant) { return wallSecondsIn(zone, instant); },
+        [&](const icaltimetype& time) { fits = expansion.add(withFields(start, time)) && fits; });
+    if (outcome == RuleExpansion::Unreadable) {
         readable = false;
         return true;
     }
-    std::unique_ptr<icalrecur_iterator, RecurFree> iterator(
-        icalrecur_iterator_new(recurrence, icalOf(start)));
-    if (!iterator) {
-        readable = false;
-        return true;
-    }
-    if (recurrence.count == 0) {
-        icalrecur_iterator_set_start(iterator.get(), skipTo(start, window));
-    }
-    for (std::size_t steps = 0;; ++steps) {
-        if (steps > stepLimit) {
-            return false;
-        }
-        const icaltimetype next = icalrecur_iterator_next(iterator.get());
-        if (icaltime_is_null_time(next)) {
-            return true;
-        }
-        const TimeValue occurrence = withFields(start, next);
-        if (expansion.beyond(occurrence)) {
-            return true;
-        }
-        if (!expansion.add(occurrence)) {
-            return false;
-        }
-    }
+    return fits && outcome == RuleExpansion::Done;
 }
 
 std::vector<std::string> listValues(std::string_view value) {
@@ -246,9 +228,10 @@ ItemReading readSeries(const ContentDocument& document, const std::vector<Compon
     Expansion expansion(window, limit);
     bool readable = true;
     bool fits = expansion.add(start);
+    auto steps = static_cast<std::int64_t>(stepLimit);
     for (const std::size_t rule : document.find(event, "RRULE")) {
-        fits =
-            fits && expandRule(document.at(rule).fields.value, start, window, expansion, readable);
+        fits = fits && expandSeriesRule(document.at(rule).fields.value, start, window, expansion,
+                                        steps, readable);
     }
     for (const std::size_t dates : document.find(event, "RDATE")) {
         const ContentFields& fields = document.at(dates).fields;

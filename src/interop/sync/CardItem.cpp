@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/CardItem.h"
 
 #include "interop/ContentLines.h"
@@ -25,21 +26,6 @@ Kind kindOf(const ContentFields& tel) {
         return Kind::Fax;
     }
     return Kind::Telephone;
-}
-
-// The name and the fields of a line may not hold the separator, which would
-// move text between them: it is broken up.
-Text neutralised(Text text) {
-    for (std::size_t at = text.find(">>>"); at != Text::npos; at = text.find(">>>", at)) {
-        text.replace(at, 3, "> > >");
-    }
-    return text;
-}
-
-void neutralise(std::optional<Text>& field) {
-    if (field) {
-        field = neutralised(*field);
-    }
 }
 
 std::vector<Text> numbersOf(const std::optional<Text>& field) {
@@ -168,10 +154,13 @@ public:
         set(n.front(), value(family, true) + ";" + value(given, true) + ";;;");
     }
 
-    void setAddress(const PhoneCard& fields) {
+    // Only the parts that changed are written; the street as a line reads it
+    // holds the extended part and the PO box too, so a new street takes
+    // their place.
+    void setAddress(const PhoneCard& before, const PhoneCard& after) {
         const Component whole = card();
         const auto adr = document_.find(whole, "ADR");
-        if (!fields.hasAddress()) {
+        if (!after.hasAddress()) {
             if (!adr.empty()) {
                 document_.remove(adr.front());
             }
@@ -179,22 +168,31 @@ public:
         }
         std::vector<std::string> parts(7);
         if (!adr.empty()) {
-            // The PO box and the extended part are kept as they were written.
             const std::string_view old = lineValue(document_.at(adr.front()).unfolded);
             std::size_t start = 0;
-            for (std::size_t part = 0; part < 2; ++part) {
+            for (std::size_t part = 0; part < parts.size() && start <= old.size(); ++part) {
                 std::size_t end = start;
                 while (end < old.size() && old[end] != ';') {
                     end += old[end] == '\\' ? 2 : 1;
                 }
-                parts[part] = std::string(old.substr(start, std::min(end, old.size()) - start));
-                start = std::min(end + 1, old.size());
+                end = std::min(end, old.size());
+                parts[part] = std::string(old.substr(start, end - start));
+                start = end + 1;
             }
         }
-        const Text* address[] = {&fields.street, &fields.city, &fields.region, &fields.postcode,
-                                 &fields.country};
+        const std::pair<const Text*, const Text*> fields[] = {{&before.street, &after.street},
+                                                              {&before.city, &after.city},
+                                                              {&before.region, &after.region},
+                                                              {&before.postcode, &after.postcode},
+                                                              {&before.country, &after.country}};
         for (std::size_t i = 0; i < 5; ++i) {
-            parts[i + 2] = value(*address[i], true);
+            if (adr.empty() || *fields[i].first != *fields[i].second) {
+                parts[i + 2] = value(*fields[i].second, true);
+                if (i == 0) {
+                    parts[0].clear();
+                    parts[1].clear();
+                }
+            }
         }
         std::string joined = parts[0];
         for (std::size_t i = 1; i < parts.size(); ++i) {
@@ -310,14 +308,6 @@ ItemReading readCardItem(std::string_view bytes, const FieldLabel& label, bool o
     if (!ownNote) {
         card->note.reset();
     }
-    for (Text* field : {&card->name, &card->street, &card->city, &card->region, &card->postcode,
-                        &card->country}) {
-        *field = neutralised(*field);
-    }
-    neutralise(card->mobile);
-    neutralise(card->telephone);
-    neutralise(card->fax);
-    neutralise(card->note);
     const auto line = phoneLineFromCard(*card, label);
     if (!line) {
         reading.outcome = ItemReading::Outcome::NotShown;
@@ -344,7 +334,7 @@ std::optional<std::string> editCardItem(std::string_view bytes, const Text& base
     if (after.street != before.street || after.city != before.city ||
         after.region != before.region || after.postcode != before.postcode ||
         after.country != before.country) {
-        editor.setAddress(after);
+        editor.setAddress(before, after);
     }
     if (after.mobile != before.mobile) {
         editor.setNumbers(Kind::Mobile, after.mobile);

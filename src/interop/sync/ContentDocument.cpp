@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/ContentDocument.h"
 
 #include <algorithm>
@@ -86,6 +87,10 @@ ContentDocument::Property makeProperty(std::string raw, std::string unfolded) {
 } // namespace
 
 ContentDocument::ContentDocument(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        byteOrderMark_ = bytes.substr(0, 3);
+        bytes.remove_prefix(3);
+    }
     const auto lines = physicalLines(bytes);
     lineFeedsOnly_ = !lines.empty() && lines.front().lineBreak == "\n";
     for (std::size_t i = 0; i < lines.size();) {
@@ -207,8 +212,8 @@ std::string ContentDocument::bytes() const {
     for (const auto& property : properties_) {
         size += property.raw.size();
     }
-    std::string out;
-    out.reserve(size);
+    std::string out = byteOrderMark_;
+    out.reserve(size + out.size());
     for (const auto& property : properties_) {
         out += property.raw;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "interop/ContentLines.h"
@@ -54,6 +55,7 @@ public:
 
 private:
     bool lineFeedsOnly_ = false; // new lines end as the file's first line does
+    std::string byteOrderMark_;  // a UTF-8 one, kept where the file had it
     std::vector<Property> properties_;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/SyncText.h"
 
 #include "events/EventLine.h"
@@ -26,17 +27,7 @@ int digitsAt(std::string_view line, std::size_t at, std::size_t count) {
 
 Text storableText(std::string_view utf8) {
     std::size_t replaced = 0;
-    const Text line = oneStorableLine(utf8, replaced);
-    Text out;
-    out.reserve(line.size());
-    for (const char c : line) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x20 && c != '\t') || byte == 0x7F) {
-            continue;
-        }
-        out += c;
-    }
-    return out;
+    return oneStorableLine(utf8, replaced);
 }
 
 std::string outsideText(std::string_view text) {

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/TimeValue.h"
 
 #include "events/EventTime.h"
+#include "interop/FileZones.h"
 
 #include <cstdio>
 #include <ctime>
 #include <libical/ical.h>
+#include <sys/stat.h>
 
 namespace norvik::sync {
 
@@ -23,23 +26,6 @@ int number(std::string_view digits) {
 }
 
 constexpr std::size_t maxZoneParts = 400;
-
-// A zone name the database may be asked for: letters, digits and "_+-" in
-// parts between slashes, so that no name reaches outside the database.
-bool plainZoneName(const std::string& name) {
-    if (name.empty() || name.size() > 64 || name.front() == '/' || name.back() == '/' ||
-        name.find("//") != std::string::npos) {
-        return false;
-    }
-    for (const char c : name) {
-        const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                             (c >= '0' && c <= '9') || c == '_' || c == '+' || c == '-' || c == '/';
-        if (!allowed) {
-            return false;
-        }
-    }
-    return name.find("..") == std::string::npos;
-}
 
 std::tm tmOf(const DateTime& moment) {
     std::tm tm{};
@@ -224,7 +210,14 @@ icaltimezone* Zones::find(const std::string& tzid) {
             return own.zone;
         }
     }
-    if (!plainZoneName(tzid)) {
+    // A zone name, never a path; and only a file of the database, never a
+    // folder or a pipe that would hang the reading.
+    if (!isZoneDatabaseName(tzid)) {
+        return nullptr;
+    }
+    const std::string path = std::string(icaltzutil_get_zone_directory()) + "/" + tzid;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return nullptr;
     }
     return icaltimezone_get_builtin_timezone(tzid.c_str());
