@@ -177,7 +177,11 @@ protected:
         for (const auto& name : vdir.names()) {
             found["vdir/" + name] = *folder_.stamp(name);
         }
-        found["do.txt"] = *data_.stamp("do.txt");
+        for (const char* list : {"do.txt", "telephone.txt"}) {
+            if (const auto stamp = data_.stamp(list)) {
+                found[list] = *stamp;
+            }
+        }
         return found;
     }
 
