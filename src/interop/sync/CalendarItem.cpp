@@ -166,7 +166,7 @@ bool expandSeriesRule(std::string_view rule, const TimeValue& start, const Occur
         start.kind == TimeValue::Kind::Utc ? icaltimezone_get_utc_timezone() : start.zone;
     // The window in the start's own wall clock, with two days to spare for
     // the zones' offsets.
-    const std::int64_t spare = 2 * 86400;
+    const std::int64_t spare = std::int64_t{2} * 86400;
     const DateTime end = momentFromMillis(localMillis(window.last) + millisPerDayLocal);
     const ScanRange range{wallSeconds(start.atLocal(window.first).fields) - spare,
                           wallSeconds(start.atLocal(end).fields) + spare};
