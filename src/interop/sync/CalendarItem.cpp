@@ -574,7 +574,7 @@ private:
         if (!original) {
             return false;
         }
-        std::string copy;
+        std::vector<ContentDocument::Property> copy;
         for (std::size_t i = event.begin; i <= event.end; ++i) {
             const auto& property = document_.at(i);
             const std::string& name = property.fields.name;
@@ -583,10 +583,10 @@ private:
                 continue;
             }
             if (name == "DTSTART") {
-                appendContentLine(copy, "RECURRENCE-ID" + original->parameterText() + ":" +
-                                            original->valueText());
-                appendContentLine(copy, stampLine(now_));
-                appendContentLine(copy, timeLine(property.unfolded, *original));
+                copy.push_back(document_.property("RECURRENCE-ID" + original->parameterText() +
+                                                  ":" + original->valueText()));
+                copy.push_back(document_.property(stampLine(now_)));
+                copy.push_back(document_.property(timeLine(property.unfolded, *original)));
                 continue;
             }
             if (name == "DTEND") {
@@ -595,21 +595,12 @@ private:
                     return false;
                 }
                 const TimeValue moved = end->shifted(original->scale() - start->scale());
-                appendContentLine(copy, timeLine(property.unfolded, moved));
+                copy.push_back(document_.property(timeLine(property.unfolded, moved)));
                 continue;
             }
-            copy += property.raw;
-            if (!copy.ends_with('\n')) {
-                copy += "\r\n";
-            }
+            copy.push_back(property); // as the series has it, byte for byte
         }
-        const Component& root = components_[layout_.calendar];
-        const ContentDocument added(copy);
-        std::vector<std::string> lines;
-        for (const auto& property : added.properties()) {
-            lines.push_back(property.unfolded);
-        }
-        document_.insertBefore(root.end, lines);
+        document_.insertBefore(components_[layout_.calendar].end, std::move(copy));
         refresh();
         return true;
     }

@@ -191,11 +191,24 @@ void ContentDocument::insertBefore(std::size_t index, const std::vector<std::str
     std::vector<Property> added;
     added.reserve(lines.size());
     for (const auto& line : lines) {
-        added.push_back(makeProperty(folded(line, lineFeedsOnly_ ? "\n" : "\r\n"), line));
+        added.push_back(property(line));
+    }
+    insertBefore(index, std::move(added));
+}
+
+void ContentDocument::insertBefore(std::size_t index, std::vector<Property> properties) {
+    for (Property& inserted : properties) {
+        if (breakOf(inserted.raw).empty()) {
+            inserted.raw += lineFeedsOnly_ ? "\n" : "\r\n";
+        }
     }
     properties_.insert(properties_.begin() + static_cast<std::ptrdiff_t>(index),
-                       std::make_move_iterator(added.begin()),
-                       std::make_move_iterator(added.end()));
+                       std::make_move_iterator(properties.begin()),
+                       std::make_move_iterator(properties.end()));
+}
+
+ContentDocument::Property ContentDocument::property(std::string_view line) const {
+    return makeProperty(folded(line, lineFeedsOnly_ ? "\n" : "\r\n"), std::string(line));
 }
 
 void ContentDocument::remove(std::size_t index) {

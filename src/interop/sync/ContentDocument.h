@@ -47,6 +47,10 @@ public:
     // Inserts a logical line before the property at `index`.
     void insertBefore(std::size_t index, std::string_view line);
     void insertBefore(std::size_t index, const std::vector<std::string>& lines);
+    // Inserts properties as they are: lines copied from elsewhere keep their bytes.
+    void insertBefore(std::size_t index, std::vector<Property> properties);
+    // A logical line as a property of this document, folded, with its line break.
+    Property property(std::string_view line) const;
     void remove(std::size_t index);
     // Removes the properties first..last, both included.
     void removeRange(std::size_t first, std::size_t last);
