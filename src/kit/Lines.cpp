@@ -102,11 +102,11 @@ void Lines::compactIfWasteful() {
         buffer_.size() - used_ <= used_ + 2 * places_.size()) {
         return;
     }
-    std::string packed;
+    ByteBuffer packed;
     packed.reserve(used_ + 2 * places_.size());
     for (Place& place : places_) {
         const std::size_t start = packed.size();
-        packed.append(buffer_, place.start, place.length);
+        packed.append({buffer_.data() + place.start, place.length});
         packed.append("\r\n");
         place.start = start;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/ByteBuffer.h"
+
 #include <compare>
 #include <cstddef>
 #include <initializer_list>
@@ -91,7 +93,7 @@ public:
     // `count` copies of one line.
     Lines(std::size_t count, std::string_view line);
     // Lines that lie in `buffer` at the given places, as a splitter finds them.
-    Lines(std::string buffer, std::vector<Place> places)
+    Lines(ByteBuffer buffer, std::vector<Place> places)
         : buffer_(std::move(buffer)), places_(std::move(places)) {}
 
     // Lines come back const, so that `lines[i] = text` does not compile:
@@ -100,7 +102,7 @@ public:
     bool empty() const { return places_.empty(); }
     const std::string_view operator[](std::size_t index) const {
         const Place& place = places_[index];
-        return std::string_view(buffer_).substr(place.start, place.length);
+        return {buffer_.data() + place.start, place.length};
     }
     // Fails with std::out_of_range past the end.
     const std::string_view at(std::size_t index) const;
@@ -121,8 +123,7 @@ public:
     // The bytes from the start of line `first` to the end of line `last`.
     std::string_view span(std::size_t first, std::size_t last) const {
         const std::size_t start = places_[first].start;
-        return std::string_view(buffer_).substr(start,
-                                                places_[last].start + places_[last].length - start);
+        return {buffer_.data() + start, places_[last].start + places_[last].length - start};
     }
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
@@ -141,7 +142,7 @@ private:
     Place store(std::string_view line);
     void compactIfWasteful();
 
-    std::string buffer_;
+    ByteBuffer buffer_;
     std::vector<Place> places_;
     std::size_t used_ = 0; // bytes of the buffer that lines still use; 0 until counted
     bool counted_ = false;

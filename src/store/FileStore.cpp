@@ -50,8 +50,7 @@ void FileStore::holdBack(const std::string& name) {
     unreadable_.insert(markOf(name));
 }
 
-std::string FileStore::loadBytes(const std::string& name) {
-    FileRead read = files_.read(resolveName(files_, name));
+template <class Bytes> Bytes FileStore::loaded(const std::string& name, FileReadOf<Bytes> read) {
     if (!read.bytes) {
         unreadable_.insert(markOf(name));
         if (read.refused) {
@@ -66,11 +65,11 @@ std::string FileStore::loadBytes(const std::string& name) {
 }
 
 Lines FileStore::loadLines(const std::string& name) {
-    return splitLines(loadBytes(name));
+    return splitLines(loaded(name, files_.readBuffer(resolveName(files_, name))));
 }
 
 Text FileStore::loadNotes(const std::string& name) {
-    return normalizeLineBreaks(loadBytes(name));
+    return normalizeLineBreaks(loaded(name, files_.read(resolveName(files_, name))));
 }
 
 void FileStore::checkWritable(const std::string& name) const {

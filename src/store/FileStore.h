@@ -46,7 +46,8 @@ public:
 
 private:
     void savePieces(const std::string& name, std::span<const std::string_view> pieces);
-    std::string loadBytes(const std::string& name);
+    // The bytes read, or the failure of the load; marks the file as read or not.
+    template <class Bytes> Bytes loaded(const std::string& name, FileReadOf<Bytes> read);
     void checkWritable(const std::string& name) const;
 
     FileSystem& files_;

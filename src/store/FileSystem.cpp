@@ -30,6 +30,17 @@ std::string matchEntry(FileSystem& files, const std::string& folder, const std::
 
 } // namespace
 
+BufferRead FileSystem::readBuffer(const std::string& path) {
+    FileRead read = this->read(path);
+    BufferRead result;
+    if (read.bytes) {
+        result.bytes.emplace(*read.bytes);
+    }
+    result.reason = std::move(read.reason);
+    result.refused = read.refused;
+    return result;
+}
+
 std::string resolveName(FileSystem& files, const std::string& path) {
     std::string resolved;
     std::size_t at = 0;

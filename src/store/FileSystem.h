@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/ByteBuffer.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -28,8 +30,8 @@ struct LockAttempt {
 inline constexpr std::uint64_t largestReadableFile = 2147483648;
 
 // What reading a file found: its bytes, or why there are none.
-struct FileRead {
-    std::optional<std::string> bytes;
+template <class Bytes> struct FileReadOf {
+    std::optional<Bytes> bytes;
     // When there are none: the system's reason ("No such file or directory"),
     // or the program's own refusal of a file it must not read.
     std::string reason;
@@ -37,6 +39,10 @@ struct FileRead {
     // largestReadableFile, or reached through another user's symbolic link.
     bool refused = false;
 };
+// A file read into a string, as the notes are kept.
+using FileRead = FileReadOf<std::string>;
+// A file read into a buffer of its own, as a line list keeps it.
+using BufferRead = FileReadOf<ByteBuffer>;
 
 // The small interface through which the core reaches the disk. Paths are
 // relative to the working directory, with "/" between folders.
@@ -46,6 +52,9 @@ public:
 
     // The whole file, or the reason there is nothing to read.
     virtual FileRead read(const std::string& path) = 0;
+    // The same in a buffer whose room is not zero-filled before the read
+    // writes it. A file system that keeps its files as strings hands a copy.
+    virtual BufferRead readBuffer(const std::string& path);
     // Whether an entry of that name is there: a symbolic link counts, also one
     // that leads nowhere (that is an unreadable file, not a missing one).
     virtual bool exists(const std::string& path) = 0;
@@ -85,6 +94,7 @@ public:
     explicit PosixFileSystem(std::string root = "") : root_(std::move(root)) {}
 
     FileRead read(const std::string& path) override;
+    BufferRead readBuffer(const std::string& path) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
@@ -95,6 +105,7 @@ public:
 
 private:
     std::string onDisk(const std::string& path) const;
+    template <class Bytes> FileReadOf<Bytes> readAs(const std::string& path);
 
     std::string root_;
 };

@@ -4,11 +4,11 @@
 
 namespace norvik {
 
-Lines splitLines(std::string bytes) {
+Lines splitLines(ByteBuffer bytes) {
     std::vector<Lines::Place> places;
     // About as many as event lines take; a list of more grows as usual.
     places.reserve(bytes.size() / 48 + 1);
-    BreakFinder breaks(bytes);
+    BreakFinder breaks(bytes.view());
     std::size_t at = 0;
     while (at < bytes.size()) {
         const std::size_t end = breaks.next(at);
@@ -24,6 +24,10 @@ Lines splitLines(std::string bytes) {
     }
     // The lines stay where they are: the file's bytes become the list's buffer.
     return Lines(std::move(bytes), std::move(places));
+}
+
+Lines splitLines(std::string_view bytes) {
+    return splitLines(ByteBuffer(bytes));
 }
 
 std::string joinLines(const Lines& lines) {

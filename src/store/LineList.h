@@ -11,7 +11,9 @@ namespace norvik {
 // Splits file bytes into lines: CR LF, a lone CR or a lone LF ends a line;
 // a final break adds no empty line. NUL bytes stay inside their line. The
 // bytes become the list's own buffer, so a loaded file is not copied.
-Lines splitLines(std::string bytes);
+Lines splitLines(ByteBuffer bytes);
+// The same from bytes that lie elsewhere: they are copied once.
+Lines splitLines(std::string_view bytes);
 // Every line followed by CR LF; an empty list gives no bytes.
 std::string joinLines(const Lines& lines);
 // The same bytes as pieces to be written one after another: runs of the

@@ -12,7 +12,7 @@ namespace {
 // lines leave dead bytes behind until the buffer is packed, and a line may be
 // added or written from the list's own buffer.
 TEST(LinesTest, EditsKeepTheSameLinesAsAVectorOfStrings) {
-    Lines lines(std::string("first\r\nsecond\r\n"), {{0, 5}, {7, 6}});
+    Lines lines(ByteBuffer("first\r\nsecond\r\n"), {{0, 5}, {7, 6}});
     std::vector<std::string> expected = {"first", "second"};
     for (int i = 0; i < 2000; ++i) {
         const std::string line(static_cast<std::size_t>(i % 50), static_cast<char>('a' + i % 26));

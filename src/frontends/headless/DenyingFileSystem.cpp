@@ -37,6 +37,10 @@ FileRead DenyingFileSystem::read(const std::string& path) {
     return disk_.read(path);
 }
 
+BufferRead DenyingFileSystem::readBuffer(const std::string& path) {
+    return disk_.readBuffer(path);
+}
+
 bool DenyingFileSystem::exists(const std::string& path) {
     return disk_.exists(path);
 }
