@@ -1,6 +1,41 @@
 #include "kit/LineBreaks.h"
 
+#include <algorithm>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace norvik {
+
+void BreakFinder::markBlock(std::size_t start) {
+    blockStart_ = start;
+    blockEnd_ = start + blockSize;
+    const char* const bytes = bytes_.data() + start;
+    std::uint64_t marks = 0;
+#if defined(__SSE2__)
+    if (bytes_.size() - start >= blockSize) {
+        // Sixteen bytes to a compare; CR and LF are two compares joined.
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i lf = _mm_set1_epi8('\n');
+        for (std::size_t part = 0; part < blockSize; part += 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + part));
+            const __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf));
+            marks |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(hits)))
+                     << part;
+        }
+        marks_ = marks;
+        return;
+    }
+#endif
+    // The last bytes (or every block, without the vector compares): the
+    // bits past the end stay clear.
+    const std::size_t count = std::min(blockSize, bytes_.size() - start);
+    for (std::size_t i = 0; i < count; ++i) {
+        marks |= static_cast<std::uint64_t>(bytes[i] == '\r' || bytes[i] == '\n') << i;
+    }
+    marks_ = marks;
+}
 
 std::string normalizeLineBreaks(std::string bytes) {
     // Notes the program saved already break with CR LF only: they stay as

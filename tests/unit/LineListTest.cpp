@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace norvik {
 namespace {
 
@@ -71,6 +73,31 @@ TEST(LineListTest, MixedBreaksOverLongTextsSplitAndNormaliseAlike) {
     EXPECT_EQ(splitLines(file), lines);
     EXPECT_EQ(normalizeLineBreaks(file), notes);
     EXPECT_EQ(joinLines(splitLines(file)), notes);
+}
+
+// The finder marks 64 bytes at a time: breaks at either side of a block's
+// edge, a text ending inside a block, steps that skip ahead and bytes that
+// differ from CR or LF only in the top bit must all give what a plain scan
+// gives, whatever the mix of CR, LF and CR LF.
+TEST(LineListTest, BreakFinderFindsWhatAPlainScanFinds) {
+    std::mt19937 random(28);
+    const char others[] = {'a', ' ', '\0', '\x8d', '\x8a'};
+    for (int round = 0; round < 400; ++round) {
+        std::string text(random() % 300, 'a');
+        const auto breakShare = 1 + random() % 40; // in hundredths
+        for (char& byte : text) {
+            byte = random() % 100 < breakShare ? "\r\n"[random() % 2]
+                                               : others[random() % std::size(others)];
+        }
+        BreakFinder finder(text);
+        std::size_t from = 0;
+        while (from <= text.size()) {
+            const std::size_t expected = std::min(text.find_first_of("\r\n", from), text.size());
+            ASSERT_EQ(finder.next(from), expected) << "round " << round << ", from " << from;
+            // On from the break, as the splitter goes, or now and then further.
+            from = random() % 8 == 0 ? from + random() % 130 : expected + 1 + random() % 2;
+        }
+    }
 }
 
 TEST(LineListTest, SavedPiecesGiveTheJoinedBytesWhateverTheListWentThrough) {
