@@ -4,6 +4,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -16,15 +17,18 @@ namespace norvik {
 // place in it: a file of a million lines loads as one block instead of a
 // million strings, and freeing the list frees two blocks. A changed or added
 // line is written at the end of the buffer; the bytes it replaced are dropped
-// when they come to outweigh the lines. A line read from the list stays valid
-// until the list changes.
+// when they come to outweigh the lines, or before the buffer would pass
+// 4 GiB. A line read from the list stays valid until the list changes.
 class Lines {
 public:
-    // Where a line lies in the buffer.
+    // Where a line lies in the buffer: 8 bytes a line, as the buffer stays
+    // below 4 GiB (a file is read only up to 2 GiB).
     struct Place {
-        std::size_t start = 0;
-        std::size_t length = 0;
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
     };
+    // The most bytes the buffer holds, so that every place fits in 32 bits.
+    static constexpr std::size_t largestBuffer = 0xFFFFFFFF;
 
     class const_iterator {
     public:
@@ -135,17 +139,23 @@ public:
     // Removes the lines at these indexes, ascending and each once, in one pass.
     void eraseSorted(const std::vector<int>& indexes);
     void clear();
+    // A lower ceiling for the buffer than largestBuffer, so that tests can
+    // reach it.
+    void limitBuffer(std::size_t bytes) { bufferLimit_ = bytes; }
 
     friend bool operator==(const Lines& a, const Lines& b);
 
 private:
     Place store(std::string_view line);
+    void countUsed();
     void compactIfWasteful();
+    void compact();
 
     ByteBuffer buffer_;
     std::vector<Place> places_;
     std::size_t used_ = 0; // bytes of the buffer that lines still use; 0 until counted
     bool counted_ = false;
+    std::size_t bufferLimit_ = largestBuffer;
 };
 
 } // namespace norvik

@@ -12,7 +12,8 @@ Lines splitLines(ByteBuffer bytes) {
     std::size_t at = 0;
     while (at < bytes.size()) {
         const std::size_t end = breaks.next(at);
-        places.push_back({at, end - at});
+        // The buffer holds less than 4 GiB: a file is read up to 2 GiB.
+        places.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end - at)});
         at = end;
         // One CR, then one LF: CR CR LF therefore ends this line and an empty one.
         if (at < bytes.size() && bytes[at] == '\r') {
