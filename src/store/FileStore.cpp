@@ -65,7 +65,9 @@ template <class Bytes> Bytes FileStore::loaded(const std::string& name, FileRead
 }
 
 Lines FileStore::loadLines(const std::string& name) {
-    return splitLines(loaded(name, files_.readBuffer(resolveName(files_, name))));
+    LineSplitter splitter;
+    ByteBuffer bytes = loaded(name, files_.readBuffer(resolveName(files_, name), &splitter));
+    return splitter.finish(std::move(bytes));
 }
 
 Text FileStore::loadNotes(const std::string& name) {

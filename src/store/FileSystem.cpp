@@ -30,11 +30,15 @@ std::string matchEntry(FileSystem& files, const std::string& folder, const std::
 
 } // namespace
 
-BufferRead FileSystem::readBuffer(const std::string& path) {
+BufferRead FileSystem::readBuffer(const std::string& path, ReadConsumer* consumer) {
     FileRead read = this->read(path);
     BufferRead result;
     if (read.bytes) {
         result.bytes.emplace(*read.bytes);
+        if (consumer != nullptr) {
+            consumer->sizeKnown(read.bytes->size());
+            consumer->arrived(*read.bytes);
+        }
     }
     result.reason = std::move(read.reason);
     result.refused = read.refused;

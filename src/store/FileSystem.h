@@ -44,6 +44,18 @@ using FileRead = FileReadOf<std::string>;
 // A file read into a buffer of its own, as a line list keeps it.
 using BufferRead = FileReadOf<ByteBuffer>;
 
+// Told of a file's bytes as a read brings them in, a run at a time, while
+// they are still in the processor's cache: a list is split as it is read,
+// where a pass after the read would fetch every byte from memory again.
+class ReadConsumer {
+public:
+    virtual ~ReadConsumer() = default;
+    // The file's size as it was when the read began.
+    virtual void sizeKnown(std::size_t size) = 0;
+    // The bytes read so far, of which only those at the end are new.
+    virtual void arrived(std::string_view bytes) = 0;
+};
+
 // The small interface through which the core reaches the disk. Paths are
 // relative to the working directory, with "/" between folders.
 class FileSystem {
@@ -53,8 +65,9 @@ public:
     // The whole file, or the reason there is nothing to read.
     virtual FileRead read(const std::string& path) = 0;
     // The same in a buffer whose room is not zero-filled before the read
-    // writes it. A file system that keeps its files as strings hands a copy.
-    virtual BufferRead readBuffer(const std::string& path);
+    // writes it, telling the consumer (when there is one) of the bytes as
+    // they come. A file system that keeps its files as strings hands a copy.
+    virtual BufferRead readBuffer(const std::string& path, ReadConsumer* consumer);
     // Whether an entry of that name is there: a symbolic link counts, also one
     // that leads nowhere (that is an unreadable file, not a missing one).
     virtual bool exists(const std::string& path) = 0;
@@ -94,7 +107,7 @@ public:
     explicit PosixFileSystem(std::string root = "") : root_(std::move(root)) {}
 
     FileRead read(const std::string& path) override;
-    BufferRead readBuffer(const std::string& path) override;
+    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
@@ -105,7 +118,8 @@ public:
 
 private:
     std::string onDisk(const std::string& path) const;
-    template <class Bytes> FileReadOf<Bytes> readAs(const std::string& path);
+    template <class Bytes>
+    FileReadOf<Bytes> readAs(const std::string& path, ReadConsumer* consumer);
 
     std::string root_;
 };

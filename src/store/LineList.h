@@ -2,6 +2,7 @@
 
 #include "kit/LineBreaks.h"
 #include "kit/Text.h"
+#include "store/FileSystem.h"
 
 #include <string_view>
 #include <vector>
@@ -14,6 +15,23 @@ namespace norvik {
 Lines splitLines(ByteBuffer bytes);
 // The same from bytes that lie elsewhere: they are copied once.
 Lines splitLines(std::string_view bytes);
+
+// Splits bytes into lines as splitLines does, while a read brings them in.
+class LineSplitter : public ReadConsumer {
+public:
+    void sizeKnown(std::size_t size) override;
+    void arrived(std::string_view bytes) override;
+    // The lines, in the bytes that have all arrived, which become their buffer.
+    Lines finish(ByteBuffer bytes);
+
+private:
+    std::vector<Lines::Place> places_;
+    std::size_t lineStart_ = 0;
+    std::size_t scanned_ = 0;
+    // The last byte seen was a CR that ended a line: an LF right after it
+    // belongs to it.
+    bool afterCr_ = false;
+};
 // Every line followed by CR LF; an empty list gives no bytes.
 std::string joinLines(const Lines& lines);
 // The same bytes as pieces to be written one after another: runs of the

@@ -2,6 +2,7 @@
 #include "store/Codec1251.h"
 #include "store/FileSystem.h"
 #include "store/InstanceLock.h"
+#include "store/LargePages.h"
 #include "store/PathWalk.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +65,10 @@ template <class Bytes> FileReadOf<Bytes> tooLarge(off_t size) {
                              true);
 }
 
+// What a read takes at once when someone looks at the bytes as they come:
+// well inside the processor's cache.
+constexpr std::size_t readRun = std::size_t{1} << 18;
+
 // A string can only grow with zeros written into the new room; the buffer
 // leaves it to the read.
 void growForRead(std::string& bytes, std::size_t size) {
@@ -73,21 +77,6 @@ void growForRead(std::string& bytes, std::size_t size) {
 
 void growForRead(ByteBuffer& bytes, std::size_t size) {
     bytes.resizeForOverwrite(size);
-}
-
-// Memory that a large file is read into comes in pages of 2 MB where the
-// system offers them on request: a read of 64 MB then takes 32 page faults
-// instead of 16,000, which cost more than copying the bytes. Only advice:
-// where there are no such pages, nothing changes.
-void preferLargePages(char* data, std::size_t bytes) {
-    if (bytes < (std::size_t{4} << 20)) {
-        return;
-    }
-    const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-    const auto address = reinterpret_cast<std::uintptr_t>(data);
-    char* const first = data + (page - address % page) % page;
-    char* const last = data + bytes - (address + bytes) % page;
-    ::madvise(first, static_cast<std::size_t>(last - first), MADV_HUGEPAGE);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -224,7 +213,8 @@ std::string PosixFileSystem::onDisk(const std::string& path) const {
     return path.empty() ? root_ : root_ + "/" + path;
 }
 
-template <class Bytes> FileReadOf<Bytes> PosixFileSystem::readAs(const std::string& path) {
+template <class Bytes>
+FileReadOf<Bytes> PosixFileSystem::readAs(const std::string& path, ReadConsumer* consumer) {
     const PathPlace place = walkPath(root_, path);
     if (!place.folder.valid()) {
         return unreadable<Bytes>(place.reason, place.refused);
@@ -261,6 +251,9 @@ template <class Bytes> FileReadOf<Bytes> PosixFileSystem::readAs(const std::stri
     bytes.reserve(fileSize + fileSize / 64 + 4096);
     preferLargePages(bytes.data(), bytes.capacity());
     growForRead(bytes, fileSize + 1);
+    if (consumer != nullptr) {
+        consumer->sizeKnown(fileSize);
+    }
     std::size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
@@ -271,7 +264,10 @@ template <class Bytes> FileReadOf<Bytes> PosixFileSystem::readAs(const std::stri
             }
             growForRead(bytes, std::min<std::size_t>(bytes.size() * 2, largestReadableFile + 1));
         }
-        const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
+        // A run at a time, which the consumer takes while it is in the cache.
+        const std::size_t room = bytes.size() - size;
+        const ssize_t n =
+            ::read(fd, bytes.data() + size, consumer != nullptr ? std::min(room, readRun) : room);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -284,6 +280,9 @@ template <class Bytes> FileReadOf<Bytes> PosixFileSystem::readAs(const std::stri
             break;
         }
         size += static_cast<std::size_t>(n);
+        if (consumer != nullptr) {
+            consumer->arrived({bytes.data(), size});
+        }
     }
     ::close(fd);
     growForRead(bytes, size);
@@ -293,11 +292,11 @@ template <class Bytes> FileReadOf<Bytes> PosixFileSystem::readAs(const std::stri
 }
 
 FileRead PosixFileSystem::read(const std::string& path) {
-    return readAs<std::string>(path);
+    return readAs<std::string>(path, nullptr);
 }
 
-BufferRead PosixFileSystem::readBuffer(const std::string& path) {
-    return readAs<ByteBuffer>(path);
+BufferRead PosixFileSystem::readBuffer(const std::string& path, ReadConsumer* consumer) {
+    return readAs<ByteBuffer>(path, consumer);
 }
 
 bool PosixFileSystem::exists(const std::string& path) {

@@ -100,6 +100,25 @@ TEST(LineListTest, BreakFinderFindsWhatAPlainScanFinds) {
     }
 }
 
+// A read hands the bytes over a run at a time: a CR at the end of one run
+// and an LF at the start of the next are still one break.
+TEST(LineListTest, LinesSplitAsTheyArriveAsInOnePiece) {
+    std::mt19937 random(2028);
+    for (int round = 0; round < 300; ++round) {
+        std::string text(random() % 400, 'a');
+        for (char& byte : text) {
+            byte = random() % 4 == 0 ? "\r\n"[random() % 2] : 'a';
+        }
+        LineSplitter splitter;
+        splitter.sizeKnown(text.size());
+        for (std::size_t arrived = 0; arrived < text.size();) {
+            arrived = std::min(text.size(), arrived + 1 + random() % 70);
+            splitter.arrived(std::string_view(text).substr(0, arrived));
+        }
+        EXPECT_EQ(splitter.finish(ByteBuffer(text)), splitLines(text)) << "round " << round;
+    }
+}
+
 TEST(LineListTest, SavedPiecesGiveTheJoinedBytesWhateverTheListWentThrough) {
     const auto joined = [](const Lines& lines) {
         std::string bytes;

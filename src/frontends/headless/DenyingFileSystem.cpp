@@ -37,8 +37,8 @@ FileRead DenyingFileSystem::read(const std::string& path) {
     return disk_.read(path);
 }
 
-BufferRead DenyingFileSystem::readBuffer(const std::string& path) {
-    return disk_.readBuffer(path);
+BufferRead DenyingFileSystem::readBuffer(const std::string& path, ReadConsumer* consumer) {
+    return disk_.readBuffer(path, consumer);
 }
 
 bool DenyingFileSystem::exists(const std::string& path) {

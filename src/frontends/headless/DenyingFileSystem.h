@@ -20,7 +20,7 @@ public:
     bool denied(const std::string& path) const;
 
     FileRead read(const std::string& path) override;
-    BufferRead readBuffer(const std::string& path) override;
+    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
