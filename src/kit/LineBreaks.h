@@ -52,6 +52,12 @@ inline bool isCrLfAt(std::string_view text, std::size_t at) {
 // The text on one line: each CR LF, lone CR or lone LF becomes one blank.
 std::string breaksToBlanks(std::string_view text);
 
+// Whether every CR in `bytes` is followed by an LF and every LF follows a CR,
+// as in the notes' form. `afterCr` says whether the byte before them was a
+// CR, whose LF must come first; on return, whether the last of them is one.
+// A text handed over in runs is checked run by run this way.
+bool breaksPairUp(std::string_view bytes, bool& afterCr);
+
 // The notes' form: every lone CR and lone LF becomes CR LF.
 // A text that needs no change is handed back as it came, without a copy.
 std::string normalizeLineBreaks(std::string bytes);

@@ -71,7 +71,14 @@ Lines FileStore::loadLines(const std::string& name) {
 }
 
 Text FileStore::loadNotes(const std::string& name) {
-    return normalizeLineBreaks(loaded(name, files_.read(resolveName(files_, name))));
+    CrLfCheck check;
+    Text bytes = loaded(name, files_.read(resolveName(files_, name), &check));
+    // Notes the program saved break with CR LF only, as the check saw while
+    // they came in: they are taken as they are, without another pass.
+    if (check.crLfOnly(bytes.size())) {
+        return bytes;
+    }
+    return normalizeLineBreaks(std::move(bytes));
 }
 
 void FileStore::checkWritable(const std::string& name) const {

@@ -62,12 +62,12 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // The whole file, or the reason there is nothing to read.
-    virtual FileRead read(const std::string& path) = 0;
+    // The whole file, or the reason there is nothing to read. A consumer, when
+    // given, is told of all the bytes, as they come or at once.
+    virtual FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) = 0;
     // The same in a buffer whose room is not zero-filled before the read
-    // writes it, telling the consumer (when there is one) of the bytes as
-    // they come. A file system that keeps its files as strings hands a copy.
-    virtual BufferRead readBuffer(const std::string& path, ReadConsumer* consumer);
+    // writes it. A file system that keeps its files as strings hands a copy.
+    virtual BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr);
     // Whether an entry of that name is there: a symbolic link counts, also one
     // that leads nowhere (that is an unreadable file, not a missing one).
     virtual bool exists(const std::string& path) = 0;
@@ -106,8 +106,8 @@ class PosixFileSystem : public FileSystem {
 public:
     explicit PosixFileSystem(std::string root = "") : root_(std::move(root)) {}
 
-    FileRead read(const std::string& path) override;
-    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer) override;
+    FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override;
+    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;

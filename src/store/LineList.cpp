@@ -53,6 +53,13 @@ Lines LineSplitter::finish(ByteBuffer bytes) {
     return Lines(std::move(bytes), std::move(places_));
 }
 
+void CrLfCheck::arrived(std::string_view bytes) {
+    if (!loneBreak_ && !breaksPairUp(bytes.substr(checked_), afterCr_)) {
+        loneBreak_ = true;
+    }
+    checked_ = bytes.size();
+}
+
 Lines splitLines(ByteBuffer bytes) {
     LineSplitter splitter;
     splitter.sizeKnown(bytes.size());

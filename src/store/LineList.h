@@ -32,6 +32,22 @@ private:
     // belongs to it.
     bool afterCr_ = false;
 };
+
+// Whether bytes break their lines with CR LF only, as the notes are kept,
+// checked while a read brings them in.
+class CrLfCheck : public ReadConsumer {
+public:
+    void sizeKnown(std::size_t) override {}
+    void arrived(std::string_view bytes) override;
+    // Whether the `size` bytes read, all of which must have arrived, do.
+    bool crLfOnly(std::size_t size) const { return !loneBreak_ && !afterCr_ && checked_ == size; }
+
+private:
+    std::size_t checked_ = 0;
+    // The last byte seen was a CR, which an LF must follow.
+    bool afterCr_ = false;
+    bool loneBreak_ = false;
+};
 // Every line followed by CR LF; an empty list gives no bytes.
 std::string joinLines(const Lines& lines);
 // The same bytes as pieces to be written one after another: runs of the

@@ -291,8 +291,8 @@ FileReadOf<Bytes> PosixFileSystem::readAs(const std::string& path, ReadConsumer*
     return result;
 }
 
-FileRead PosixFileSystem::read(const std::string& path) {
-    return readAs<std::string>(path, nullptr);
+FileRead PosixFileSystem::read(const std::string& path, ReadConsumer* consumer) {
+    return readAs<std::string>(path, consumer);
 }
 
 BufferRead PosixFileSystem::readBuffer(const std::string& path, ReadConsumer* consumer) {

@@ -17,16 +17,16 @@ using test::failureOf;
 class UnreadableFiles : public PosixFileSystem {
 public:
     using PosixFileSystem::PosixFileSystem;
-    FileRead read(const std::string& path) override {
+    FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override {
         if (denied.count(path) != 0) {
             FileRead refused;
             refused.reason = "Permission denied";
             return refused;
         }
-        return PosixFileSystem::read(path);
+        return PosixFileSystem::read(path, consumer);
     }
     // Lists too are read through the refusal above.
-    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer) override {
+    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override {
         return FileSystem::readBuffer(path, consumer);
     }
     std::set<std::string> denied;

@@ -33,8 +33,8 @@ bool DenyingFileSystem::denied(const std::string& path) const {
     return denied_.count(key(path)) != 0;
 }
 
-FileRead DenyingFileSystem::read(const std::string& path) {
-    return disk_.read(path);
+FileRead DenyingFileSystem::read(const std::string& path, ReadConsumer* consumer) {
+    return disk_.read(path, consumer);
 }
 
 BufferRead DenyingFileSystem::readBuffer(const std::string& path, ReadConsumer* consumer) {
