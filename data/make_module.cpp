@@ -1,6 +1,7 @@
 // Turns a language module source (UTF-8, one `NUMBER "TEXT"` entry a line)
 // into the module file the program reads: code page 1251, CR LF, every line
 // from 0 to the highest number present.
+#include "store/LanguageLines.h"
 #include "store/QuotedText.h"
 
 #include <charconv>
@@ -11,8 +12,6 @@
 #include <string>
 
 namespace {
-
-constexpr int moduleLines = 297;
 
 int fail(const std::string& where, const std::string& what) {
     std::cerr << where << ": " << what << '\n';
@@ -44,8 +43,9 @@ int main(int argc, char** argv) {
         }
         int number = -1;
         const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), number);
-        if (error != std::errc() || number < 0 || number >= moduleLines) {
-            return fail(where, "a line number from 0 to 296 was expected");
+        if (error != std::errc() || number < 0 || number >= norvik::moduleLineCount) {
+            return fail(where, "a line number from 0 to " +
+                                   std::to_string(norvik::moduleLineCount - 1) + " was expected");
         }
         std::string_view rest;
         std::string why;
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         }
     }
     std::ostringstream out;
-    for (int number = 0; number < moduleLines; ++number) {
+    for (int number = 0; number < norvik::moduleLineCount; ++number) {
         const auto found = lines.find(number);
         if (found == lines.end()) {
             return fail(argv[1], "line " + std::to_string(number) + " is missing");

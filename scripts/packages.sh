@@ -27,12 +27,14 @@ BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config file qt6-bas
     libical-dev tzdata fp-utils fonts-liberation fonts-dejavu fonts-urw-base35 fonts-comic-neue)
 # What running it needs on top: Help and the website open through xdg-open.
 RUN_PACKAGES=(xdg-utils)
-# What the test suite needs on top: trayer and xdotool for the real tray tests,
-# appstream to validate the software-centre metadata, desktop-file-utils the
+# What the test suite needs on top: openbox, trayer, xdotool and xprop (x11-utils)
+# for the tests on a real desktop, appstream to validate the software-centre
+# metadata, desktop-file-utils the
 # menu and login entries, dbus-daemon for a private session bus, the two Python
 # parsers read norvik-cli's exports; clang-14 builds the fuzz targets, whose
 # runtime comes in libclang-rt-14-dev (only recommended by clang, and nothing
 # here installs recommendations); clang-tidy-14 checks src/.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth trayer xdotool appstream
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth openbox trayer xdotool
+    x11-utils appstream
     desktop-file-utils dbus-daemon python3 python3-icalendar python3-vobject clang-14 libclang-rt-14-dev
     clang-tidy-14)

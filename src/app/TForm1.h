@@ -47,10 +47,10 @@ public:
     bool ended() const { return ended_; }
 
     // Creation and close sequences, and the commands of the main window.
-    void FormCreate();
-    void FormClose();
-    void ExitClick();
-    void CheckBox1Click();
+    void FormCreate();     // the start-up sequence, before the window shows
+    void FormClose();      // the close box: the close sequence
+    void ExitClick();      // Exit
+    void CheckBox1Click(); // "Reminders on" clicked, or set by the program
     void applyCaptions();
     // The window's background, which the panels, their labels and the reminder
     // switch show through, having no colour of their own.
@@ -74,59 +74,71 @@ public:
                              const std::string& file, const Failure& failure);
 
     // The notes commands and the editor's events.
-    void Button2Click();
-    void Button1Click();
-    void Memo1KeyPress(char& key);
-    void Memo1KeyDown(int& key, ShiftState shift);
-    void Memo1Change();
+    void Button2Click();                           // Notes > Save
+    void Button1Click();                           // Notes > Clear
+    void Memo1KeyPress(char& key);                 // a character typed into the notes
+    void Memo1KeyDown(int& key, ShiftState shift); // a key down in the notes (Delete)
+    void Memo1Change();                            // the notes' text changed
     // Changes the program itself makes to the notes; they never mark them modified.
     void setNotesText(Text text);
     void appendNotesDelimiter();
 
     // The events commands and the list's keys.
-    void Button3Click();
-    void Button10Click();
-    void Button4Click();
-    void ListBox1KeyDown(int& key, ShiftState shift);
+    void Button3Click();                              // Events > Add...
+    void Button10Click();                             // Events > Edit...
+    void Button4Click();                              // Events > Delete
+    void ListBox1KeyDown(int& key, ShiftState shift); // a key down in the events (Delete)
     // Writes the events list to do.txt.
     void saveEvents();
 
     // The phone book commands and the phone list's keys.
-    void Button5Click();
-    void Button6Click();
-    void Button11Click();
-    void ListBox2KeyDown(int& key, ShiftState shift);
+    void Button5Click();                              // Phones > Add...
+    void Button6Click();                              // Phones > Edit...
+    void Button11Click();                             // Phones > Delete
+    void ListBox2KeyDown(int& key, ShiftState shift); // a key down in the phones (Delete)
+    // Writes the phone book to telephone.txt.
+    void savePhoneBook();
 
     // Search: the notes, the events and the phone book, with the run settings' flags.
-    void BitBtn6Click();
-    void BitBtn7Click();
-    void BitBtn8Click();
+    void BitBtn6Click(); // Notes > Search...
+    void BitBtn7Click(); // Events > Search...
+    void BitBtn8Click(); // Phones > Search...
 
     // Desktop integration: the help file, the three information boxes and the website.
-    void N23Click();
-    void N21Click();
-    void N20Click();
-    void N1Click();
-    void N2Click();
+    void N23Click(); // Help > Help topics (help.chm)
+    void N21Click(); // Help > About
+    void N20Click(); // Help > About the author
+    void N1Click();  // Help > Official testers
+    void N2Click();  // Help > Program website
 
     // Calendar: the go-to fields' character filter and the go-to command.
-    void Edit1KeyPress(char& key);
-    void Edit2KeyPress(char& key);
-    void Edit3KeyPress(char& key);
-    void Button12Click();
+    void Edit1KeyPress(char& key); // a character typed into the day field
+    void Edit2KeyPress(char& key); // a character typed into the month field
+    void Edit3KeyPress(char& key); // a character typed into the year field
+    void Button12Click();          // Go
 
     // Settings: opens a new settings dialog.
-    void ConfigurationsClick();
+    void ConfigurationsClick(); // Settings
 
     // The reminder scheduler: one tick of the timer.
-    void TimerTimer();
+    void TimerTimer(); // Timer, once a second while reminders are on
 
     // The tray icon: to the tray, back from it, and a reminder bringing the
     // window back (out of the tray if it is there); false when the icon could
     // not be deleted, after the failure was reported.
-    void SystemTrayClick();
-    void TrayIcon1Restore();
+    void SystemTrayClick();  // To tray
+    void TrayIcon1Restore(); // back from the tray (the icon double-clicked)
     bool bringBackForReminder();
+    // The tray icon's menu: as it opens, Restore, the reminder switch, and
+    // Exit, which brings the window back first so that the close sequence
+    // can ask its questions.
+    void PopupMenu1Popup();
+    void N24Click();
+    void N25Click();
+    void N27Click();
+    // The icon's tooltip: the program's title and how many of today's events
+    // are still to be announced.
+    void updateTrayHint();
 
     // Run settings, fixed at start.
     Text notesDelimiter;
@@ -160,6 +172,11 @@ public:
     MenuItem& N20;            // Help > About the author
     MenuItem& N2;             // Help > Program website
     MenuItem& Exit;           // Exit (a command of the menu bar)
+    MenuItem& PopupMenu1;     // the tray icon's right-click menu (not on the bar)
+    MenuItem& N24;            // Tray menu > Restore
+    MenuItem& N25;            // Tray menu > Reminders on (the reminder switch)
+    MenuItem& N26;            // Tray menu > separator
+    MenuItem& N27;            // Tray menu > Exit
 
     Image& Image1; // banner across the window under the top panels
     Image& Image2; // emblem under the calendar
@@ -266,6 +283,8 @@ private:
     bool notesEdited_ = false;
     // Which language module LangBox holds: 0, 1 or noModule.
     int loadedModule_ = noModule;
+    // What the notes label says while the notes are as loaded or last saved.
+    Line notesSavedCaption_ = Line::NotesLabel;
     // The event lines' times, read once per change of the list.
     std::unique_ptr<EventTimes> eventTimes_;
     // Which events were announced, and since when reminders are on.

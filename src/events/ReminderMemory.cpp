@@ -25,29 +25,17 @@ void ReminderMemory::clockIs(std::int64_t now) {
     }
 }
 
-int ReminderMemory::firstDue(const std::vector<std::int64_t>& times, const Lines& lines,
-                             std::int64_t now) const {
-    // Less than a second ahead, or already come: a tick that arrives late
-    // (the machine slept, a reminder was being answered) still finds it.
-    const std::int64_t dueBefore = now + millisPerSecond;
-    if (dueBefore <= switchedOnAt_) {
-        return -1;
-    }
-    // One unsigned comparison per line tells whether its time lies in
-    // [switched on, due before): past and future lines mixed at random would
-    // otherwise cost a mispredicted branch each. Unreadable lines fall outside.
-    const auto from = static_cast<std::uint64_t>(switchedOnAt_);
-    const auto width = static_cast<std::uint64_t>(dueBefore) - from;
-    const std::size_t count = std::min(times.size(), lines.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        if (static_cast<std::uint64_t>(times[i]) - from >= width) {
-            continue;
-        }
-        if (times[i] != EventTimes::unreadable && !wasAnnounced(times[i], lines[i])) {
-            return static_cast<int>(i);
+int ReminderMemory::notAnnounced(const std::vector<std::int64_t>& times, const Lines& lines,
+                                 std::int64_t from, std::int64_t to) const {
+    int count = 0;
+    const std::size_t size = std::min(times.size(), lines.size());
+    for (std::size_t i = 0; i < size; ++i) {
+        // Unreadable lines are far below any range.
+        if (times[i] >= from && times[i] < to && !wasAnnounced(times[i], lines[i])) {
+            ++count;
         }
     }
-    return -1;
+    return count;
 }
 
 void ReminderMemory::announced(std::int64_t time, std::string_view line) {

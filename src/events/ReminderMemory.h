@@ -29,10 +29,15 @@ public:
     // so that the events of the new time are not all held back.
     void clockIs(std::int64_t now);
 
-    // The first line whose event is due at `now` and was not announced yet;
-    // -1 when none. `times` are the lines' times as EventTimes reads them.
-    int firstDue(const std::vector<std::int64_t>& times, const Lines& lines,
-                 std::int64_t now) const;
+    // The moment reminders were switched on, to the whole second; `never`
+    // while they were not. decideReminder (ReminderDecision.h) announces
+    // nothing earlier.
+    std::int64_t switchedOnAt() const { return switchedOnAt_; }
+    bool wasAnnounced(std::int64_t time, std::string_view line) const;
+
+    // How many lines have their time in [from, to) and were not announced yet.
+    int notAnnounced(const std::vector<std::int64_t>& times, const Lines& lines, std::int64_t from,
+                     std::int64_t to) const;
 
     void announced(std::int64_t time, std::string_view line);
     // A line replaced by an edit or a postponement is a new event, whatever
@@ -40,8 +45,6 @@ public:
     void replaced(std::string_view line);
 
 private:
-    bool wasAnnounced(std::int64_t time, std::string_view line) const;
-
     // Ordered by line first, so that every time of one line is one range;
     // looked up by a view of the line without copying it.
     struct ByLineThenTime {

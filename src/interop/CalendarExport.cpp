@@ -1,7 +1,9 @@
 #include "interop/CalendarExport.h"
 
 #include "interop/ContentLines.h"
+#include "interop/ControlCharacters.h"
 #include "interop/EventEntry.h"
+#include "interop/WallClock.h"
 #include "store/Codec1251.h"
 
 #include <cstdint>
@@ -79,11 +81,13 @@ CalendarExport exportCalendar(const Lines& events, const LocalZone& zone, int cu
             result.unreadableLines.push_back(i + 1);
             continue;
         }
-        const std::string text = escapeText(cp1251::toUtf8(entry->text));
+        const std::string text = escapeText(cp1251::toUtf8(withoutControls(entry->text)));
         out += "BEGIN:VEVENT\r\n";
         appendContentLine(out, uidFor(line, copies[held]++));
         appendContentLine(out, stampLine);
-        appendContentLine(out, startText(entry->moment, zone));
+        // A time the clock skips (inside a spring-forward gap) is given as
+        // the time it comes to, as other calendars read it.
+        appendContentLine(out, startText(existingSystemTime(entry->moment), zone));
         appendContentLine(out, "SUMMARY:" + text);
         // Other calendars remind at the start too, as this program does.
         out += "BEGIN:VALARM\r\nACTION:DISPLAY\r\n";

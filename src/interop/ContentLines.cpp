@@ -1,5 +1,6 @@
 #include "interop/ContentLines.h"
 
+#include "interop/ControlCharacters.h"
 #include "kit/LineBreaks.h"
 #include "store/Codec1251.h"
 
@@ -11,16 +12,6 @@ constexpr std::size_t foldWidth = 75;
 
 bool isContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::string upperCased(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 32);
-        }
-    }
-    return out;
 }
 
 bool isNameCharacter(char c) {
@@ -103,32 +94,81 @@ std::vector<std::string> splitStructured(std::string_view value) {
     return parts;
 }
 
-std::vector<ContentLine> unfoldContentLines(std::string_view bytes) {
-    std::vector<ContentLine> lines;
-    std::size_t number = 0;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        std::size_t end = bytes.find('\n', at);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = bytes.size();
-        }
-        if (end > at && bytes[end - 1] == '\r') {
-            --end;
-        }
-        ++number;
-        const std::string_view physical = bytes.substr(at, end - at);
-        at = next;
-        if (!physical.empty() && (physical[0] == ' ' || physical[0] == '\t') && !lines.empty()) {
-            lines.back().text.append(physical.substr(1));
-        } else if (!physical.empty()) {
-            lines.push_back({std::string(physical), number});
-        }
+ContentLineReader::ContentLineReader(std::string_view bytes) : bytes_(bytes) {
+    if (bytes_.starts_with("\xEF\xBB\xBF")) {
+        at_ = 3;
     }
-    return lines;
+}
+
+std::string_view ContentLineReader::physical() {
+    std::size_t end = bytes_.find('\n', at_);
+    const std::size_t next = end == std::string_view::npos ? bytes_.size() : end + 1;
+    if (end == std::string_view::npos) {
+        end = bytes_.size();
+    }
+    while (end > at_ && bytes_[end - 1] == '\r') {
+        --end;
+    }
+    const std::string_view line = bytes_.substr(at_, end - at_);
+    at_ = next;
+    ++number_;
+    return line;
+}
+
+bool ContentLineReader::continues() {
+    // Empty lines between a line and its continuation are passed over, and
+    // left in place when no continuation follows them.
+    std::size_t at = at_;
+    std::size_t number = number_;
+    while (at < bytes_.size()) {
+        const char first = bytes_[at];
+        if (first == ' ' || first == '\t') {
+            at_ = at;
+            number_ = number;
+            return true;
+        }
+        const std::size_t end = bytes_.find('\n', at);
+        if (end == std::string_view::npos || bytes_.find_first_not_of('\r', at) < end) {
+            return false;
+        }
+        at = end + 1;
+        ++number;
+    }
+    return false;
+}
+
+bool ContentLineReader::next(ContentLine& line) {
+    std::string_view first;
+    while (first.empty()) {
+        if (at_ >= bytes_.size()) {
+            return false;
+        }
+        first = physical();
+    }
+    line.text.assign(first);
+    line.lineNumber = number_;
+    while (continues()) {
+        line.text.append(physical().substr(1));
+    }
+    return true;
+}
+
+bool ContentLineReader::nextPhysical(ContentLine& line) {
+    if (at_ >= bytes_.size()) {
+        return false;
+    }
+    line.text.assign(physical());
+    line.lineNumber = number_;
+    return true;
 }
 
 bool splitContentLine(std::string_view line, ContentFields& fields) {
+    auto skipBlanks = [&line](std::size_t at) {
+        while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) {
+            ++at;
+        }
+        return at;
+    };
     std::size_t at = 0;
     while (at < line.size() && (isNameCharacter(line[at]) || line[at] == '.')) {
         ++at;
@@ -137,6 +177,7 @@ bool splitContentLine(std::string_view line, ContentFields& fields) {
     if (const auto dot = name.rfind('.'); dot != std::string_view::npos) {
         name.remove_prefix(dot + 1);
     }
+    at = skipBlanks(at);
     if (name.empty() || at == line.size() || (line[at] != ';' && line[at] != ':')) {
         return false;
     }
@@ -148,9 +189,10 @@ bool splitContentLine(std::string_view line, ContentFields& fields) {
             ++at;
         }
         const std::string paramName = upperCased(line.substr(start, at - start));
+        at = skipBlanks(at);
         if (at < line.size() && line[at] != '=') {
             // A bare parameter (older vCards write TEL;CELL:) is a type.
-            fields.params.emplace_back("TYPE", upperCased(paramName));
+            fields.params.emplace_back("TYPE", paramName);
             if (line[at] != ';' && line[at] != ':') {
                 return false;
             }
@@ -189,8 +231,26 @@ bool splitContentLine(std::string_view line, ContentFields& fields) {
     return true;
 }
 
+std::string componentName(std::string_view value) {
+    const auto first = value.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return upperCased(value.substr(first, value.find_last_not_of(" \t") + 1 - first));
+}
+
+std::string upperCased(std::string_view text) {
+    std::string out(text);
+    for (auto& c : out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 32);
+        }
+    }
+    return out;
+}
+
 std::string oneStorableLine(std::string_view utf8, std::size_t& replaced) {
-    return cp1251::fromUtf8Replacing(breaksToBlanks(utf8), '?', replaced);
+    return cp1251::fromUtf8Replacing(utf8WithoutControls(breaksToBlanks(utf8)), '?', replaced);
 }
 
 Failure badFile(const std::string& fileName, std::size_t line, const std::string& what) {

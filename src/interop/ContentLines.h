@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace norvik {
@@ -25,17 +26,40 @@ std::string unescapeText(std::string_view text);
 std::vector<std::string> splitStructured(std::string_view value);
 
 struct ContentLine {
-    std::string text;       // unfolded, without the line break
-    std::size_t lineNumber; // the physical line it starts on, from 1
+    std::string text;           // unfolded, without the line break
+    std::size_t lineNumber = 0; // the physical line it starts on, from 1
 };
 
-// Unfolds a whole file: CR LF or a lone LF ends a physical line, and a line
-// starting with a blank or a tab continues the one before it. Empty lines are
-// dropped.
-std::vector<ContentLine> unfoldContentLines(std::string_view bytes);
+// Reads a file's content lines one at a time, so that neither a long line
+// nor many short ones cost more than reading the bytes. A UTF-8 byte-order
+// mark at the start is skipped. A line feed ends a physical line, together
+// with the CRs before it (some phones write CR CR LF); a physical line that
+// starts with a blank or a tab continues the line before it; empty lines are
+// skipped.
+class ContentLineReader {
+public:
+    explicit ContentLineReader(std::string_view bytes);
+
+    // The next content line; false at the end of the file.
+    bool next(ContentLine& line);
+    // The next physical line as it is, empty or not, as a quoted-printable
+    // value goes on after a soft line break; false at the end of the file.
+    bool nextPhysical(ContentLine& line);
+
+private:
+    // The physical line at `at_`, without its line break; moves past it.
+    std::string_view physical();
+    // Whether the next non-empty physical line continues the current one.
+    bool continues();
+
+    std::string_view bytes_;
+    std::size_t at_ = 0;
+    std::size_t number_ = 0;
+};
 
 // One content line taken apart: NAME;PARAM=V,V;PARAM="V":VALUE. The name and
-// parameter names come upper-cased; a group prefix (item1.TEL) is dropped.
+// parameter names come upper-cased; a group prefix (item1.TEL) is dropped;
+// blanks after a name are passed over.
 struct ContentFields {
     std::string name;
     std::vector<std::pair<std::string, std::string>> params; // one entry per value
@@ -44,8 +68,15 @@ struct ContentFields {
 // False when the line has no name or no colon outside quotes.
 bool splitContentLine(std::string_view line, ContentFields& fields);
 
-// A UTF-8 value as one line of code page 1251: line breaks become blanks and
-// a character the code page cannot hold becomes "?", counted in `replaced`.
+// The component a BEGIN or END line names, upper-cased without the blanks around it.
+std::string componentName(std::string_view value);
+
+// ASCII letters upper-cased; other bytes kept.
+std::string upperCased(std::string_view text);
+
+// A UTF-8 value as one line of code page 1251: line breaks become blanks,
+// other control characters but the tab are dropped, and a character the code
+// page cannot hold becomes "?", counted in `replaced`.
 std::string oneStorableLine(std::string_view utf8, std::size_t& replaced);
 
 // The failure for a malformed file, naming the file and the line.

@@ -1,6 +1,7 @@
 #include "interop/PhoneCard.h"
 
 #include "phonebook/PhoneLine.h"
+#include "store/Codec1251.h"
 
 #include <algorithm>
 #include <string_view>
@@ -10,7 +11,8 @@ namespace norvik {
 
 namespace {
 
-// Longer rests go whole into the note: reading them back is quadratic.
+// Longer rests go whole into the note, and longer streets are taken whole:
+// the reader keeps a table the size of the text for every piece.
 constexpr std::size_t longestReadableRest = 4096;
 
 // One optional piece after the head: its label before and after the value.
@@ -25,43 +27,52 @@ struct Piece {
 // text wins ("X, street: Y" is a street, not a city holding the label; ", A, B
 // region" is a city and a region), then the one with the shortest values.
 // Nothing when no split rebuilds the text.
+//
+// The best split of the text from a place where a label starts, using pieces
+// from some piece on, is worked out for every such place from the end of the
+// text back: a piece's value runs to any later place where a following piece
+// starts, and the best of those is kept as a running maximum for each piece,
+// so the work grows with the text and not with its square.
 class PieceReader {
 public:
     PieceReader(std::string_view text, const std::vector<Piece>& pieces)
-        : text_(text), pieces_(pieces), starts_(text.size() + 1, 0), values_(pieces.size()) {
+        : text_(text), pieces_(pieces), values_(pieces.size()) {
+        std::vector<unsigned> starts;
         for (std::size_t at = 0; at <= text_.size(); ++at) {
+            unsigned here = 0;
             for (std::size_t j = 0; j < pieces_.size(); ++j) {
                 if (text_.substr(at).starts_with(pieces_[j].before)) {
-                    starts_[at] |= 1U << j;
+                    here |= 1U << j;
                 }
             }
-            if (starts_[at] != 0 || at == text_.size()) {
+            if (here != 0 || at == text_.size()) {
                 boundaries_.push_back(at);
+                starts.push_back(here);
             }
         }
-        memo_.assign((pieces_.size() + 1) * boundaries_.size(), {unknown, 0, 0});
+        solve(starts);
     }
 
     bool read(Text& head) {
         int best = impossible;
         std::size_t headEnd = 0;
-        for (const std::size_t end : boundaries_) {
-            const int score = rest(0, end);
+        for (std::size_t i = 0; i < boundaries_.size(); ++i) {
+            const int score = bestFrom(0, i).score;
             if (score > best) {
                 best = score;
-                headEnd = end;
+                headEnd = i;
             }
         }
         if (best == impossible) {
             return false;
         }
-        head = Text(text_.substr(0, headEnd));
-        for (std::size_t first = 0, at = headEnd; at < text_.size();) {
-            const Choice& choice = memoAt(first, at);
+        head = Text(text_.substr(0, boundaries_[headEnd]));
+        for (std::size_t first = 0, at = headEnd; boundaries_[at] < text_.size();) {
+            const Choice& choice = bestFrom(first, at);
             const Piece& piece = pieces_[choice.piece];
-            const std::size_t start = at + piece.before.size();
-            values_[choice.piece] =
-                Text(text_.substr(start, choice.end - piece.after.size() - start));
+            const std::size_t start = boundaries_[at] + piece.before.size();
+            const std::size_t end = boundaries_[choice.end];
+            values_[choice.piece] = Text(text_.substr(start, end - piece.after.size() - start));
             first = choice.piece + 1;
             at = choice.end;
         }
@@ -71,64 +82,81 @@ public:
     const std::vector<std::optional<Text>>& values() const { return values_; }
 
 private:
-    static constexpr int unknown = -2;
     static constexpr int impossible = -1;
 
     struct Choice {
-        int score;
-        std::size_t piece;
-        std::size_t end; // where the piece, its closing label included, ends
+        int score = impossible;
+        std::size_t piece = 0;
+        std::size_t end = 0; // the boundary where the piece, its closing label included, ends
     };
 
-    Choice& memoAt(std::size_t first, std::size_t at) {
-        const auto index = static_cast<std::size_t>(
-            std::lower_bound(boundaries_.begin(), boundaries_.end(), at) - boundaries_.begin());
-        return memo_[first * boundaries_.size() + index];
+    // The most label text pieces `first`... account for in the text from
+    // boundary `at` on, and the first piece's choice.
+    Choice& bestFrom(std::size_t first, std::size_t at) {
+        return best_[first * boundaries_.size() + at];
     }
 
-    // The most label text pieces `first`... can account for in the text from
-    // `at` (a boundary) on, or impossible.
-    int rest(std::size_t first, std::size_t at) {
-        if (at == text_.size()) {
-            return 0;
-        }
-        Choice& choice = memoAt(first, at);
-        if (choice.score != unknown) {
-            return choice.score;
-        }
-        choice.score = impossible;
-        for (std::size_t j = first; j < pieces_.size(); ++j) {
-            if ((starts_[at] & (1U << j)) == 0) {
-                continue;
-            }
-            const Piece& piece = pieces_[j];
-            const std::size_t start = at + piece.before.size();
-            for (const std::size_t end : boundaries_) {
-                // The piece ends where a later piece or the text begins.
-                if (end < start + piece.after.size() ||
-                    (end < text_.size() && (starts_[end] >> (j + 1)) == 0) ||
-                    text_.substr(end - piece.after.size(), piece.after.size()) != piece.after) {
+    void solve(const std::vector<unsigned>& starts) {
+        const std::size_t count = boundaries_.size();
+        const std::size_t last = count - 1; // the end of the text
+        best_.assign((pieces_.size() + 1) * count, Choice{});
+        // For piece j: the best continuation after it among the boundaries
+        // from each one on, where its closing label fits (score and boundary;
+        // the earlier boundary on a tie, for the shortest value).
+        std::vector<std::pair<int, std::size_t>> ahead(pieces_.size() * (count + 1),
+                                                       {impossible, 0});
+        auto aheadOf = [&](std::size_t j, std::size_t at) -> std::pair<int, std::size_t>& {
+            return ahead[j * (count + 1) + at];
+        };
+        for (std::size_t at = count; at-- > 0;) {
+            for (std::size_t first = pieces_.size() + 1; first-- > 0;) {
+                Choice& choice = bestFrom(first, at);
+                if (at == last) {
+                    choice.score = 0;
+                } else {
+                    for (std::size_t j = first; j < pieces_.size(); ++j) {
+                        if ((starts[at] & (1U << j)) == 0) {
+                            continue;
+                        }
+                        const Piece& piece = pieces_[j];
+                        const std::size_t earliest =
+                            boundaries_[at] + piece.before.size() + piece.after.size();
+                        const auto from = static_cast<std::size_t>(
+                            std::lower_bound(boundaries_.begin(), boundaries_.end(), earliest) -
+                            boundaries_.begin());
+                        const auto [after, end] = aheadOf(j, from);
+                        if (after == impossible) {
+                            continue;
+                        }
+                        const int score =
+                            static_cast<int>(piece.before.size() + piece.after.size()) + after;
+                        if (score > choice.score) {
+                            choice = {score, j, end};
+                        }
+                    }
+                }
+                if (first == 0) {
                     continue;
                 }
-                const int after = rest(j + 1, end);
-                if (after == impossible) {
-                    continue;
-                }
-                const int score =
-                    static_cast<int>(piece.before.size() + piece.after.size()) + after;
-                if (score > choice.score) {
-                    choice = {score, j, end};
+                // Piece first - 1 may end here when its closing label does.
+                const std::size_t j = first - 1;
+                const Text& closing = pieces_[j].after;
+                const std::size_t place = boundaries_[at];
+                const bool closes = place >= closing.size() &&
+                                    text_.substr(place - closing.size(), closing.size()) == closing;
+                auto& here = aheadOf(j, at);
+                here = aheadOf(j, at + 1);
+                if (closes && choice.score != impossible && choice.score >= here.first) {
+                    here = {choice.score, at};
                 }
             }
         }
-        return choice.score;
     }
 
     std::string_view text_;
     const std::vector<Piece>& pieces_;
-    std::vector<unsigned> starts_; // per position: the pieces whose label starts there
     std::vector<std::size_t> boundaries_;
-    std::vector<Choice> memo_;
+    std::vector<Choice> best_;
     std::vector<std::optional<Text>> values_;
 };
 
@@ -203,6 +231,23 @@ bool readStreetPart(const Text& part, const FieldLabel& label, PhoneRecord& reco
     return true;
 }
 
+// A street that already begins with the street label ("ул. Тверская", the
+// label being ", ул. ") keeps it once: the line writes the label itself.
+Text withoutStreetLabel(const Text& street, const FieldLabel& label) {
+    const Text written = label(Line::StreetLabel);
+    const auto first = written.find_first_not_of(", ");
+    if (first == Text::npos) {
+        return street;
+    }
+    const Text core = written.substr(first, written.find_last_not_of(' ') + 1 - first);
+    if (street.size() < core.size() ||
+        cp1251::toLower(std::string_view(street).substr(0, core.size())) != cp1251::toLower(core)) {
+        return street;
+    }
+    const auto rest = street.find_first_not_of(' ', core.size());
+    return rest == Text::npos ? Text() : street.substr(rest);
+}
+
 // An empty address part is no part at all.
 Text orUnset(const Text& value) {
     return value.empty() ? Text(unsetMarker) : value;
@@ -266,8 +311,9 @@ std::optional<Text> phoneLineFromCard(const PhoneCard& card, const FieldLabel& l
     record.postcode = orUnset(card.postcode);
     record.city = orUnset(card.city);
     record.region = orUnset(card.region);
-    if (!readStreetPart(card.street, label, record)) {
-        record.street = orUnset(card.street);
+    const Text street = withoutStreetLabel(card.street, label);
+    if (street.size() > longestReadableRest || !readStreetPart(street, label, record)) {
+        record.street = orUnset(street);
     }
     record.mobile = card.mobile.value_or(unsetMarker);
     record.telephone = card.telephone.value_or(unsetMarker);

@@ -1,6 +1,8 @@
 #include "interop/VCard.h"
 
 #include "interop/ContentLines.h"
+#include "interop/ControlCharacters.h"
+#include "interop/LegacyEncodings.h"
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
 
@@ -9,32 +11,202 @@ namespace norvik {
 namespace {
 
 std::string text(const Text& value) {
-    return escapeText(cp1251::toUtf8(value));
+    return escapeText(cp1251::toUtf8(withoutControls(value)));
 }
 
+std::string paramValue(const ContentFields& fields, std::string_view name) {
+    for (const auto& [param, value] : fields.params) {
+        if (param == name) {
+            return value;
+        }
+    }
+    return {};
+}
+
+// TYPE=CELL, TYPE="voice,cell" (vCard 4) and a bare CELL (vCard 2.1) alike.
 bool hasType(const ContentFields& fields, std::string_view type) {
     for (const auto& [name, value] : fields.params) {
         if (name != "TYPE") {
             continue;
         }
-        std::string upper = value;
-        for (auto& c : upper) {
-            if (c >= 'a' && c <= 'z') {
-                c = static_cast<char>(c - 32);
+        const std::string upper = upperCased(value);
+        std::string_view rest = upper;
+        while (true) {
+            const auto comma = rest.find(',');
+            if (rest.substr(0, comma) == type) {
+                return true;
             }
-        }
-        if (upper == type) {
-            return true;
+            if (comma == std::string_view::npos) {
+                break;
+            }
+            rest.remove_prefix(comma + 1);
         }
     }
     return false;
 }
 
-void addNumber(std::optional<Text>& field, const Text& number) {
-    field = field ? *field + ", " + number : number;
+bool isQuotedPrintable(const ContentFields& fields) {
+    return upperCased(paramValue(fields, "ENCODING")) == "QUOTED-PRINTABLE" ||
+           hasType(fields, "QUOTED-PRINTABLE");
 }
 
+// The value as UTF-8 text, still escaped as the version writes it.
+std::string decodedValue(const ContentFields& fields) {
+    std::string value = fields.value;
+    if (isQuotedPrintable(fields)) {
+        value = quotedPrintableDecoded(value);
+    }
+    return utf8FromCharset(value, paramValue(fields, "CHARSET"));
+}
+
+// "tel:+1-555-0100" (vCard 4) is the number "+1-555-0100". No number keeps
+// the scheme, so that an exported number reads back the same.
+std::string_view withoutTelScheme(std::string_view number) {
+    while (number.size() >= 4 && upperCased(number.substr(0, 4)) == "TEL:") {
+        number.remove_prefix(4);
+    }
+    return number;
+}
+
+std::string joined(const std::vector<std::string>& parts, std::string_view between) {
+    std::string out;
+    for (const std::string& part : parts) {
+        if (part.empty()) {
+            continue;
+        }
+        if (!out.empty()) {
+            out += between;
+        }
+        out += part;
+    }
+    return out;
+}
+
+// One card as it is read, before it becomes a phone card.
+struct CardFields {
+    Text name;
+    Text structuredName;
+    Text organisation;
+    std::optional<std::vector<std::string>> address; // the ADR parts, UTF-8
+    std::vector<Text> mobile;
+    std::vector<Text> telephone;
+    std::vector<Text> fax;
+    std::optional<Text> note;
+    std::size_t line = 0;
+};
+
+// Numbers of one kind share their field, separated by ", ", and are exported
+// one per TEL split there: a number keeps no blank after a comma (a comma
+// is a dialling pause), so that it stays one number.
+Text oneNumber(const Text& number) {
+    Text out;
+    out.reserve(number.size());
+    for (const char c : number) {
+        if (c != ' ' || out.empty() || out.back() != ',') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+class CardReader {
+public:
+    explicit CardReader(std::size_t& replaced) : replaced_(replaced) {}
+
+    void take(CardFields& card, const ContentFields& fields) {
+        const std::string value = decodedValue(fields);
+        const std::string& name = fields.name;
+        if (name == "FN") {
+            card.name = storable(unescapeText(value));
+        } else if (name == "N") {
+            // Given and family name, as a name is written; the rest is left out.
+            const auto parts = splitStructured(value);
+            card.structuredName = storable(
+                joined({parts.size() > 1 ? parts[1] : "", parts.empty() ? "" : parts[0]}, " "));
+        } else if (name == "ORG") {
+            card.organisation = storable(joined(splitStructured(value), ", "));
+        } else if (name == "ADR" && !card.address) {
+            card.address = splitStructured(value);
+            card.address->resize(7);
+        } else if (name == "TEL") {
+            const Text number = oneNumber(Text(withoutTelScheme(storable(unescapeText(value)))));
+            if (hasType(fields, "CELL") || hasType(fields, "MOBILE")) {
+                card.mobile.push_back(number);
+            } else if (hasType(fields, "FAX")) {
+                card.fax.push_back(number);
+            } else {
+                card.telephone.push_back(number);
+            }
+        } else if (name == "NOTE") {
+            card.note = storable(unescapeText(value));
+        }
+    }
+
+    PhoneCard finish(CardFields& card) {
+        PhoneCard phone;
+        phone.name = !card.name.empty()             ? card.name
+                     : !card.structuredName.empty() ? card.structuredName
+                                                    : card.organisation;
+        if (card.address) {
+            auto& parts = *card.address;
+            // Some programs put the whole address in the PO box or the
+            // extended part: every part of the street is kept.
+            phone.street = storable(joined({parts[2], parts[1], parts[0]}, ", "));
+            phone.city = storable(parts[3]);
+            phone.region = storable(parts[4]);
+            phone.postcode = storable(parts[5]);
+            phone.country = storable(parts[6]);
+        }
+        // Empty numbers too: a line's field may be checked but empty.
+        auto numbers = [](const std::vector<Text>& found) -> std::optional<Text> {
+            if (found.empty()) {
+                return std::nullopt;
+            }
+            Text all = found.front();
+            for (std::size_t i = 1; i < found.size(); ++i) {
+                all += ", " + found[i];
+            }
+            return all;
+        };
+        phone.mobile = numbers(card.mobile);
+        phone.telephone = numbers(card.telephone);
+        phone.fax = numbers(card.fax);
+        phone.note = card.note;
+        return phone;
+    }
+
+private:
+    Text storable(std::string_view utf8) {
+        return withoutSeparators(oneStorableLine(utf8, replaced_));
+    }
+
+    std::size_t& replaced_;
+};
+
 } // namespace
+
+std::string withoutSeparators(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t run = 0;
+        while (i + run < text.size() && text[i + run] == '>') {
+            ++run;
+        }
+        if (run == 0) {
+            out += text[i++];
+            continue;
+        }
+        for (std::size_t k = 0; k < run; ++k) {
+            if (k > 0 && run >= 3) {
+                out += ' ';
+            }
+            out += '>';
+        }
+        i += run;
+    }
+    return out;
+}
 
 std::string writeVCards(const std::vector<PhoneCard>& cards) {
     std::string out;
@@ -51,9 +223,20 @@ std::string writeVCards(const std::vector<PhoneCard>& cards) {
         }
         const std::pair<const std::optional<Text>&, const char*> phones[] = {
             {card.mobile, "CELL"}, {card.telephone, "VOICE"}, {card.fax, "FAX"}};
-        for (const auto& [number, type] : phones) {
-            if (number) {
-                appendContentLine(out, std::string("TEL;TYPE=") + type + ":" + text(*number));
+        for (const auto& [numbers, type] : phones) {
+            if (!numbers) {
+                continue;
+            }
+            // One number per TEL, so that a phone can dial each.
+            std::string_view rest = *numbers;
+            while (true) {
+                const auto comma = rest.find(", ");
+                appendContentLine(out, std::string("TEL;TYPE=") + type + ":" +
+                                           text(Text(rest.substr(0, comma))));
+                if (comma == std::string_view::npos) {
+                    break;
+                }
+                rest.remove_prefix(comma + 2);
             }
         }
         if (card.note) {
@@ -66,71 +249,56 @@ std::string writeVCards(const std::vector<PhoneCard>& cards) {
 
 VCardImport readVCards(std::string_view bytes, const std::string& fileName) {
     VCardImport result;
-    std::optional<PhoneCard> card;
-    Text structuredName;
-    std::size_t cardLine = 0;
+    CardReader reader(result.replaced);
+    std::optional<CardFields> card;
+    ContentLineReader lines(bytes);
+    ContentLine line;
     ContentFields fields;
-    for (const auto& line : unfoldContentLines(bytes)) {
+    bool any = false;
+    while (lines.next(line)) {
+        any = true;
         if (!splitContentLine(line.text, fields)) {
             throw badFile(fileName, line.lineNumber, "not a vCard line");
         }
-        if (fields.name == "BEGIN") {
-            if (card || fields.value != "VCARD") {
+        // A quoted-printable value goes on after a soft line break, an "=" at
+        // the end of the line, on the next line, which starts without a blank.
+        if (isQuotedPrintable(fields)) {
+            ContentLine more;
+            while (!fields.value.empty() && fields.value.back() == '=' &&
+                   lines.nextPhysical(more)) {
+                fields.value.pop_back();
+                fields.value += more.text;
+            }
+        }
+        const bool begins = fields.name == "BEGIN";
+        const bool ends = fields.name == "END";
+        const std::string component = begins || ends ? componentName(fields.value) : "";
+        if (begins) {
+            if (card || component != "VCARD") {
                 throw badFile(fileName, line.lineNumber, "unexpected BEGIN:" + fields.value);
             }
             card.emplace();
-            structuredName.clear();
-            cardLine = line.lineNumber;
+            card->line = line.lineNumber;
             continue;
         }
         if (!card) {
             throw badFile(fileName, line.lineNumber, "expected BEGIN:VCARD");
         }
-        if (fields.name == "END") {
-            if (fields.value != "VCARD") {
+        if (ends) {
+            if (component != "VCARD") {
                 throw badFile(fileName, line.lineNumber, "unexpected END:" + fields.value);
             }
-            if (card->name.empty()) {
-                card->name = structuredName;
-            }
-            result.cards.push_back(std::move(*card));
+            result.cards.push_back(reader.finish(*card));
             card.reset();
             continue;
         }
-        std::size_t& replaced = result.replaced;
-        if (fields.name == "FN") {
-            card->name = oneStorableLine(unescapeText(fields.value), replaced);
-        } else if (fields.name == "N") {
-            // Given and family name, as a name is written; the rest is left out.
-            const auto parts = splitStructured(fields.value);
-            std::string name = parts.size() > 1 ? parts[1] : "";
-            if (!parts.empty() && !parts[0].empty()) {
-                name += name.empty() ? parts[0] : " " + parts[0];
-            }
-            structuredName = oneStorableLine(name, replaced);
-        } else if (fields.name == "ADR" && !card->hasAddress()) {
-            auto parts = splitStructured(fields.value);
-            parts.resize(7);
-            card->street = oneStorableLine(parts[2], replaced);
-            card->city = oneStorableLine(parts[3], replaced);
-            card->region = oneStorableLine(parts[4], replaced);
-            card->postcode = oneStorableLine(parts[5], replaced);
-            card->country = oneStorableLine(parts[6], replaced);
-        } else if (fields.name == "TEL") {
-            const Text number = oneStorableLine(unescapeText(fields.value), replaced);
-            if (hasType(fields, "CELL")) {
-                addNumber(card->mobile, number);
-            } else if (hasType(fields, "FAX")) {
-                addNumber(card->fax, number);
-            } else {
-                addNumber(card->telephone, number);
-            }
-        } else if (fields.name == "NOTE") {
-            card->note = oneStorableLine(unescapeText(fields.value), replaced);
-        }
+        reader.take(*card, fields);
+    }
+    if (!any) {
+        throw Failure(fileName + ": no vCard data");
     }
     if (card) {
-        throw badFile(fileName, cardLine, "BEGIN:VCARD is never closed");
+        throw badFile(fileName, card->line, "BEGIN:VCARD is never closed");
     }
     return result;
 }

@@ -123,6 +123,8 @@ public:
         : Control(form, parent, std::move(name), ControlKind::MenuItem) {}
     bool separator() const { return caption == "-"; }
     std::vector<MenuItem*> items;
+    // A check mark beside the caption.
+    bool checked = false;
 };
 
 class Timer : public Control {
@@ -146,6 +148,9 @@ public:
         visible = false;
     }
     std::function<void(MouseButton button, bool doubleClick)> onMouse;
+    // The menu the right mouse button opens (null: none). Only its items
+    // show; its click handler runs as it opens. The hint is the tooltip.
+    MenuItem* popupMenu = nullptr;
 };
 
 } // namespace norvik

@@ -1,6 +1,14 @@
 #include "kit/EditHistory.h"
 
+#include <limits>
+
 namespace norvik {
+
+namespace {
+
+constexpr std::size_t nowhere = std::numeric_limits<std::size_t>::max();
+
+} // namespace
 
 bool EditHistory::joins(const TextChange& change, Kind kind) const {
     if (kind == Kind::Other || kind != lastKind_ || done_ == 0 || done_ != steps_.size()) {
@@ -30,6 +38,9 @@ void EditHistory::record(TextChange change, Kind kind) {
         }
         return;
     }
+    if (saved_ > done_) {
+        saved_ = nowhere;
+    }
     steps_.resize(done_);
     steps_.push_back(std::move(change));
     ++done_;
@@ -49,6 +60,12 @@ const TextChange* EditHistory::redo() {
 void EditHistory::clear() {
     steps_.clear();
     done_ = 0;
+    saved_ = 0;
+    lastKind_ = Kind::Other;
+}
+
+void EditHistory::markSaved() {
+    saved_ = done_;
     lastKind_ = Kind::Other;
 }
 

@@ -54,6 +54,10 @@ public:
     std::uint64_t stateRevision() const { return stateRevision_; }
 
     bool multiSelect = false;
+    // Raised while a reminder is open for the current line: front ends fill
+    // that line with the active highlight colour and show the other marks
+    // lighter, so that the due event is the line that stands out.
+    bool currentIsDue = false;
     int itemHeight = 13;
     int horizontalExtent = 0;
 

@@ -14,8 +14,17 @@ void TextBuffer::collectLineStarts(std::string_view bytes, std::size_t offset,
         const std::size_t lf = bytes.find('\n', start);
         // The text of this line ends before its CR, or at the end of the bytes.
         const std::size_t textEnd = lf == std::string_view::npos ? bytes.size() : lf - 1;
-        for (std::size_t cut = start + longestLine_; cut < textEnd; cut += longestLine_) {
-            starts.push_back(offset + cut);
+        while (textEnd - start > longestLine_) {
+            const std::size_t mark = start + longestLine_;
+            // The cut follows a blank no further back than the reach, and
+            // leaves the piece before it something.
+            const std::size_t lowest = std::max(start, mark - std::min(mark, blankReach_));
+            std::size_t cut = mark;
+            while (cut > lowest && !isBlank(bytes[cut - 1])) {
+                --cut;
+            }
+            start = cut > lowest ? cut : mark;
+            starts.push_back(offset + start);
         }
         if (lf == std::string_view::npos) {
             return;
@@ -31,6 +40,7 @@ void TextBuffer::assign(Text text) {
     gapLength_ = 0;
     lineStarts_.assign(1, 0);
     collectLineStarts(buffer_, 0, lineStarts_);
+    lastLineChange_ = {};
 }
 
 Text TextBuffer::text() const {
@@ -133,17 +143,14 @@ std::size_t TextBuffer::replace(std::size_t from, std::size_t length, const Text
     const std::size_t end = snap(std::max(from, std::min(from + length, size())));
     length = end - from;
     const Text inserted = normalizeLineBreaks(text);
-    // The lines from the one the edit starts in, back to where it follows a
-    // break, up to the first line after the edit that follows a break: their
-    // starts are found again, since a break or a cut among them may move.
+    // The pieces the edit touches: from the one it starts in to the one that
+    // holds the last byte it removes. Only they are cut again.
     auto first = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), from) - 1;
-    while (!startsAfterBreak(*first)) {
-        --first;
-    }
-    auto after = std::upper_bound(first, lineStarts_.end(), end);
-    while (after != lineStarts_.end() && !startsAfterBreak(*after)) {
-        ++after;
-    }
+    auto after = std::upper_bound(first, lineStarts_.end(), end > from ? end - 1 : from);
+    const bool endedAtBreak = after != lineStarts_.end() && startsAfterBreak(*after);
+    const bool endedAtBlank =
+        after != lineStarts_.end() && !endedAtBreak && isBlank(at(*after - 1));
+
     moveGap(from);
     gapLength_ += length;
     makeRoom(inserted.size());
@@ -157,15 +164,41 @@ std::size_t TextBuffer::replace(std::size_t from, std::size_t length, const Text
         *line = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(*line) + shift);
     }
     const std::size_t regionStart = *first;
-    const std::size_t regionEnd = after == lineStarts_.end() ? size() : *after;
+    std::size_t regionEnd = after == lineStarts_.end() ? size() : *after;
+    // The piece after the edit joins it when the break or the blank that kept
+    // the two apart is gone: the text there runs on without a row's end.
+    if (after != lineStarts_.end() && regionEnd > 0 &&
+        ((endedAtBreak && !startsAfterBreak(regionEnd)) ||
+         (endedAtBlank && !isBlank(at(regionEnd - 1))))) {
+        ++after;
+        regionEnd = after == lineStarts_.end() ? size() : *after;
+    }
+    // A cut stands inside a line's text: not at its end, and the same place
+    // is never two line starts.
+    bool keepStart = true;
+    if (regionStart == regionEnd) {
+        keepStart = after == lineStarts_.end() && !isCut(regionStart);
+    } else if (isCut(regionStart) && at(regionStart) == '\r') {
+        keepStart = false;
+    }
     std::vector<std::size_t> found;
+    if (keepStart) {
+        found.push_back(regionStart);
+    }
     collectLineStarts(slice(regionStart, regionEnd - regionStart), regionStart, found);
     // The region's own end is a line start already (or the end of the text).
     if (!found.empty() && after != lineStarts_.end() && found.back() == regionEnd) {
         found.pop_back();
     }
-    const auto place = lineStarts_.erase(first + 1, after);
-    lineStarts_.insert(place, found.begin(), found.end());
+    lastLineChange_ = {.first = static_cast<std::size_t>(first - lineStarts_.begin()),
+                       .removed = static_cast<std::size_t>(after - first),
+                       .added = found.size()};
+    // Written over in place: most edits keep the number of lines, and the
+    // many lines after them then do not move in memory.
+    const auto common = std::min(static_cast<std::size_t>(after - first), found.size());
+    const auto written = std::copy_n(found.begin(), common, first);
+    const auto place = lineStarts_.erase(written, after);
+    lineStarts_.insert(place, found.begin() + static_cast<std::ptrdiff_t>(common), found.end());
 
     return inserted.size();
 }

@@ -31,6 +31,12 @@ public:
     virtual void append(const Text& text) = 0;
     // Whether the text ends with the given bytes.
     virtual bool endsWith(const Text& tail) const = 0;
+    // The text as it is now is the one in the file. A new text counts as
+    // that one too: it is what was loaded.
+    virtual void markSaved() {}
+    // Whether the user's changes since (undone, say) came back to that text;
+    // a storage that keeps no history cannot tell and says no.
+    virtual bool atSaved() const { return false; }
 };
 
 class StringTextStorage : public TextStorage {
@@ -74,6 +80,8 @@ public:
     void replaceSelection(const Text& text);
     void append(const Text& text);
     bool endsWith(const Text& tail) const { return storage_->endsWith(tail); }
+    void markSaved() { storage_->markSaved(); }
+    bool atSaved() const { return storage_->atSaved(); }
 
     TextStorage& storage() { return *storage_; }
     // A front end that owns the live text hands its storage in; the current

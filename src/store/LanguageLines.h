@@ -270,4 +270,9 @@ enum class Line : int {
     TestersWhy = 292,
 };
 
+// The lines of a complete module, 0 to WebsiteItem. A shorter module still
+// loads; a line it does not reach fails where it is read.
+inline constexpr int moduleLineCount = 297;
+static_assert(static_cast<int>(Line::WebsiteItem) == moduleLineCount - 1);
+
 } // namespace norvik

@@ -8,15 +8,20 @@ python3-vobject)."""
 import datetime
 import fcntl
 import os
+import pty
+import resource
 import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 import icalendar
 import vobject
 
 CLI, HEADLESS, MODULES = sys.argv[2], sys.argv[3], sys.argv[4]
+FILES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "files")
+SANITIZED = os.environ.get("NORVIK_SANITIZED") == "1"
 failures = []
 folders = []
 
@@ -54,9 +59,10 @@ def read(folder, name):
         return f.read().decode("cp1251", "surrogateescape")
 
 
-def cli(folder, *args, stdin=None):
+def cli(folder, *args, stdin=None, zone=None, timeout=60):
+    env = dict(os.environ, TZ=zone) if zone else None
     run = subprocess.run([CLI, "-d", folder, *args], input=stdin, capture_output=True,
-                         timeout=60)
+                         timeout=timeout, env=env)
     return run.returncode, run.stdout.decode("utf-8"), run.stderr.decode("utf-8")
 
 
@@ -90,7 +96,7 @@ def group_events():
             (["add", "07.12.2026", "\u2713 done"], 2, "a character 1251 cannot hold"),
             (["add", "07.12.2026"], 1, "a missing argument"),
             (["export", "pdf"], 1, "an unknown format"),
-            (["list", "--from", "yesterday"], 1, "an unreadable --from"),
+            (["list", "--from", "yesterday"], 2, "an unreadable --from"),
             (["frobnicate"], 1, "an unknown command")]:
         status, _, err = cli(folder, *args)
         check(status == wanted and err.startswith("norvik-cli: "),
@@ -384,8 +390,225 @@ def group_lock():
     check(status == 0, "accepted once the lock is free")
 
 
+
+# The files in files/ are shaped like other programs' exports (see the README
+# there); the lines are what those programs show, at Berlin time.
+ICS_FILES = {
+    "google-calendar.ics": ["05.01.2026 10:00:00 >>> Team sync",
+                            "13.01.2026 15:00:00 >>> Team sync (moved to Tuesday)",
+                            "19.01.2026 10:00:00 >>> Team sync",
+                            "09.02.2026 10:00:00 >>> Team sync",
+                            "14.02.2026 00:00:00 >>> Anniversary",
+                            "20.03.2026 18:00:00 >>> Quarterly review, Q1"],
+    "outlook.ics": ["02.03.2026 09:00:00 >>> Planning",
+                    "09.03.2026 11:30:00 >>> Planning (late)",
+                    "23.03.2026 09:00:00 >>> Planning",
+                    "30.03.2026 09:00:00 >>> Planning",
+                    "29.03.2026 03:30:00 >>> Звонок в Москву"],
+    "apple-calendar.ics": ["07.03.2026 08:30:00 >>> Feed the cat",
+                           "08.03.2026 08:30:00 >>> Feed the cat",
+                           "09.03.2026 07:30:00 >>> Feed the cat",
+                           "11.04.2026 01:00:00 >>> Choir",
+                           "18.04.2026 01:00:00 >>> Choir",
+                           "25.04.2026 01:00:00 >>> Choir",
+                           "04.07.2026 00:00:00 >>> Independence Day"],
+    "thunderbird.ics": ["12.02.2026 14:00:00 >>> Стоматолог",
+                        "10.02.2026 16:00:00 >>> Курсы английского",
+                        "14.04.2026 17:00:00 >>> Курсы английского"],
+}
+
+
+def group_ics_files():
+    for name, expected in ICS_FILES.items():
+        folder = data_dir()
+        path = os.path.join(FILES, name)
+        status, out, err = cli(folder, "import", "ics", path, "--from", "01.01.2026", "--to",
+                               "31.12.2026", zone="Europe/Berlin")
+        check(status == 0 and out.startswith("%d added" % len(expected)) and "0 unreadable" in out,
+              "%s imports: %d %s %s" % (name, status, out, err))
+        check(read(folder, "do.txt") == crlf(*expected),
+              "%s gives every occurrence where its program shows it: %r"
+              % (name, read(folder, "do.txt")))
+
+
+# LangID 0 writes the Russian labels, 1 the English ones.
+VCF_FILES = {
+    "android-contacts.vcf": (0, [
+        "Анна Смирнова >>> Россия, индекс 125009, Москва, ул. Тверская, 7, моб. тел.: "
+        "+79001112233, +79004445566, тел.: +74951234567",
+        "Pizza Express >>> , тел.: +74959876543",
+        "Иван Петров >>> , моб. тел.: +7 916 000-11-22"]),
+    "outlook-contact.vcf": (0, [
+        "Петров Иван >>> Россия, индекс 125009, Москва, ул. Тверская, д. 7, моб. тел.: "
+        "+7 (916) 765-43-21, тел.: +7 (495) 123-45-67, факс: +7 (495) 123-45-68"]),
+    "iphone-contacts.vcf": (1, [
+        "Jamie Lee >>> United States, postcode 95014, Cupertino, CA region, street: "
+        "1 Infinite Loop, mobile: +1 (555) 010-0200, phone: +1 555 010 0201",
+        "Corner Bakery >>> , phone: +1 555 010 0300"]),
+    "google-contacts.vcf": (1, [
+        "Maria Garcia >>> , street: Calle Mayor 5, 2B 28013 Madrid Spain, mobile: "
+        "+34 600 000 001, +34 600 000 002"]),
+    "vcard4-contacts.vcf": (1, [
+        "Sam Example >>> Canada, postcode G1V 2M2, Quebec, QC region, street: "
+        "2875 boul. Laurier, suite D2-630, mobile: +1-418-262-6501, phone: "
+        "+1-418-656-9254;ext=102",
+        "Example Hardware Ltd. >>> , phone: +44-20-7946-0000"]),
+}
+
+
+def group_vcf_files():
+    for name, (lang_id, expected) in VCF_FILES.items():
+        folder = data_dir(lang_id=lang_id)
+        status, out, err = cli(folder, "import", "vcf", os.path.join(FILES, name))
+        check(status == 0 and out.startswith("%d added" % len(expected)),
+              "%s imports: %d %s %s" % (name, status, out, err))
+        check(read(folder, "telephone.txt") == crlf(*expected),
+              "%s gives the lines the add dialog builds: %r" % (name, read(folder, "telephone.txt")))
+        # Every imported record comes back the same through an export.
+        status, vcf, _ = cli(folder, "export", "vcf")
+        again = data_dir(lang_id=lang_id)
+        cli(again, "import", "vcf", "-", stdin=vcf.encode("utf-8"))
+        check(read(again, "telephone.txt") == read(folder, "telephone.txt"),
+              "%s round-trips: %r" % (name, read(again, "telephone.txt")))
+        # One number per TEL, so that a phone can dial each.
+        for card in vobject.readComponents(vcf):
+            for tel in getattr(card, "tel_list", []):
+                check(", " not in tel.value, "one number per TEL: %r" % tel.value)
+
+
+def event_file(*lines):
+    return crlf("BEGIN:VCALENDAR", "VERSION:2.0", "BEGIN:VEVENT", *lines, "END:VEVENT",
+                "END:VCALENDAR")
+
+
+def group_hostile():
+    kept = crlf("07.12.2026 09:30:00 >>> Kept")
+    folder = data_dir({"do.txt": kept})
+    source = os.path.join(folder, "in.ics")
+
+    def attempt(text, *args, timeout=60):
+        with open(source, "w", encoding="utf-8", newline="") as f:
+            f.write(text)
+        return cli(folder, "import", "ics", source, *args, timeout=timeout)
+
+    # Two hundred bytes of rule: refused at the limit, naming the series,
+    # with nothing written and little memory.
+    seconds = event_file("UID:flood@example.org", "DTSTART:20260101T000000Z",
+                         "RRULE:FREQ=SECONDLY", "SUMMARY:Flood")
+    status, _, err = attempt(seconds, "--from", "01.01.2026", "--to", "31.12.2026")
+    check(status == 2 and "in.ics:3:" in err and "flood@example.org" in err and "100000" in err
+          and "--max-lines" in err, "a flood of lines is refused: %d %s" % (status, err))
+    peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss // 1024
+    check(peak < 400, "memory stays bounded while counting: %d MB" % peak)
+    minutes = event_file("UID:minutes", "DTSTART:20260101T000000Z",
+                         "RRULE:FREQ=MINUTELY;COUNT=150000", "SUMMARY:m")
+    status, _, err = attempt(minutes, "--from", "01.01.2026", "--to", "31.12.2026")
+    check(status == 2 and "minutes" in err, "150000 lines are over the limit: %s" % err)
+    for value in ("many", "0", "-5", "1000000000"):
+        status, _, err = attempt(minutes, "--max-lines", value)
+        check(status == 2 and "--max-lines" in err, "--max-lines %s is refused: %d %s"
+              % (value, status, err))
+    check(read(folder, "do.txt") == kept, "refused imports write nothing")
+    status, out, err = attempt(minutes, "--from", "01.01.2026", "--to", "31.12.2026",
+                               "--max-lines", "150001")
+    check(status == 0 and out.startswith("150000 added"), "--max-lines raises the limit: " + err)
+
+    # Nesting that would overflow the stack; a zone name that is a path or a FIFO.
+    nested = ("BEGIN:VCALENDAR\r\n" + "BEGIN:X-N\r\n" * 300000 + "END:X-N\r\n" * 300000 +
+              "END:VCALENDAR\r\n")
+    status, _, err = attempt(nested)
+    check(status == 2 and "in.ics:101: components nested deeper than 100" in err,
+          "deep nesting is bad input: %d %s" % (status, err[:200]))
+    fifo = os.path.join(folder, "zone-fifo")
+    os.mkfifo(fifo)
+    for tzid in ("../../../../../../etc/passwd", fifo, "Europe", "Europe/../Europe/Berlin"):
+        status, _, err = attempt(event_file("DTSTART;TZID=%s:20260301T100000" % tzid, "SUMMARY:x"),
+                                 timeout=20)
+        check(status == 2 and ("unknown time zone " + tzid) in err,
+              "TZID %s is an unknown zone: %d %s" % (tzid, status, err))
+
+    # One 16 MB content line reads in linear time (the sanitizer build, some
+    # fifty times slower, reads a smaller one and is not timed).
+    size = (1 << 20) if SANITIZED else (16 << 20)
+    summary = "SUMMARY:" + "x" * size
+    folded = "\r\n ".join(summary[i:i + 74] for i in range(0, len(summary), 74))
+    started = time.monotonic()
+    status, _, err = attempt(event_file("DTSTART:20260101T100000", folded))
+    took = time.monotonic() - started
+    check(status == 0 and (SANITIZED or took < 30), "a long line imports in %.1f s: %s"
+          % (took, err))
+    check(read(folder, "do.txt").endswith("10:00:00 >>> " + "x" * size + "\r\n"),
+          "the whole summary is kept")
+
+    status, _, err = cli(folder, "import", "vcf", "-", stdin=b"")
+    check(status == 2 and "no vCard data" in err, "an empty .vcf is bad input: %d %s"
+          % (status, err))
+    status, out, _ = cli(folder, "--help")
+    check("--max-lines" in out and "100000" in out.replace(",", ""), "--help names the limit")
+
+
+def group_control_chars():
+    planted = "07.12.2026 09:30:00 >>> Look\x1b]0;owned\x07 here\tand\x00 there\x7f"
+    folder = data_dir({"do.txt": crlf(planted),
+                       "telephone.txt": crlf("Eve\x1b[2J >>> call\x1b[31m me")})
+    status, out, _ = cli(folder, "list")
+    check(out == "07.12.2026 09:30:00 >>> Look]0;owned here\tand there\n",
+          "list drops control characters on a pipe: %r" % out)
+    # On a terminal they are shown, not obeyed.
+    pid, fd = pty.fork()
+    if pid == 0:
+        os.execv(CLI, [CLI, "-d", folder, "list"])
+    shown = b""
+    while True:
+        try:
+            chunk = os.read(fd, 4096)
+        except OSError:
+            break
+        if not chunk:
+            break
+        shown += chunk
+    os.waitpid(pid, 0)
+    check(shown.replace(b"\r\n", b"\n") ==
+          b"07.12.2026 09:30:00 >>> Look\\x1B]0;owned\\x07 here\tand\\x00 there\\x7F\n",
+          "list shows control characters as \\xNN on a terminal: %r" % shown)
+    status, ics, _ = cli(folder, "export", "ics")
+    check("SUMMARY:Look]0\\;owned here\tand there\r\n" in ics and "\x1b" not in ics,
+          "the iCalendar export drops them")
+    status, vcf, _ = cli(folder, "export", "vcf")
+    check("FN:Eve[2J\r\n" in vcf and "\x1b" not in vcf, "the vCard export drops them: %r" % vcf)
+
+    # What comes in has none either: line breaks become blanks, the rest goes.
+    target = data_dir()
+    ics = event_file("DTSTART:20260101T100000", "SUMMARY:Two\\nlines\x1b[31m\tred\x00!")
+    status, _, err = cli(target, "import", "ics", "-", stdin=ics.encode("utf-8"))
+    check(read(target, "do.txt") == crlf("01.01.2026 10:00:00 >>> Two lines[31m\tred!"),
+          "imported summaries hold no control character: %r %s" % (read(target, "do.txt"), err))
+    vcf = "BEGIN:VCARD\r\nFN:Mallory\x1b]2;x\x07\r\nTEL:1\x00 2\r\nEND:VCARD\r\n"
+    cli(target, "import", "vcf", "-", stdin=vcf.encode("utf-8"))
+    check(read(target, "telephone.txt") == crlf("Mallory]2;x >>> , тел.: 1 2"),
+          "imported cards hold no control character: %r" % read(target, "telephone.txt"))
+    status, _, err = cli(target, "add", "08.12.2026 10:00", "a\x1bb")
+    check(status == 2, "add refuses control characters: %d" % status)
+    # A message quoting the file shows them too.
+    status, _, err = cli(target, "import", "ics", "-",
+                         stdin=event_file("DTSTART;TZID=Zone\x1b[2J:20260101T100000").encode())
+    check(status == 2 and "Zone\\x1B[2J" in err, "messages show control characters: %r" % err)
+
+    # A line in the gap the clock skips is exported at the time it comes to.
+    gap = data_dir({"do.txt": crlf("29.03.2026 02:30:00 >>> Gap")})
+    status, ics, _ = cli(gap, "export", "ics", zone="Europe/Berlin")
+    check("DTSTART;TZID=Europe/Berlin:20260329T033000" in ics, "export moves a gap time forward")
+    # So does the import of a local time without a zone.
+    floating = event_file("DTSTART:20260329T023000", "SUMMARY:Floating")
+    cli(gap, "import", "ics", "-", stdin=floating.encode(), zone="Europe/Berlin")
+    check(read(gap, "do.txt") == crlf("29.03.2026 02:30:00 >>> Gap",
+                                      "29.03.2026 03:30:00 >>> Floating"),
+          "import moves a floating gap time forward: %r" % read(gap, "do.txt"))
+
 GROUPS = {"events": group_events, "ics_export": group_ics_export, "ics_import": group_ics_import,
-          "round_trip": group_round_trip, "vcf_import": group_vcf_import, "lock": group_lock}
+          "round_trip": group_round_trip, "vcf_import": group_vcf_import, "lock": group_lock,
+          "ics_files": group_ics_files, "vcf_files": group_vcf_files, "hostile": group_hostile,
+          "control_chars": group_control_chars}
 
 if __name__ == "__main__":
     GROUPS[sys.argv[1]]()

@@ -1,6 +1,7 @@
 // The two shipped language modules, read exactly as the program finds them:
 // code page 1251, CR LF after every line, lines 0 to 296.
 #include "store/Codec1251.h"
+#include "store/LanguageLines.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 namespace norvik {
 namespace {
 
-constexpr std::size_t moduleLines = 297;
+constexpr auto moduleLines = static_cast<std::size_t>(moduleLineCount);
 
 std::string readModule(const std::string& language) {
     const std::string path = std::string(NORVIK_MODULE_DIR) + "/" + language + ".lng";

@@ -16,6 +16,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
@@ -121,8 +122,7 @@ TEST_F(DialogTest, AnyFormRendersAndItsControlsReachTheKit) {
         find<QDateEdit>(platform, dialog, "DateTimePicker1")->setDate(QDate(2024, 2, 29));
         EXPECT_EQ(dialog.DateTimePicker1.date(), (DateTime{2024, 2, 29}));
 
-        // Escape does not close the dialog; a button without a result does not either.
-        QTest::keyClick(top, Qt::Key_Escape);
+        // A button without a result does not close the dialog.
         find<QAbstractButton>(platform, dialog, "Button2")->click();
         EXPECT_EQ(clicks, 1);
         EXPECT_TRUE(top->isVisible());
@@ -219,6 +219,56 @@ TEST_F(DialogTest, MessageBoxShowsTheProgramsTextAndReturnsTheAnswer) {
     answer = answerNextBox(QMessageBox::Ok);
     EXPECT_EQ(platform.messageBox("Cannot open file do.txt.", "Norvik", mbError), idOk);
     EXPECT_EQ(answer->icon, QMessageBox::Critical);
+}
+
+// Escape and the close box must never answer No: on the close question No
+// quits without saving. Enter takes the default button, No where the flags
+// ask for it.
+TEST_F(DialogTest, YesNoBoxesHaveACancelAnswerAndTheirDefaultButton) {
+    start();
+    struct Case {
+        int flags;
+        std::function<void(QMessageBox&)> act;
+        int expected;
+    };
+    const auto escape = [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); };
+    const auto closeBox = [](QMessageBox& box) { box.close(); };
+    const auto enter = [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); };
+    const Case cases[] = {
+        {mbQuestion, escape, idCancel},
+        {mbWarningYesNo, closeBox, idCancel},
+        {mbInformationYesNo, escape, idCancel},
+        {mbQuestion, enter, idYes},
+        {mbQuestion + mbDefaultButton2, enter, idNo},
+        {mbQuestion + mbDefaultButton2, escape, idCancel},
+        {mbError, escape, idOk},
+        {mbInformation, closeBox, idOk},
+    };
+    for (const Case& c : cases) {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QStringList shown;
+        QAbstractButton* defaultButton = nullptr;
+        QAbstractButton* no = nullptr;
+        onNextBox([&](QMessageBox& box) {
+            icon = box.icon();
+            defaultButton = box.defaultButton();
+            no = box.button(QMessageBox::No);
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->isVisibleTo(&box)) {
+                    shown << button->text();
+                }
+            }
+            c.act(box);
+        });
+        EXPECT_EQ(platform.messageBox("Save changes?", "Norvik", c.flags), c.expected)
+            << "flags " << c.flags;
+        // The cancel answer has no button of its own to show.
+        EXPECT_EQ(shown.size(), isYesNo(c.flags) ? 2 : 1) << "flags " << c.flags;
+        if (c.flags == mbQuestion + mbDefaultButton2) {
+            EXPECT_EQ(icon, QMessageBox::Question);
+            EXPECT_EQ(defaultButton, no);
+        }
+    }
 }
 
 TEST_F(DialogTest, FailureInAHandlerIsReportedAndTheProgramRunsOn) {

@@ -12,6 +12,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
 #include <QToolButton>
 
 namespace norvik::qt::test {
@@ -158,6 +161,40 @@ TEST_F(MainWindowTest, UnminimisingIsTheApplicationsRestoreCommand) {
     EXPECT_EQ(restores, 0);
     window->setWindowState(Qt::WindowNoState);
     EXPECT_EQ(restores, 1);
+}
+
+// Under a window manager (openbox, see CMakeLists.txt): the window's size is
+// fixed, so the manager offers no maximising, and a request for it changes
+// nothing.
+TEST_F(MainWindowTest, TheWindowManagerOffersNoMaximising) {
+    if (!qEnvironmentVariableIsSet("NORVIK_WINDOW_MANAGER")) {
+        GTEST_SKIP() << "runs under a window manager only";
+    }
+    const QString xprop = QStandardPaths::findExecutable(QStringLiteral("xprop"));
+    ASSERT_FALSE(xprop.isEmpty()) << "xprop is needed (scripts/packages.sh)";
+    start();
+    QWidget* window = platform.mainWindow();
+    const QString id = QString::number(window->winId());
+    const auto property = [&](const char* name) {
+        QProcess reader;
+        reader.start(xprop, {QStringLiteral("-id"), id, QString::fromLatin1(name)});
+        reader.waitForFinished();
+        return QString::fromLocal8Bit(reader.readAllStandardOutput());
+    };
+    ASSERT_TRUE(waitFor([&] {
+        return property("_NET_WM_ALLOWED_ACTIONS").contains(QStringLiteral("_NET_WM_ACTION_MOVE"));
+    })) << "the window manager never took the window";
+    const QString actions = property("_NET_WM_ALLOWED_ACTIONS");
+    EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE")))
+        << actions.toStdString();
+    EXPECT_FALSE(actions.contains(QStringLiteral("MAXIMIZE"))) << actions.toStdString();
+    EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_RESIZE")))
+        << actions.toStdString();
+    const QSize size = window->size();
+    window->setWindowState(Qt::WindowMaximized);
+    QTest::qWait(500);
+    EXPECT_EQ(window->size(), size);
+    EXPECT_FALSE(property("_NET_WM_STATE").contains(QStringLiteral("MAXIMIZED")));
 }
 
 } // namespace

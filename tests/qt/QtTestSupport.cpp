@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 
 namespace norvik::qt::test {
@@ -65,27 +66,38 @@ QString QtProgramTest::line(int n) const {
     return toQt(program_->mainWindow().LangLine(static_cast<Line>(n)));
 }
 
-std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button) {
-    auto answer = std::make_shared<BoxAnswer>();
+void onNextBox(std::function<void(QMessageBox&)> action) {
     auto* poll = new QTimer;
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, button] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, action = std::move(action)] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) {
             return;
         }
-        answer->text = box->text();
-        answer->title = box->windowTitle();
-        answer->icon = box->icon();
-        for (QAbstractButton* shown : box->buttons()) {
-            answer->buttons << shown->text().remove(QLatin1Char('&'));
-        }
-        answer->seen = true;
         poll->stop();
         poll->deleteLater();
-        box->button(button)->click();
+        action(*box);
     });
     poll->start();
+}
+
+std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button) {
+    auto answer = std::make_shared<BoxAnswer>();
+    onNextBox([answer, button](QMessageBox& box) {
+        answer->text = box.text();
+        answer->title = box.windowTitle();
+        answer->icon = box.icon();
+        for (QAbstractButton* shown : box.buttons()) {
+            if (shown->isVisibleTo(&box)) {
+                answer->buttons << shown->text().remove(QLatin1Char('&'));
+            }
+        }
+        if (box.defaultButton() != nullptr) {
+            answer->defaultButton = box.defaultButton()->text().remove(QLatin1Char('&'));
+        }
+        answer->seen = true;
+        box.button(button)->click();
+    });
     return answer;
 }
 

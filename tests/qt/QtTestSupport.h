@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QSystemTrayIcon>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -54,14 +55,27 @@ struct BoxAnswer {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     // The buttons' texts as shown, shortcut marks removed.
     QStringList buttons;
+    QString defaultButton;
     bool seen = false;
 };
 std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton button);
+// Runs the action on the next message box that opens, inside its modal loop.
+void onNextBox(std::function<void(QMessageBox&)> action);
 
 // Runs the action once the event loop has started (inside a modal loop).
 void later(std::function<void()> action, int milliseconds = 0);
 
 // Spins the event loop until the condition holds or the time runs out.
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 3000);
+
+// Where the test command started a tray host, a missing notification area is
+// a fault, not a reason to skip; the host may take a moment to appear.
+#define NORVIK_NEED_TRAY_HOST()                                                                    \
+    if (qEnvironmentVariableIsSet("NORVIK_TRAY_HOST")) {                                           \
+        ASSERT_TRUE(waitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000))       \
+            << "the tray host started for this test never showed a notification area";             \
+    } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {                                        \
+        GTEST_SKIP() << "no notification area";                                                    \
+    }
 
 } // namespace norvik::qt::test

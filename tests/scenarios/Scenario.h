@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/LanguageLines.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -10,7 +12,7 @@ namespace norvik::scenario {
 // One test language module as a scenario sets it up.
 struct ModuleSetup {
     bool missing = false;
-    int lines = 297;
+    int lines = moduleLineCount;
     std::map<int, std::string> overrides; // line number -> 1251 bytes
 };
 

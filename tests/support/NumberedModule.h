@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/Text.h"
+#include "store/LanguageLines.h"
 
 #include <map>
 #include <string>
@@ -9,7 +10,7 @@ namespace norvik::test {
 
 // A test language module of COUNT lines: line n reads "PREFIX n" unless it
 // is overridden, so that expectations follow the numbering, not the wording.
-Lines numberedModule(const std::string& prefix, int count = 297,
+Lines numberedModule(const std::string& prefix, int count = moduleLineCount,
                      const std::map<int, Text>& overrides = {});
 // The bytes of a module file: each line followed by CR LF.
 std::string moduleFile(const Lines& lines);

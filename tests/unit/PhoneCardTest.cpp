@@ -1,7 +1,9 @@
 #include "interop/PhoneCard.h"
+#include "SpeedCheck.h"
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace norvik {
@@ -83,6 +85,45 @@ TEST(PhoneCardTest, WhatTheFieldsCannotCarryGoesWholeIntoTheNote) {
     EXPECT_EQ(split.country, "Neverland");
     EXPECT_EQ(split.city, "Springfield");
     EXPECT_EQ(split.street, "Main");
+}
+
+TEST(PhoneCardTest, AStreetGivenWithItsLabelGetsItOnce) {
+    PhoneCard card;
+    card.name = "A";
+    card.street = cp1251::literal("Ул. Тверская, д. 7");
+    EXPECT_EQ(phoneLineFromCard(card, labelFrom(russian)),
+              cp1251::literal("A >>> , ул. Тверская, д. 7"));
+    card.street = "street:Main St, house: 7";
+    EXPECT_EQ(phoneLineFromCard(card, labelFrom(english)), "A >>> , street: Main St, house: 7");
+    card.street = "Streetwise Ave";
+    EXPECT_EQ(phoneLineFromCard(card, labelFrom(english)), "A >>> , street: Streetwise Ave");
+}
+
+TEST(PhoneCardTest, TextsFullOfLabelsReadInLinearTime) {
+    const FieldLabel label = labelFrom(english);
+    Text street;
+    for (int i = 0; i < 100000; ++i) {
+        street += ", house: 1, flat: 2";
+    }
+    PhoneCard card;
+    card.name = "Crowded";
+    card.street = street;
+    // Rests as long as an export still reads field by field, as many as a
+    // big phone book holds.
+    Text rest;
+    while (rest.size() < 4000) {
+        rest += ", , region, street: , house: ";
+    }
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(phoneLineFromCard(card, label), "Crowded >>> , street: " + street);
+    for (int i = 0; i < (test::speedIsMeasured ? 300 : 10); ++i) {
+        const Text line = "L" + std::to_string(i) + " >>> " + rest;
+        ASSERT_EQ(phoneLineFromCard(cardFromPhoneLine(line, label), label), line);
+    }
+    // Quadratic reading took hours here.
+    if (test::speedIsMeasured) {
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    }
 }
 
 TEST(PhoneCardTest, ACardWithoutANameMakesNoLine) {

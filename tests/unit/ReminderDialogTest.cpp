@@ -7,6 +7,7 @@
 #include "kit/UserActions.h"
 #include "store/Codec1251.h"
 #include "store/FileStore.h"
+#include "store/LanguageLines.h"
 
 #include <gtest/gtest.h>
 
@@ -142,12 +143,12 @@ TEST_F(ReminderDialogTest, EachReminderStartsAfreshAtThreeMinutesOnForget) {
 }
 
 TEST_F(ReminderDialogTest, TheEnglishForgetCaptionMovesItsOkClear) {
-    owner.LangBox.setItems(test::numberedModule("en", 297, {{225, "To overlook"}}));
+    owner.LangBox.setItems(test::numberedModule("en", moduleLineCount, {{225, "To overlook"}}));
     answer([](TMyMessageBoxF& box) {
         EXPECT_EQ(box.Button1.left, 88);
         press(box.Button1);
     });
-    owner.LangBox.setItems(test::numberedModule("en", 297, {{225, "to overlook"}}));
+    owner.LangBox.setItems(test::numberedModule("en", moduleLineCount, {{225, "to overlook"}}));
     answer([](TMyMessageBoxF& box) {
         EXPECT_EQ(box.Button1.left, 72); // the comparison is exact
         press(box.Button1);

@@ -50,8 +50,14 @@ void TForm1::Memo1KeyDown(int& key, ShiftState /*shift*/) {
 void TForm1::Memo1Change() {
     // A change the user makes without a key (the context menu, Shift+Insert,
     // dropped text) marks the notes modified as typing does, so that the
-    // close-time question still offers to save it.
-    if (!notesChangedByProgram_) {
+    // close-time question still offers to save it. Undoing back to the text
+    // as loaded or saved shows it unmodified again.
+    if (!notesChangedByProgram_ && Memo1.atSaved()) {
+        notesEdited_ = false;
+        Label1.caption = LangLine(notesSavedCaption_);
+        Button2.enabled = false;
+        Button1.enabled = !Memo1.empty();
+    } else if (!notesChangedByProgram_) {
         markNotesModified();
     }
     if (Memo1.empty()) {
@@ -90,6 +96,8 @@ void TForm1::Button2Click() {
         throw;
     }
     notesEdited_ = false;
+    Memo1.markSaved();
+    notesSavedCaption_ = Line::NotesSavedLabel;
     Button2.enabled = false;
 }
 
@@ -99,7 +107,13 @@ void TForm1::Button1Click() {
             mbQuestion | mbDefaultButton2) != idYes) {
         return;
     }
-    setNotesText("");
+    {
+        // Emptied as an edit of the whole text rather than a new text, so
+        // that an editor with undo can bring the notes back.
+        const RaisedFlag change(notesChangedByProgram_);
+        Memo1.setSelection(0, Memo1.length());
+        Memo1.replaceSelection("");
+    }
     notesEdited_ = true;
     Label1.caption = LangLine(Line::NotesModifiedLabel);
     Button2.enabled = true;

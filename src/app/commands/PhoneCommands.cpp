@@ -9,14 +9,6 @@
 
 namespace norvik {
 
-namespace {
-
-void savePhoneBook(TForm1& form) {
-    form.saveDataList(phonesFile, form.ListBox2);
-}
-
-} // namespace
-
 void TForm1::connectPhoneBook() {
     Button5.onClick = [this] { Button5Click(); };
     N15.onClick = [this] { Button5Click(); };
@@ -25,6 +17,10 @@ void TForm1::connectPhoneBook() {
     Button11.onClick = [this] { Button11Click(); };
     N17.onClick = [this] { Button11Click(); };
     ListBox2.onKeyDown = [this](int& key, ShiftState shift) { ListBox2KeyDown(key, shift); };
+}
+
+void TForm1::savePhoneBook() {
+    saveDataList(phonesFile, ListBox2);
 }
 
 void TForm1::Button5Click() {
@@ -43,7 +39,7 @@ void TForm1::Button5Click() {
     const Text line =
         buildPhoneLine(dialog.record(), [this](Line label) { return LangLine(label); });
     ListBox2.add(line);
-    savePhoneBook(*this);
+    savePhoneBook();
 }
 
 void TForm1::Button6Click() {
@@ -61,7 +57,7 @@ void TForm1::Button6Click() {
         return;
     }
     ListBox2.replace(line, dialog.Edit1.text());
-    savePhoneBook(*this);
+    savePhoneBook();
 }
 
 void TForm1::Button11Click() {
@@ -75,7 +71,7 @@ void TForm1::Button11Click() {
     // The marks are read after the question, as they stand now; the current
     // line alone is no mark. All marked lines go in one pass.
     ListBox2.remove(ListBox2.selectedIndexes());
-    savePhoneBook(*this);
+    savePhoneBook();
 }
 
 void TForm1::ListBox2KeyDown(int& key, ShiftState /*shift*/) {

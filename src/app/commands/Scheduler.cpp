@@ -1,9 +1,11 @@
 #include "app/TForm1.h"
 
+#include "desktop/TTrayIcon.h"
 #include "events/EventLine.h"
 #include "events/EventTime.h"
 #include "events/EventTimes.h"
 #include "events/Postponement.h"
+#include "events/ReminderDecision.h"
 #include "events/ReminderMemory.h"
 #include "events/TMyMessageBoxF.h"
 #include "kit/Failure.h"
@@ -18,36 +20,6 @@
 namespace norvik {
 
 namespace {
-
-// An event is due on a tick less than this far from its time, either way.
-constexpr std::int64_t dueWindow = millisPerSecond;
-
-enum class Announcement { None, Past, Due };
-
-struct Found {
-    int index = -1;
-    Announcement kind = Announcement::None;
-};
-
-// With past events reminded: the first line from `from` on that a tick
-// announces now, a past one or one within a second of its time either way.
-Found firstToAnnounce(const std::vector<std::int64_t>& times, int from, std::int64_t now) {
-    for (int i = from; i < static_cast<int>(times.size()); ++i) {
-        const std::int64_t time = times[static_cast<std::size_t>(i)];
-        // A line the scheduler cannot read is passed over: one mistyped line
-        // must not silence every event after it.
-        if (time == EventTimes::unreadable) {
-            continue;
-        }
-        if (time < now) {
-            return {i, Announcement::Past};
-        }
-        if (time - now < dueWindow && now - time < dueWindow) {
-            return {i, Announcement::Due};
-        }
-    }
-    return {};
-}
 
 // Tells the platform that the reminder is over, however the dialog ends.
 class ReminderOnScreen {
@@ -102,6 +74,11 @@ void TForm1::TimerTimer() {
         stopReminding();
         throw;
     }
+    // Time moves on while the window waits in the tray: the tooltip's count
+    // follows (an announcement would have brought the window back).
+    if (trayIcon.Visible()) {
+        updateTrayHint();
+    }
 }
 
 void TForm1::runTick() {
@@ -120,15 +97,14 @@ void TForm1::runTick() {
     // what fell due while it was being answered.
     for (;;) {
         const DateTime clock = platform().now();
-        const std::int64_t now = momentMillis(clock);
-        reminderMemory_->clockIs(now);
         const std::vector<std::int64_t>& times = eventTimes_->of(ListBox1, clock.year);
-        const int index = reminderMemory_->firstDue(times, ListBox1.items(), now);
-        if (index < 0) {
+        const ReminderDecision found = decideReminder(*reminderMemory_, times, ListBox1.items(),
+                                                      momentMillis(clock), 0, PastEvents::Skipped);
+        if (found.kind == Announcement::None) {
             return;
         }
-        const std::int64_t time = times[static_cast<std::size_t>(index)];
-        if (!remindDueEvent(index, clock.year, time)) {
+        const std::int64_t time = times[static_cast<std::size_t>(found.index)];
+        if (!remindDueEvent(found.index, clock.year, time)) {
             return;
         }
         resumeReminding();
@@ -141,7 +117,9 @@ void TForm1::runPastEventsTick() {
     for (int from = 0; from < ListBox1.count();) {
         const DateTime clock = platform().now();
         const std::vector<std::int64_t>& times = eventTimes_->of(ListBox1, clock.year);
-        const Found found = firstToAnnounce(times, from, momentMillis(clock));
+        const ReminderDecision found =
+            decideReminder(*reminderMemory_, times, ListBox1.items(), momentMillis(clock), from,
+                           PastEvents::Reminded);
         if (found.kind == Announcement::None) {
             return;
         }
@@ -195,7 +173,11 @@ bool TForm1::remindDueEvent(int index, int year, std::int64_t time) {
     ListBox1.setFocus();
     reminderMemory_->announced(time, ListBox1.item(index));
     stopReminding();
-    const ReminderAnswer answer = showReminderFor(index);
+    ReminderAnswer answer;
+    {
+        const RaisedFlag due(ListBox1.currentIsDue);
+        answer = showReminderFor(index);
+    }
     if (answer.result == reminderAgain) {
         postponeEvent(index, answer.minutes, year);
     }

@@ -82,6 +82,8 @@ void searchNotes(TForm1& form, bool matchCase) {
     form.ask(Line::FoundInNotes, Line::FoundInNotesTitle, mbInformation);
     if (found + finder.length() <= form.Memo1.length()) {
         form.Memo1.setSelection(found, finder.length());
+        // Typing goes to the found text, as after a search in any editor.
+        form.Memo1.setFocus();
     }
 }
 

@@ -12,19 +12,40 @@ struct CommandShape {
     std::size_t leastOperands;
     std::size_t mostOperands;
     bool takesRange;
+    bool takesLineLimit;
 };
 
 constexpr CommandShape shapes[] = {
-    {"list", 0, 0, true},       {"add", 2, 2, false},        {"export ics", 0, 1, false},
-    {"import ics", 1, 1, true}, {"export vcf", 0, 1, false}, {"import vcf", 1, 1, false},
+    {"list", 0, 0, true, false},        {"add", 2, 2, false, false},
+    {"export ics", 0, 1, false, false}, {"import ics", 1, 1, true, true},
+    {"export vcf", 0, 1, false, false}, {"import vcf", 1, 1, false, false},
 };
 
+// The most lines --max-lines may allow: each costs memory while it is counted.
+constexpr std::size_t mostLinesAllowed = 100000000;
+
+// A value that cannot be read is bad input, as a date text is for add.
 DateTime dayOf(const std::string& option, const std::string& text, int currentYear) {
     const auto reading = readDateText(text, currentYear);
     if (!reading || text.find_first_not_of(' ', reading->consumed) != std::string::npos) {
-        throw CliFailure(exitUsage, option + " wants a date DD.MM.YYYY, not \"" + text + "\"");
+        throw CliFailure(exitBadInput, option + " wants a date DD.MM.YYYY, not \"" + text + "\"");
     }
     return DateTime{reading->moment.year, reading->moment.month, reading->moment.day};
+}
+
+std::size_t lineCountOf(const std::string& option, const std::string& text) {
+    std::size_t count = 0;
+    bool readable = !text.empty() && text.size() <= 9;
+    for (const char c : text) {
+        readable = readable && c >= '0' && c <= '9';
+        count = readable ? count * 10 + static_cast<std::size_t>(c - '0') : 0;
+    }
+    if (!readable || count == 0 || count > mostLinesAllowed) {
+        throw CliFailure(exitBadInput, option + " wants a number of lines from 1 to " +
+                                           std::to_string(mostLinesAllowed) + ", not \"" + text +
+                                           "\"");
+    }
+    return count;
 }
 
 } // namespace
@@ -74,6 +95,8 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
         if (shape->takesRange && (word == "--from" || word == "--to")) {
             const DateTime day = dayOf(word, valueOf(word), currentYear);
             (word == "--from" ? arguments.range.from : arguments.range.to) = day;
+        } else if (shape->takesLineLimit && word == "--max-lines") {
+            arguments.lineLimit = lineCountOf(word, valueOf(word));
         } else if (word == "-h" || word == "--help") {
             arguments.help = true;
             return arguments;

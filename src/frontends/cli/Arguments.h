@@ -7,13 +7,15 @@
 
 namespace norvik::cli {
 
-// The command line taken apart. Fails with exit status 1 on wrong usage.
+// The command line taken apart. Fails with exit status 1 on wrong usage, 2 on
+// an option value that cannot be read.
 struct Arguments {
     bool help = false;
     std::string dataDirectory; // empty: the default one
     std::string command;       // "list", "add", "export ics", "import vcf" ...
     std::vector<std::string> operands;
     DayRange range;
+    std::size_t lineLimit = defaultImportLineLimit; // --max-lines
 
     static Arguments parse(const std::vector<std::string>& words, int currentYear);
 };

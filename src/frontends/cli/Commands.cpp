@@ -6,6 +6,7 @@
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/DataDirectory.h"
 #include "interop/CalendarExport.h"
+#include "interop/ControlCharacters.h"
 #include "interop/EventEntry.h"
 #include "interop/LineMerge.h"
 #include "interop/PhoneCard.h"
@@ -133,7 +134,8 @@ void listEvents(CommandContext& context, const DayRange& range) {
     std::stable_sort(shown.begin(), shown.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [at, index] : shown) {
-        context.out << cp1251::toUtf8(lines[index]) << '\n';
+        const std::string line = cp1251::toUtf8(lines[index]);
+        context.out << (context.terminal ? controlsShown(line) : withoutControls(line)) << '\n';
     }
 }
 
@@ -149,6 +151,9 @@ void addEvent(CommandContext& context, const std::string& dateText, const std::s
     }
     if (text->find_first_of("\r\n") != std::string::npos) {
         throw CliFailure(exitBadInput, "the event text must be one line");
+    }
+    if (withoutControls(*text) != *text) {
+        throw CliFailure(exitBadInput, "the event text holds control characters");
     }
     context.data.lockForWriting();
     Lines lines = context.data.load(eventsFile);
@@ -168,7 +173,8 @@ void exportIcs(CommandContext& context, const std::string& target) {
     writeOutput(context, target, calendar.bytes);
 }
 
-void importIcs(CommandContext& context, const std::string& source, const DayRange& range) {
+void importIcs(CommandContext& context, const std::string& source, const DayRange& range,
+               std::size_t lineLimit) {
     context.data.lockForWriting();
     DayWindow window;
     const DateTime today = localDateTime(context.now);
@@ -183,9 +189,12 @@ void importIcs(CommandContext& context, const std::string& source, const DayRang
     }
     CalendarImport calendar;
     try {
-        calendar = importCalendar(readInput(source), source, window);
+        calendar = importCalendar(readInput(source), source, window, lineLimit);
     } catch (const CliFailure&) {
         throw;
+    } catch (const ImportTooLarge& failure) {
+        throw CliFailure(exitBadInput, std::string(failure.what()) +
+                                           "; nothing was written (--max-lines allows more)");
     } catch (const Failure& failure) {
         throw CliFailure(exitBadInput, failure.what());
     }

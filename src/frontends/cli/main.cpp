@@ -3,11 +3,13 @@
 #include "frontends/cli/Commands.h"
 #include "frontends/cli/DataDirectory.h"
 #include "frontends/cli/Usage.h"
+#include "interop/ControlCharacters.h"
 
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 // norvik-cli: Norvik's events and phone book from the command line, with
@@ -37,7 +39,7 @@ int main(int argc, char** argv) {
             }
         }
         DataDirectory data(directory);
-        CommandContext context{data, std::cout, std::cerr, now};
+        CommandContext context{data, std::cout, std::cerr, now, isatty(STDOUT_FILENO) == 1};
         const auto& command = arguments.command;
         const auto& operands = arguments.operands;
         const std::string target = operands.empty() ? "-" : operands[0];
@@ -48,7 +50,7 @@ int main(int argc, char** argv) {
         } else if (command == "export ics") {
             exportIcs(context, target);
         } else if (command == "import ics") {
-            importIcs(context, operands[0], arguments.range);
+            importIcs(context, operands[0], arguments.range, arguments.lineLimit);
         } else if (command == "export vcf") {
             exportVcf(context, target);
         } else {
@@ -57,13 +59,14 @@ int main(int argc, char** argv) {
         std::cout.flush();
         return std::cout ? exitOk : exitCannotWrite;
     } catch (const CliFailure& failure) {
-        std::cerr << "norvik-cli: " << failure.what() << '\n';
+        // Messages may quote an input file: no control character of it gets through.
+        std::cerr << "norvik-cli: " << norvik::controlsShown(failure.what()) << '\n';
         if (failure.status() == exitUsage) {
             std::cerr << "Try 'norvik-cli --help'.\n";
         }
         return failure.status();
     } catch (const std::exception& failure) {
-        std::cerr << "norvik-cli: " << failure.what() << '\n';
+        std::cerr << "norvik-cli: " << norvik::controlsShown(failure.what()) << '\n';
         return exitCannotWrite;
     }
 }

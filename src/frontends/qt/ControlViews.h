@@ -187,6 +187,7 @@ private:
     bool first_ = true;
     bool applying_ = false;
     bool multiSelect_ = false;
+    bool due_ = false;
 };
 
 class ComboBoxView : public ControlView {

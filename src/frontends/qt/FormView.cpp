@@ -1,6 +1,7 @@
 #include "frontends/qt/FormView.h"
 
 #include "frontends/qt/ControlView.h"
+#include "frontends/qt/FocusRing.h"
 #include "frontends/qt/Look.h"
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/QtText.h"
@@ -40,9 +41,12 @@ FormView::FormView(QtPlatform& platform, Form& form, QWidget& client)
     for (const auto& view : views_) {
         view->refit();
     }
+    focusRing_ =
+        new FocusRing(client, [this](QWidget* focused) { return controlWidgetAt(focused); });
 }
 
 FormView::~FormView() {
+    delete focusRing_;
     // Views hand the live texts back to their controls before the widgets go.
     views_.clear();
 }
@@ -136,6 +140,22 @@ void FormView::sync() {
         }
     }
     first_ = false;
+}
+
+Control* FormView::controlAt(QWidget* widget) const {
+    for (QWidget* part = widget; part != nullptr && part != &client_; part = part->parentWidget()) {
+        for (const auto& view : views_) {
+            if (&view->widget() == part) {
+                return &view->control();
+            }
+        }
+    }
+    return nullptr;
+}
+
+QWidget* FormView::controlWidgetAt(QWidget* widget) const {
+    Control* control = controlAt(widget);
+    return control != nullptr ? widgetOf(control->name()) : nullptr;
 }
 
 QWidget* FormView::widgetOf(std::string_view controlName) const {

@@ -2,6 +2,7 @@
 
 #include "kit/Form.h"
 
+#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -15,6 +16,7 @@ class QWidget;
 namespace norvik::qt {
 
 class ControlView;
+class FocusRing;
 class QtPlatform;
 
 // A kit form's client area: every control as a widget at its design
@@ -33,6 +35,10 @@ public:
     QMenuBar* takeMenuBar() { return menuBar_; }
     void sync();
     QWidget* widgetOf(std::string_view controlName) const;
+    // The control a widget shows, also for a part of a control's widget
+    // (a drop-down list's field); nothing for other widgets.
+    Control* controlAt(QWidget* widget) const;
+    QWidget* controlWidgetAt(QWidget* widget) const;
 
 private:
     void buildMenu();
@@ -43,6 +49,9 @@ private:
     QWidget& client_;
     QMenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<ControlView>> views_;
+    // A child of the client area or of a frame in it; it asks this view which
+    // widget has the focus, so it goes first.
+    QPointer<FocusRing> focusRing_;
     struct MenuEntry {
         MenuItem* item;
         QAction* action;

@@ -1,6 +1,7 @@
 #include "frontends/qt/FormWindows.h"
 
 #include "frontends/qt/QtPlatform.h"
+#include "frontends/qt/WindowKeys.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -79,6 +80,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (takeWindowKey(platform_, *view_, *event)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) {
@@ -138,9 +147,7 @@ void ModalDialog::closeEvent(QCloseEvent* event) {
 }
 
 void ModalDialog::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close the dialog, and Enter presses no default button.
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter) {
+    if (takeWindowKey(platform_, *view_, *event)) {
         event->accept();
         return;
     }

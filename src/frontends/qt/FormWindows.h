@@ -12,7 +12,8 @@ class QtPlatform;
 
 // The main window: the form's client area at its fixed size with the menu bar
 // above it; a minimise box, no maximise box. Its close box asks the program,
-// whose close sequence decides.
+// whose close sequence decides. Enter and Escape press the form's default and
+// cancel buttons where it names them.
 class MainWindow : public QMainWindow {
 public:
     MainWindow(QtPlatform& platform, Form& form);
@@ -25,6 +26,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Un-minimising from the task bar is the application's restore command.
     void changeEvent(QEvent* event) override;
 
@@ -36,10 +38,11 @@ private:
     bool centred_ = false;
 };
 
-// A form shown modally. There are no default buttons, Escape does nothing,
-// and the close box gives the modal result 2. The form's activate handler
-// runs when the dialog becomes active again, once the handler that covered
-// it has returned.
+// A form shown modally. Enter presses the form's default button and Escape
+// its cancel button (the reminder dialog has neither, so that a stray key
+// never answers it); the close box gives the modal result 2. The form's
+// activate handler runs when the dialog becomes active again, once the
+// handler that covered it has returned.
 class ModalDialog : public QDialog {
 public:
     ModalDialog(QtPlatform& platform, Form& form, int baseDepth);

@@ -14,7 +14,7 @@ ListBoxView::ListBoxView(QtPlatform& platform, ListBox& list, QWidget& parent)
     : ControlView(list, *new ListView(&parent)), platform_(platform), list_(list),
       widget_(static_cast<ListView&>(widget())), model_(new ListModel(list, &widget_)) {
     widget_.setModel(model_);
-    widget_.setItemDelegate(new CurrentLineMarker(widget_));
+    widget_.setItemDelegate(new CurrentLineMarker(widget_, list_));
     // Uniform rows: a list of hundreds of thousands of lines lays out at once.
     widget_.setUniformItemSizes(true);
     widget_.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -91,6 +91,10 @@ void ListBoxView::syncOwn() {
     }
     if (stateDue) {
         applyState();
+    }
+    if (list_.currentIsDue != due_) {
+        due_ = list_.currentIsDue;
+        widget_.viewport()->update();
     }
     first_ = false;
 }

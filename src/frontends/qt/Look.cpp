@@ -6,9 +6,16 @@
 #include <QRawFont>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace norvik::qt {
 
 namespace {
+
+// The desktop scheme's selection colours.
+constexpr Color clHighlight = clSystemBase + 13;
+constexpr Color clHighlightText = clSystemBase + 14;
 
 struct Substitution {
     const char* face;
@@ -51,6 +58,14 @@ bool showsAll(const QFont& font, const QString& text) {
         }
     }
     return true;
+}
+
+double relativeLuminance(const QColor& color) {
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
 }
 
 } // namespace
@@ -132,14 +147,32 @@ void paintField(QWidget& widget, Color background, Color text, bool keepSelectio
             palette.setColor(group, QPalette::ButtonText, fore);
         }
     }
-    const QColor highlight = toQColor(clSystemBase + 13);
-    const QColor highlightText = toQColor(clSystemBase + 14);
+    const QColor highlight = toQColor(clHighlight);
+    const QColor highlightText = toQColor(clHighlightText);
     palette.setColor(QPalette::Active, QPalette::Highlight, highlight);
     palette.setColor(QPalette::Active, QPalette::HighlightedText, highlightText);
     palette.setColor(QPalette::Inactive, QPalette::Highlight, keepSelection ? highlight : back);
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      keepSelection ? highlightText : fore);
     widget.setPalette(palette);
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor standOutColor(const QColor& background) {
+    // Three to one is the least contrast guidelines ask of a mark that is not text.
+    constexpr double enough = 3.0;
+    const QColor highlight = toQColor(clHighlight);
+    if (contrastRatio(highlight, background) >= enough) {
+        return highlight;
+    }
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
+    return contrastRatio(white, background) >= contrastRatio(black, background) ? white : black;
 }
 
 } // namespace norvik::qt

@@ -31,4 +31,11 @@ void paintSurface(QWidget& widget, Color background, Color text, bool fillBackgr
 // selection in full colour also while the field has no focus.
 void paintField(QWidget& widget, Color background, Color text, bool keepSelection);
 
+// How far two colours stand apart in brightness, from 1 (the same) to 21
+// (black on white), as accessibility guidelines measure it.
+double contrastRatio(const QColor& a, const QColor& b);
+// A colour that stands out on the background: the desktop scheme's highlight
+// where it does, else white or black.
+QColor standOutColor(const QColor& background);
+
 } // namespace norvik::qt

@@ -3,7 +3,10 @@
 // NotesEditMouse.cpp (mouse, drops and the context menu).
 #include "frontends/qt/NotesEdit.h"
 
+#include "frontends/qt/LeftOutNotice.h"
 #include "frontends/qt/QtText.h"
+#include "frontends/qt/SelectionOffer.h"
+#include "kit/LineBreaks.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,6 +15,7 @@
 #include <QTextLine>
 
 #include <algorithm>
+#include <climits>
 
 namespace norvik::qt {
 
@@ -19,8 +23,10 @@ namespace {
 
 // Space around the text inside the frame.
 constexpr int margin = 2;
-// Laid-out lines kept for drawing; a view shows far fewer.
+// Laid-out lines kept for drawing, and the bytes of text they may hold
+// (laid out, a byte takes some tens of bytes); a view shows far fewer.
 constexpr std::size_t keptLayouts = 1000;
+constexpr std::size_t keptLayoutBytes = 1 << 20;
 
 } // namespace
 
@@ -32,6 +38,11 @@ NotesEdit::NotesEdit(QWidget* parent) : QAbstractScrollArea(parent) {
     setAcceptDrops(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     verticalScrollBar()->setSingleStep(1);
+    // The bar's arrows and the track beside its handle scroll by rows.
+    QObject::connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+                     [this](int action) { scrollBarAction(action); });
+    beep = [] { QApplication::beep(); };
+    notice_ = new LeftOutNotice(*this);
 }
 
 NotesEdit::~NotesEdit() = default;
@@ -44,6 +55,9 @@ QString NotesEdit::selectedText() const {
 }
 
 void NotesEdit::setText(Text text) {
+    if (offered_) {
+        offered_->textChanging(0, buffer_.size(), 0);
+    }
     buffer_.assign(std::move(text));
     history_.clear();
     forgetLayouts();
@@ -103,7 +117,7 @@ void NotesEdit::applyChange(std::size_t from, std::size_t length, const Text& te
                       .inserted = {},
                       .anchorBefore = anchor_,
                       .caretBefore = caret_};
-    const std::size_t inserted = buffer_.replace(from, length, text);
+    const std::size_t inserted = replaceBytes(from, length, text);
     change.inserted = buffer_.slice(from, inserted);
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent changed(this, static_cast<int>(from), toQt(change.removed),
@@ -111,8 +125,19 @@ void NotesEdit::applyChange(std::size_t from, std::size_t length, const Text& te
         QAccessible::updateAccessibility(&changed);
     }
     history_.record(std::move(change), kind);
-    forgetLayouts();
     select(from + inserted, from + inserted);
+}
+
+std::size_t NotesEdit::replaceBytes(std::size_t from, std::size_t length, const Text& text) {
+    const Text inserted = normalizeLineBreaks(text);
+    if (offered_) {
+        // The offered selection is taken before the edit changes it.
+        const std::size_t start = buffer_.snap(from);
+        offered_->textChanging(start, buffer_.snap(start + length) - start, inserted.size());
+    }
+    const std::size_t put = buffer_.replace(from, length, inserted);
+    keepLayoutsThrough(buffer_.lastLineChange());
+    return put;
 }
 
 QTextLayout& NotesEdit::layoutOf(std::size_t line) const {
@@ -139,17 +164,41 @@ QTextLayout& NotesEdit::layoutOf(std::size_t line) const {
     }
     kept->endLayout();
     QTextLayout& layout = *kept;
-    if (layouts_.size() > keptLayouts) {
+    laidOutBytes_ += static_cast<std::size_t>(layout.text().size());
+    if (layouts_.size() > keptLayouts || laidOutBytes_ > keptLayoutBytes) {
         // Keep the one asked for: the caller holds it.
         auto asked = std::move(kept);
         layouts_.clear();
         layouts_[line] = std::move(asked);
+        laidOutBytes_ = static_cast<std::size_t>(layout.text().size());
     }
     return layout;
 }
 
 void NotesEdit::forgetLayouts() {
     layouts_.clear();
+    laidOutBytes_ = 0;
+}
+
+void NotesEdit::keepLayoutsThrough(const TextBuffer::LineChange& change) {
+    // The lines before the edit and after it are as they were; those after
+    // it only moved. A long line cut in pieces keeps the rows of every piece
+    // the edit did not touch.
+    const std::size_t end = change.first + change.removed;
+    const auto moved = [&change](std::size_t line) { return line - change.removed + change.added; };
+    std::unordered_map<std::size_t, std::unique_ptr<QTextLayout>> kept;
+    laidOutBytes_ = 0;
+    for (auto& [line, layout] : layouts_) {
+        if (line >= change.first && line < end) {
+            continue;
+        }
+        laidOutBytes_ += static_cast<std::size_t>(layout->text().size());
+        kept.emplace(line < change.first ? line : moved(line), std::move(layout));
+    }
+    layouts_ = std::move(kept);
+    if (top_.line >= end) {
+        top_.line = moved(top_.line);
+    }
 }
 
 int NotesEdit::textWidth() const {
@@ -158,6 +207,10 @@ int NotesEdit::textWidth() const {
 
 qreal NotesEdit::textHeight() const {
     return std::max(1, viewport()->height() - 2 * margin);
+}
+
+int NotesEdit::pageRows() const {
+    return std::max(1, static_cast<int>(textHeight() / std::max(1, fontMetrics().lineSpacing())));
 }
 
 qreal NotesEdit::rowHeight(Row row) const {
@@ -230,11 +283,16 @@ std::size_t NotesEdit::positionInRow(Row row, qreal x) const {
     int column = line.xToCursor(x);
     // A place after the end of a wrapped row puts the caret before the wrap.
     const int rowEnd = line.textStart() + line.textLength();
-    if (column >= rowEnd && row.row + 1 < rowCount(row.line) && rowEnd > line.textStart()) {
+    if (column >= rowEnd && runsOn(row) && rowEnd > line.textStart()) {
         column = rowEnd - 1;
     }
     return std::min(buffer_.lineStart(row.line) + static_cast<std::size_t>(column),
                     buffer_.lineEnd(row.line));
+}
+
+bool NotesEdit::runsOn(Row row) const {
+    return row.row + 1 < rowCount(row.line) ||
+           (row.line + 1 < buffer_.lineCount() && !buffer_.endsWithBreak(row.line));
 }
 
 qreal NotesEdit::xOf(std::size_t position) const {
@@ -315,26 +373,93 @@ void NotesEdit::ensureCaretVisible() {
     syncScrollBar();
 }
 
+std::int64_t NotesEdit::bytesPerRow() const {
+    return std::max(1, textWidth() / std::max(1, fontMetrics().averageCharWidth()));
+}
+
+std::int64_t NotesEdit::measureOf(Row row) const {
+    const auto line = static_cast<std::int64_t>(row.line);
+    if (!wrap_) {
+        return line;
+    }
+    return line * bytesPerRow() + static_cast<std::int64_t>(buffer_.lineStart(row.line)) +
+           layoutOf(row.line).lineAt(row.row).textStart();
+}
+
+std::int64_t NotesEdit::measureOfEnd() const {
+    const auto lines = static_cast<std::int64_t>(buffer_.lineCount());
+    return wrap_ ? lines * bytesPerRow() + static_cast<std::int64_t>(buffer_.size()) : lines;
+}
+
+NotesEdit::Row NotesEdit::rowAtMeasure(std::int64_t measure) const {
+    const std::size_t lines = buffer_.lineCount();
+    if (!wrap_) {
+        return {static_cast<std::size_t>(
+                    std::clamp<std::int64_t>(measure, 0, static_cast<std::int64_t>(lines) - 1)),
+                0};
+    }
+    const std::int64_t perRow = bytesPerRow();
+    const auto startOf = [this, perRow](std::size_t line) {
+        return static_cast<std::int64_t>(line) * perRow +
+               static_cast<std::int64_t>(buffer_.lineStart(line));
+    };
+    // The last line that starts at or before the measure.
+    std::size_t low = 0;
+    std::size_t high = lines;
+    while (low + 1 < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        (startOf(middle) <= measure ? low : high) = middle;
+    }
+    const auto length = static_cast<std::int64_t>(buffer_.lineEnd(low) - buffer_.lineStart(low));
+    const auto column =
+        static_cast<int>(std::clamp<std::int64_t>(measure - startOf(low), 0, length));
+    return {low, std::max(0, layoutOf(low).lineForTextPosition(column).lineNumber())};
+}
+
 void NotesEdit::syncScrollBar() {
     keepTopInText();
-    top_ = std::min(top_, lastTop());
     const Row last = lastTop();
-    const qreal spacing = std::max(1, fontMetrics().lineSpacing());
+    top_ = std::min(top_, last);
+    scrollUnit_ = measureOfEnd() / (INT_MAX / 2) + 1;
+    const std::int64_t perRow = wrap_ ? bytesPerRow() : 1;
     settingScrollBar_ = true;
     QScrollBar& bar = *verticalScrollBar();
-    bar.setRange(0, static_cast<int>(last.line) + (last.row > 0 ? 1 : 0));
-    bar.setPageStep(std::max(1, static_cast<int>(textHeight() / spacing)));
-    // A line scrolled partly out of view counts as passed, so the end of the
-    // text is the end of the bar.
-    bar.setValue(static_cast<int>(top_.line) + (top_.row > 0 ? 1 : 0));
+    bar.setRange(0, static_cast<int>(measureOf(last) / scrollUnit_));
+    bar.setPageStep(static_cast<int>(std::max<std::int64_t>(1, pageRows() * perRow / scrollUnit_)));
+    bar.setSingleStep(static_cast<int>(std::max<std::int64_t>(1, perRow / scrollUnit_)));
+    bar.setValue(static_cast<int>(measureOf(top_) / scrollUnit_));
     settingScrollBar_ = false;
+}
+
+void NotesEdit::scrollBarAction(int action) {
+    int rows = 0;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        rows = 1;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        rows = -1;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        rows = pageRows();
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        rows = -pageRows();
+        break;
+    default:
+        return;
+    }
+    scrollRows(rows);
+    // The bar then takes the place of the row scrolled to, not its own step.
+    verticalScrollBar()->setSliderPosition(static_cast<int>(measureOf(top_) / scrollUnit_));
 }
 
 void NotesEdit::scrollContentsBy(int /*dx*/, int /*dy*/) {
     if (settingScrollBar_) {
         return;
     }
-    top_ = std::min(Row{static_cast<std::size_t>(verticalScrollBar()->value()), 0}, lastTop());
+    top_ =
+        std::min(rowAtMeasure(std::int64_t{verticalScrollBar()->value()} * scrollUnit_), lastTop());
     viewport()->update();
 }
 
@@ -392,8 +517,10 @@ void NotesEdit::paintEvent(QPaintEvent* /*event*/) {
                                  selected.background());
             }
         }
-        layout.draw(&painter, origin, selections);
-        if (caretShown_ && caret_ >= start && caret_ <= end) {
+        layout.draw(&painter, origin, selections, viewport()->rect());
+        // The end of a line cut for its length is where the next piece starts.
+        const bool cut = line + 1 < buffer_.lineCount() && !buffer_.endsWithBreak(line);
+        if (caretShown_ && caret_ >= start && (caret_ < end || (caret_ == end && !cut))) {
             layout.drawCursor(&painter, origin, static_cast<int>(caret_ - start));
         }
         const QTextLine last = layout.lineAt(layout.lineCount() - 1);
@@ -416,6 +543,10 @@ void NotesEdit::restartBlink() {
 void NotesEdit::timerEvent(QTimerEvent* event) {
     if (event->timerId() == tripleClick_.timerId()) {
         tripleClick_.stop();
+        return;
+    }
+    if (event->timerId() == autoScroll_.timerId()) {
+        scrollTowards(selectingAt_);
         return;
     }
     if (event->timerId() != blink_.timerId()) {

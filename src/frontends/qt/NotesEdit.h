@@ -5,19 +5,25 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QPointer>
 #include <QTextLayout>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <unordered_map>
 
 namespace norvik::qt {
 
+class LeftOutNotice;
+class SelectionOffer;
+
 // The notes editor. It keeps the notes as the code page's bytes with CR LF
 // breaks, so positions are the program's own and loading or saving copies
 // nothing it need not; only the lines in view are laid out and drawn, so a
 // diary of many megabytes opens as fast as a short one. The vertical scroll
-// bar counts lines; a wrapped line scrolls by its rows under the wheel and
-// the keys. What cannot be written in the code page is dropped on the way in.
+// bar measures the text without laying it out (see measureOf); the wheel and
+// the keys scroll by rows. What cannot be written in the code page is
+// refused on the way in, with a beep, and a paste says how much it left out.
 class NotesEdit : public QAbstractScrollArea {
 public:
     explicit NotesEdit(QWidget* parent = nullptr);
@@ -38,6 +44,10 @@ public:
     // Selects from `anchor` to `caret` (the caret alone when both are equal)
     // and brings the caret into view.
     void select(std::size_t anchor, std::size_t caret);
+    // The text as it is now is the saved one; undoing or redoing back to it
+    // makes atSaved true again.
+    void markSaved() { history_.markSaved(); }
+    bool atSaved() const { return history_.atSaved(); }
 
     // A change from outside the keyboard and mouse (an assistive tool) that
     // counts as the user's: it can be undone and is reported.
@@ -59,12 +69,24 @@ public:
     void paste();
     void selectAll();
     void deleteSelection();
+    // Moves the selection to `at` in one change, as a drag within the notes
+    // drops it; nothing when `at` is inside the selection.
+    void moveSelectionTo(std::size_t at);
+
+    // Hears typed characters before the key handlers of the program drop
+    // those the code page cannot hold, so that the user hears of it. Called
+    // once those handlers are installed: the filter installed last sees
+    // events first.
+    void watchRefusedKeys();
 
     // Called after every change the user makes (typing, pasting, undoing).
     std::function<void()> onUserChange;
+    // Tells the user that input was refused; the desktop's beep.
+    std::function<void()> beep;
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -103,13 +125,20 @@ private:
     Row topShowing(Row bottom) const;
     Row lastTop() const;
     qreal textHeight() const;
+    // The rows a page moves by.
+    int pageRows() const;
     void forgetLayouts();
+    // Keeps the layouts of the lines an edit left as they were.
+    void keepLayoutsThrough(const TextBuffer::LineChange& change);
     int textWidth() const;
     // The row holding a position, and where it lies across that row.
     Row rowOf(std::size_t position) const;
     qreal xOf(std::size_t position) const;
     // The position in a row nearest to a place across it.
     std::size_t positionInRow(Row row, qreal x) const;
+    // Whether the text goes on after the row without a line break: a
+    // wrapped row, or the last row of a line cut for its length.
+    bool runsOn(Row row) const;
     // The caret's rectangle in viewport coordinates, if it is in view.
     QRectF caretRect() const;
     // Moves the top of the view by rows (negative: up); false at either end.
@@ -117,14 +146,29 @@ private:
     void keepTopInText();
     void ensureCaretVisible();
     void syncScrollBar();
+    // The scroll bar's measure of the text before a row: its bytes plus a
+    // row's worth of bytes for each line before it. That follows the rows
+    // the text fills without laying it out, for short lines and long ones
+    // alike. Unwrapped, a line is a row and the measure counts lines.
+    std::int64_t measureOf(Row row) const;
+    std::int64_t measureOfEnd() const;
+    Row rowAtMeasure(std::int64_t measure) const;
+    std::int64_t bytesPerRow() const;
+    void scrollBarAction(int action);
 
+    // Every change of the bytes goes through here; returns the bytes put in.
+    std::size_t replaceBytes(std::size_t from, std::size_t length, const Text& text);
     // Editing as the user does it: recorded for undo, reported as a change.
     void edit(std::size_t from, std::size_t to, const Text& text, EditHistory::Kind kind);
     void typeText(const QString& text);
+    // Puts in text from elsewhere (the clipboard, a drop) at the selection or
+    // at `at`, telling the user what the code page could not hold.
+    void insertForeign(const QString& text, std::size_t from, std::size_t to);
     void erase(bool forward, bool word);
     void applyChange(std::size_t from, std::size_t length, const Text& text,
                      EditHistory::Kind kind);
     void userChanged();
+    void refuse(qsizetype leftOut, bool tell);
 
     // Caret movement; `extend` keeps the anchor where it is.
     void moveCaret(std::size_t position, bool extend);
@@ -140,6 +184,11 @@ private:
 
     bool isWordByte(std::size_t position) const;
     void dragSelection();
+    // The selection becomes the desktop's primary selection, for a middle
+    // click elsewhere.
+    void offerSelection();
+    // While a drag selection is held past the top or bottom edge.
+    void scrollTowards(QPointF point);
     void restartBlink();
     void tellAssistiveTools();
     std::size_t selectionStart() const { return std::min(anchor_, caret_); }
@@ -164,9 +213,17 @@ private:
     // A third click soon after a double click selects the line.
     QBasicTimer tripleClick_;
     QPointF doubleClickPoint_;
+    // Scrolls on while the mouse selecting text stays past an edge.
+    QBasicTimer autoScroll_;
+    QPointF selectingAt_;
     bool settingScrollBar_ = false;
+    // The scroll bar's value is the measure divided by this, to fit an int.
+    std::int64_t scrollUnit_ = 1;
     QBasicTimer blink_;
     mutable std::unordered_map<std::size_t, std::unique_ptr<QTextLayout>> layouts_;
+    mutable std::size_t laidOutBytes_ = 0;
+    QPointer<SelectionOffer> offered_;
+    LeftOutNotice* notice_ = nullptr;
 };
 
 } // namespace norvik::qt

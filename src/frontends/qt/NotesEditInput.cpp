@@ -2,6 +2,7 @@
 // methods, and the editing all input comes down to.
 #include "frontends/qt/NotesEdit.h"
 
+#include "frontends/qt/LeftOutNotice.h"
 #include "frontends/qt/QtText.h"
 
 #include <QApplication>
@@ -32,13 +33,21 @@ bool typedText(const QKeyEvent& event) {
     return !text.isEmpty() && text.front() >= u' ' && text.front() != QChar(0x7F);
 }
 
+// Ctrl+Y redoes too, as in most editors, beside the desktop's own Redo keys.
+bool isRedo(const QKeyEvent& event) {
+    return event.matches(QKeySequence::Redo) ||
+           (event.key() == Qt::Key_Y &&
+            (event.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier);
+}
+
 } // namespace
 
 bool NotesEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto& key = static_cast<QKeyEvent&>(*event);
-        const bool editing = std::any_of(std::begin(editingKeys), std::end(editingKeys),
-                                         [&key](auto standard) { return key.matches(standard); });
+        const bool editing =
+            isRedo(key) || std::any_of(std::begin(editingKeys), std::end(editingKeys),
+                                       [&key](auto standard) { return key.matches(standard); });
         const Qt::KeyboardModifiers plain = key.modifiers() & ~Qt::ShiftModifier;
         if (editing ||
             (typedText(key) && (plain == Qt::NoModifier || plain == Qt::KeypadModifier))) {
@@ -47,6 +56,34 @@ bool NotesEdit::event(QEvent* event) {
         }
     }
     return QAbstractScrollArea::event(event);
+}
+
+void NotesEdit::watchRefusedKeys() {
+    installEventFilter(this);
+}
+
+bool NotesEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && !readOnly_) {
+        // Only hears: the key handlers after this filter drop the characters.
+        if (event->type() == QEvent::KeyPress) {
+            refuse(unstorableCount(static_cast<QKeyEvent*>(event)->text()), false);
+        } else if (event->type() == QEvent::InputMethod) {
+            refuse(unstorableCount(static_cast<QInputMethodEvent*>(event)->commitString()), false);
+        }
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void NotesEdit::refuse(qsizetype leftOut, bool tell) {
+    if (leftOut == 0) {
+        return;
+    }
+    if (beep) {
+        beep();
+    }
+    if (tell) {
+        notice_->tell(leftOut);
+    }
 }
 
 void NotesEdit::userChanged() {
@@ -65,6 +102,7 @@ void NotesEdit::edit(std::size_t from, std::size_t to, const Text& text, EditHis
 }
 
 void NotesEdit::typeText(const QString& text) {
+    refuse(unstorableCount(text), false);
     const Text bytes = fromQt(text);
     if (!bytes.empty()) {
         edit(selectionStart(), selectionEnd(), bytes, EditHistory::Kind::Typing);
@@ -84,25 +122,27 @@ void NotesEdit::erase(bool forward, bool word) {
 }
 
 void NotesEdit::undo() {
-    const TextChange* change = readOnly_ ? nullptr : history_.undo();
-    if (change == nullptr) {
+    if (readOnly_) {
         return;
     }
-    buffer_.replace(change->position, change->inserted.size(), change->removed);
-    forgetLayouts();
-    select(change->anchorBefore, change->caretBefore);
+    if (const TextChange* change = history_.undo()) {
+        replaceBytes(change->position, change->inserted.size(), change->removed);
+        select(change->anchorBefore, change->caretBefore);
+    }
+    // The program hears of every undo and redo, also one with nothing left
+    // to take back, so that it can tell the text is still the saved one.
     userChanged();
 }
 
 void NotesEdit::redo() {
-    const TextChange* change = readOnly_ ? nullptr : history_.redo();
-    if (change == nullptr) {
+    if (readOnly_) {
         return;
     }
-    buffer_.replace(change->position, change->removed.size(), change->inserted);
-    forgetLayouts();
-    const std::size_t end = change->position + change->inserted.size();
-    select(end, end);
+    if (const TextChange* change = history_.redo()) {
+        replaceBytes(change->position, change->removed.size(), change->inserted);
+        const std::size_t end = change->position + change->inserted.size();
+        select(end, end);
+    }
     userChanged();
 }
 
@@ -120,8 +160,14 @@ void NotesEdit::copy() const {
 }
 
 void NotesEdit::paste() {
-    const QString text = QApplication::clipboard()->text();
-    edit(selectionStart(), selectionEnd(), fromQt(text), EditHistory::Kind::Other);
+    if (!readOnly_) {
+        insertForeign(QApplication::clipboard()->text(), selectionStart(), selectionEnd());
+    }
+}
+
+void NotesEdit::insertForeign(const QString& text, std::size_t from, std::size_t to) {
+    refuse(unstorableCount(text), true);
+    edit(from, to, fromQt(text), EditHistory::Kind::Other);
 }
 
 void NotesEdit::selectAll() {
@@ -130,6 +176,7 @@ void NotesEdit::selectAll() {
     goalX_ = -1;
     viewport()->update();
     tellAssistiveTools();
+    offerSelection();
 }
 
 std::size_t NotesEdit::nextCharacter(std::size_t position) const {
@@ -187,7 +234,7 @@ std::size_t NotesEdit::rowEdge(bool end) const {
     if (end) {
         column += line.textLength();
         // Before the wrap: the end of a wrapped row is the next row's start.
-        if (row.row + 1 < rowCount(row.line) && line.textLength() > 0) {
+        if (runsOn(row) && line.textLength() > 0) {
             --column;
         }
     }
@@ -232,7 +279,7 @@ bool NotesEdit::moveByKey(const QKeyEvent& event) {
     }
     const bool extend = event.matches(found->select);
     const bool selection = anchor_ != caret_;
-    const int page = std::max(1, verticalScrollBar()->pageStep());
+    const int page = pageRows();
     qreal goal = -1;
     std::size_t to = caret_;
     switch (found->move) {
@@ -279,6 +326,9 @@ bool NotesEdit::moveByKey(const QKeyEvent& event) {
     moveCaret(to, extend);
     goalX_ = goal;
     viewport()->update();
+    if (extend) {
+        offerSelection();
+    }
     return true;
 }
 
@@ -298,7 +348,7 @@ void NotesEdit::keyPressEvent(QKeyEvent* event) {
 bool NotesEdit::editByKey(const QKeyEvent& event) {
     if (event.matches(QKeySequence::Undo)) {
         undo();
-    } else if (event.matches(QKeySequence::Redo)) {
+    } else if (isRedo(event)) {
         redo();
     } else if (event.matches(QKeySequence::Cut)) {
         cut();

@@ -4,6 +4,7 @@
 #include "frontends/qt/NotesEdit.h"
 
 #include "frontends/qt/QtText.h"
+#include "frontends/qt/SelectionOffer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +13,16 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace norvik::qt {
+
+namespace {
+
+// How often a drag selection held past an edge scrolls on.
+constexpr int autoScrollInterval = 50;
+
+} // namespace
 
 void NotesEdit::mousePressEvent(QMouseEvent* event) {
     const std::size_t at = positionAt(event->position());
@@ -20,8 +30,7 @@ void NotesEdit::mousePressEvent(QMouseEvent* event) {
         !readOnly_) {
         // The desktop's selection goes in where the middle button is pressed.
         moveCaret(at, false);
-        edit(caret_, caret_, fromQt(QApplication::clipboard()->text(QClipboard::Selection)),
-             EditHistory::Kind::Other);
+        insertForeign(QApplication::clipboard()->text(QClipboard::Selection), caret_, caret_);
         return;
     }
     if (event->button() != Qt::LeftButton) {
@@ -44,6 +53,7 @@ void NotesEdit::mousePressEvent(QMouseEvent* event) {
         }
         anchor_ = buffer_.lineStart(first);
         moveCaret(nextCharacter(buffer_.lineEnd(last)), true);
+        offerSelection();
         return;
     }
     const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
@@ -70,13 +80,39 @@ void NotesEdit::mouseMoveEvent(QMouseEvent* event) {
     if (!selecting_) {
         return;
     }
-    // Dragging past the top or the bottom edge scrolls the text along.
-    if (event->position().y() < 0) {
-        scrollRows(-1);
-    } else if (event->position().y() > viewport()->height()) {
-        scrollRows(1);
+    // Dragging past the top or the bottom edge scrolls the text along, and
+    // goes on scrolling while the mouse is held there.
+    selectingAt_ = event->position();
+    const bool past = selectingAt_.y() < 0 || selectingAt_.y() > viewport()->height();
+    if (past) {
+        if (!autoScroll_.isActive()) {
+            autoScroll_.start(autoScrollInterval, this);
+            scrollTowards(selectingAt_);
+        }
+        return;
     }
-    moveCaret(positionAt(event->position()), true);
+    autoScroll_.stop();
+    moveCaret(positionAt(selectingAt_), true);
+    viewport()->update();
+}
+
+void NotesEdit::scrollTowards(QPointF point) {
+    if (!selecting_) {
+        autoScroll_.stop();
+        return;
+    }
+    // Further past the edge, faster: a row for each row's height beyond it.
+    const qreal beyond = point.y() < 0 ? -point.y() : point.y() - viewport()->height();
+    const int rows =
+        std::max(1, static_cast<int>(beyond / std::max(1, fontMetrics().lineSpacing())));
+    if (point.y() < 0) {
+        scrollRows(-rows);
+    } else if (point.y() > viewport()->height()) {
+        scrollRows(rows);
+    }
+    // The caret follows to the row at the edge the mouse is past.
+    const QPointF inside(point.x(), std::clamp<qreal>(point.y(), 0, viewport()->height() - 1));
+    moveCaret(positionAt(inside), true);
     viewport()->update();
 }
 
@@ -91,10 +127,19 @@ void NotesEdit::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (selecting_) {
         selecting_ = false;
-        if (anchor_ != caret_ && QApplication::clipboard()->supportsSelection()) {
-            QApplication::clipboard()->setText(selectedText(), QClipboard::Selection);
-        }
+        autoScroll_.stop();
+        offerSelection();
     }
+}
+
+void NotesEdit::offerSelection() {
+    QClipboard& clipboard = *QApplication::clipboard();
+    if (anchor_ == caret_ || !clipboard.supportsSelection()) {
+        return;
+    }
+    auto* offer = new SelectionOffer(*this, selectionStart(), selectionEnd());
+    clipboard.setMimeData(offer, QClipboard::Selection);
+    offered_ = offer;
 }
 
 void NotesEdit::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -116,6 +161,7 @@ void NotesEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     anchor_ = start;
     moveCaret(end, true);
+    offerSelection();
     doubleClickPoint_ = event->position();
     tripleClick_.start(QApplication::doubleClickInterval(), this);
     viewport()->update();
@@ -154,36 +200,35 @@ void NotesEdit::dropEvent(QDropEvent* event) {
         return;
     }
     const std::size_t at = positionAt(event->position());
-    const Text text = fromQt(event->mimeData()->text());
     if (event->source() != this || event->dropAction() != Qt::MoveAction) {
         moveCaret(at, false);
-        edit(at, at, text, EditHistory::Kind::Other);
+        insertForeign(event->mimeData()->text(), at, at);
         event->acceptProposedAction();
         return;
     }
-    // The selection moved within the notes: taken out and put in again, the
-    // later place first so that the earlier one stays where it is.
-    const std::size_t start = selectionStart();
-    const std::size_t end = selectionEnd();
-    if (at < start || at > end) {
-        std::size_t from = at;
-        std::size_t length = 0;
-        if (at < start) {
-            edit(start, end, {}, EditHistory::Kind::Other);
-            length = buffer_.size();
-            edit(at, at, text, EditHistory::Kind::Other);
-            length = buffer_.size() - length;
-        } else {
-            length = buffer_.size();
-            edit(at, at, text, EditHistory::Kind::Other);
-            length = buffer_.size() - length;
-            edit(start, end, {}, EditHistory::Kind::Other);
-            from = at - (end - start);
-        }
-        select(from, from + length);
-    }
+    moveSelectionTo(at);
+    // The move is done here: the drag's source must not take the text away.
     event->setDropAction(Qt::CopyAction);
     event->accept();
+}
+
+void NotesEdit::moveSelectionTo(std::size_t at) {
+    const std::size_t start = selectionStart();
+    const std::size_t end = selectionEnd();
+    if (at >= start && at <= end) {
+        return;
+    }
+    // One change from the earlier place to the later one, with the moved
+    // text and what it passed over in their new order: one step to undo,
+    // and never the text in both places.
+    const Text moved = buffer_.slice(start, end - start);
+    if (at < start) {
+        edit(at, end, moved + buffer_.slice(at, start - at), EditHistory::Kind::Other);
+        select(at, at + moved.size());
+    } else {
+        edit(start, at, buffer_.slice(end, at - end) + moved, EditHistory::Kind::Other);
+        select(at - moved.size(), at);
+    }
 }
 
 void NotesEdit::wheelEvent(QWheelEvent* event) {

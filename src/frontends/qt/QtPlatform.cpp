@@ -7,6 +7,7 @@
 #include "frontends/qt/QtText.h"
 #include "frontends/qt/ReminderNotification.h"
 #include "frontends/qt/TrayDoubleClicks.h"
+#include "frontends/qt/TrayMenu.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"
@@ -19,6 +20,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -32,7 +34,7 @@ namespace norvik::qt {
 namespace {
 
 QMessageBox::Icon boxIcon(int flags) {
-    switch (flags) {
+    switch (flags & ~mbDefaultButton2) {
     case mbError:
         return QMessageBox::Critical;
     case mbQuestion:
@@ -68,6 +70,8 @@ void QtPlatform::closeAll() {
     timers_.clear();
     trayClicks_.reset();
     tray_.reset();
+    trayMenu_.reset();
+    trayControl_ = nullptr;
     main_.reset();
 }
 
@@ -125,6 +129,20 @@ void QtPlatform::syncAll() {
     for (ModalDialog* dialog : dialogs_) {
         dialog->view().sync();
     }
+    syncTray();
+}
+
+void QtPlatform::syncTray() {
+    if (!tray_ || trayControl_ == nullptr) {
+        return;
+    }
+    if (trayControl_->hint != trayHint_) {
+        trayHint_ = trayControl_->hint;
+        tray_->setToolTip(toQt(trayHint_));
+    }
+    if (trayMenu_) {
+        trayMenu_->sync();
+    }
 }
 
 int QtPlatform::messageBox(const Text& text, const Text& title, int flags) {
@@ -134,14 +152,26 @@ int QtPlatform::messageBox(const Text& text, const Text& title, int flags) {
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    const bool noFirst = yesNo && (flags & mbDefaultButton2) != 0;
+    box.setDefaultButton(!yesNo ? QMessageBox::Ok : noFirst ? QMessageBox::No : QMessageBox::Yes);
+    // Escape and the close box answer a question with neither Yes nor No: a
+    // button no one sees takes them, where Qt would otherwise take No.
+    if (yesNo) {
+        QAbstractButton* dismiss = box.addButton(QMessageBox::Cancel);
+        dismiss->hide();
+        box.setEscapeButton(dismiss);
+    }
     fitBoxToTitle(box);
     placeWithMainWindow(box);
-    const int answer = box.exec();
+    box.exec();
     if (!yesNo) {
         return idOk;
     }
-    return answer == QMessageBox::Yes ? idYes : idNo;
+    QAbstractButton* answer = box.clickedButton();
+    if (answer == box.button(QMessageBox::Yes)) {
+        return idYes;
+    }
+    return answer == box.button(QMessageBox::No) ? idNo : idCancel;
 }
 
 int QtPlatform::runModal(Form& form) {
@@ -211,6 +241,23 @@ void QtPlatform::restoreMainWindow(Form& form) {
             QApplication::alert(main_.get());
         }
     });
+}
+
+void QtPlatform::comeForward(Form& main) {
+    if (ended_ || !main_ || &main_->form() != &main) {
+        return;
+    }
+    if (main.onRestoreRequest) {
+        run(main.onRestoreRequest);
+    }
+    if (ended_) {
+        return;
+    }
+    restoreMainWindow(main);
+    if (QWidget* dialog = topDialog()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }
 
 void QtPlatform::placeWithMainWindow(QWidget& window) const {
@@ -304,8 +351,16 @@ bool QtPlatform::addTrayIcon(TrayIcon& icon) {
                 run([kitIcon, button] { kitIcon->onMouse(button, true); });
             }
         });
+        trayControl_ = kitIcon;
+        trayHint_.clear();
+        tray_->setToolTip(QString());
+        if (icon.popupMenu != nullptr) {
+            trayMenu_ = std::make_unique<TrayMenu>(*this, *icon.popupMenu);
+            tray_->setContextMenu(trayMenu_->menu());
+        }
     }
     singleActivationRestores_ = trayHasNoDoubleClick();
+    syncTray();
     tray_->show();
     return true;
 }
@@ -316,8 +371,11 @@ bool QtPlatform::removeTrayIcon(TrayIcon& /*icon*/) {
     }
     tray_->hide();
     tray_.release()->deleteLater();
-    // Later too: the removal may come from one of its own double clicks.
+    // Later too: the removal may come from one of its own double clicks, or
+    // from an item of its menu.
     trayClicks_.release()->deleteLater();
+    trayMenu_.reset();
+    trayControl_ = nullptr;
     return true;
 }
 

@@ -18,6 +18,7 @@ class MainWindow;
 class ModalDialog;
 class ReminderNotification;
 class TrayDoubleClicks;
+class TrayMenu;
 
 // The Platform on Qt: message boxes, modal dialogs, the main window, the
 // clock, the timers, the desktop's opener and the tray icon. Every handler
@@ -45,6 +46,11 @@ public:
     void terminate() override;
     void languageChosen(int module) override;
 
+    // Another copy of the program asked this one to come to the front: as the
+    // task bar's restore command (out of the tray, too), then raised and
+    // active, an open dialog above it. Nothing before the window was shown.
+    void comeForward(Form& main);
+
     // Runs one handler inside dispatch; false when it failed.
     bool run(const std::function<void()>& handler);
     // Brings every shown window up to date with its form.
@@ -67,6 +73,8 @@ private:
     void startFormTimers(Form& form);
     void dropFormTimers(const Form& form);
     void onTrayActivated(TrayIcon& icon, int reason);
+    // The icon's tooltip and menu as the kit's icon has them.
+    void syncTray();
     // Boxes and dialogs stay with the main window while it is shown, and
     // stand on their own while it is in the tray.
     void placeWithMainWindow(QWidget& window) const;
@@ -76,6 +84,9 @@ private:
     std::vector<ModalDialog*> dialogs_;
     std::map<Timer*, std::unique_ptr<QTimer>> timers_;
     std::unique_ptr<QSystemTrayIcon> tray_;
+    TrayIcon* trayControl_ = nullptr;
+    std::unique_ptr<TrayMenu> trayMenu_;
+    Text trayHint_;
     std::unique_ptr<ReminderNotification> notification_;
     std::unique_ptr<TrayDoubleClicks> trayClicks_;
     bool singleActivationRestores_ = false;

@@ -8,11 +8,15 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+
+#include <algorithm>
+#include <vector>
 
 namespace norvik::qt {
 
@@ -68,6 +72,75 @@ void placeFitting(QWidget& widget, const Control& control) {
     }
     widget.setGeometry(rect);
 }
+
+// The next option of the group (the options sharing a parent) in creation
+// order, going round, that the user can choose: shown and enabled.
+RadioButton* neighbourOption(const RadioButton& option, bool forward) {
+    std::vector<RadioButton*> group;
+    for (const auto& control : option.form().controls()) {
+        if (control->kind() == ControlKind::RadioButton && control->parent() == option.parent()) {
+            group.push_back(static_cast<RadioButton*>(control.get()));
+        }
+    }
+    const auto at = std::find(group.begin(), group.end(), &option);
+    if (at == group.end()) {
+        return nullptr;
+    }
+    const auto size = static_cast<std::ptrdiff_t>(group.size());
+    const std::ptrdiff_t start = at - group.begin();
+    for (std::ptrdiff_t step = 1; step < size; ++step) {
+        const std::ptrdiff_t index = ((forward ? start + step : start - step) % size + size) % size;
+        RadioButton* candidate = group[static_cast<std::size_t>(index)];
+        if (candidate->showing() && candidate->usable()) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+// Arrow keys move the choice within an option group, as on every desktop:
+// the widgets are not exclusive themselves (the kit unchecks the siblings),
+// so Qt would only move the focus to the next widget.
+class OptionArrows : public QObject {
+public:
+    OptionArrows(QtPlatform& platform, RadioButton& option, QWidget& widget)
+        : QObject(&widget), platform_(platform), option_(option) {
+        widget.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) {
+            return false;
+        }
+        bool forward = true;
+        switch (key->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            forward = false;
+            break;
+        default:
+            return false;
+        }
+        if (RadioButton* next = neighbourOption(option_, forward)) {
+            platform_.run([next] {
+                next->setFocus();
+                next->setChecked(true);
+            });
+        }
+        return true;
+    }
+
+private:
+    QtPlatform& platform_;
+    RadioButton& option_;
+};
 
 QAbstractButton& makeButton(const Button& button, QWidget& parent) {
     if (!button.glyph.empty()) {
@@ -168,6 +241,7 @@ RadioButtonView::RadioButtonView(QtPlatform& platform, RadioButton& button, QWid
     QObject::connect(&radio, &QRadioButton::clicked, &radio, [&platform, &button] {
         platform.run([&button] { button.setChecked(true); });
     });
+    new OptionArrows(platform, button, radio);
 }
 
 void FrameBox::paintEvent(QPaintEvent* /*event*/) {

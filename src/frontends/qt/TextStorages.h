@@ -28,6 +28,8 @@ public:
     void replaceSelection(const Text& text) override { editor_.replaceSelection(text); }
     void append(const Text& text) override { editor_.append(text); }
     bool endsWith(const Text& tail) const override { return editor_.buffer().endsWith(tail); }
+    void markSaved() override { editor_.markSaved(); }
+    bool atSaved() const override { return editor_.atSaved(); }
 
 private:
     NotesEdit& editor_;

@@ -60,6 +60,7 @@ MemoView::MemoView(QtPlatform& platform, Memo& memo, QWidget& parent)
       widget_(static_cast<NotesEdit&>(widget())) {
     memo.plugStorage(std::make_unique<NotesStorage>(widget_));
     new KeyInput(platform, memo, widget_);
+    widget_.watchRefusedKeys();
     Memo* control = &memo;
     widget_.onUserChange = [&platform, control] {
         platform.run([control] { control->changed(); });
