@@ -5,6 +5,7 @@
 #include "events/EventTime.h"
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/DataDirectory.h"
+#include "frontends/cli/DayFilter.h"
 #include "interop/CalendarExport.h"
 #include "interop/ControlCharacters.h"
 #include "interop/EventEntry.h"
@@ -119,7 +120,12 @@ void listEvents(CommandContext& context, const DayRange& range) {
     const std::int64_t from = range.from ? momentMillis(*range.from) : INT64_MIN;
     const std::int64_t to = range.to ? momentMillis(*range.to) + millisPerDay : INT64_MAX;
     std::vector<std::pair<std::int64_t, std::size_t>> shown;
+    // Lines in the program's own form outside the days are passed over unread.
+    const DayFilter filter(range.from, range.to);
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (filter.outside(lines[i])) {
+            continue;
+        }
         const auto entry = readEventLine(Text(lines[i]), year);
         if (!entry) {
             reportUnreadable(context, i + 1);
