@@ -21,12 +21,12 @@ constexpr std::uint64_t digitsIn[3] = {0xFFFF00FFFF00FFFF, 0xFFFF00FFFF00FFFF, 0
 constexpr std::uint64_t signsIn[3] = {0x00002E00002E0000, 0x00003A0000200000, 0x203E3E3E2000003A};
 constexpr std::uint64_t eachByte = 0x0101010101010101;
 
-std::uint64_t wordAt(const char* bytes, int word) {
+std::uint64_t wordAt(const char* bytes, std::size_t word) {
     std::uint64_t w = 0;
     if constexpr (std::endian::native == std::endian::little) {
         std::memcpy(&w, bytes + 8 * word, 8);
     } else {
-        for (int i = 0; i < 8; ++i) {
+        for (std::size_t i = 0; i < 8; ++i) {
             w |= std::uint64_t{static_cast<unsigned char>(bytes[8 * word + i])} << (8 * i);
         }
     }
@@ -52,7 +52,7 @@ bool DayFilter::outside(std::string_view line) const {
     // Eight bytes at a time, with few branches: a million lines pass here.
     std::uint64_t values[3] = {};
     std::uint64_t wrong = 0;
-    for (int word = 0; word < 3; ++word) {
+    for (std::size_t word = 0; word < 3; ++word) {
         const std::uint64_t w = wordAt(line.data(), word);
         values[word] = (w ^ (eachByte * '0')) & digitsIn[word];
         // A digit's value is below 16 and stays so with 6 added.
