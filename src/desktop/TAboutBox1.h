@@ -1,7 +1,8 @@
 #pragma once
 
+#include "kit/Controls.h"
 #include "kit/Form.h"
-#include "store/DialogContext.h"
+#include "language/DialogContext.h"
 
 namespace norvik {
 

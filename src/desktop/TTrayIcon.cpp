@@ -1,5 +1,6 @@
 #include "desktop/TTrayIcon.h"
 
+#include "kit/Controls.h"
 #include "kit/Failure.h"
 #include "kit/Form.h"
 #include "kit/Platform.h"

@@ -3,7 +3,7 @@
 #include "events/EventTimes.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
-#include "store/DialogContext.h"
+#include "language/DialogContext.h"
 
 namespace norvik {
 

@@ -4,8 +4,8 @@
 #include "events/EventLine.h"
 #include "kit/DialogLook.h"
 #include "kit/Platform.h"
+#include "language/Language.h"
 #include "store/Codec1251.h"
-#include "store/Language.h"
 
 namespace norvik {
 

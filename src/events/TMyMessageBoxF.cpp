@@ -1,7 +1,7 @@
 #include "events/TMyMessageBoxF.h"
 
+#include "language/Language.h"
 #include "store/Codec1251.h"
-#include "store/Language.h"
 
 namespace norvik {
 

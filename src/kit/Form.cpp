@@ -1,4 +1,5 @@
 #include "kit/Form.h"
+#include "kit/Controls.h"
 
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "kit/Color.h"
-#include "kit/Controls.h"
+#include "kit/Control.h"
 #include "kit/Font.h"
 #include "kit/Text.h"
 
@@ -14,6 +14,8 @@
 
 namespace norvik {
 
+class Button;
+class MenuItem;
 class Platform;
 
 inline constexpr int mrNone = 0;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "kit/Controls.h"
 #include "kit/Form.h"
+#include "language/DialogContext.h"
 #include "settings/MainWindowColors.h"
-#include "store/DialogContext.h"
 
 namespace norvik {
 

@@ -9,8 +9,8 @@
 #include "Scenario.h"
 #include "TempFolder.h"
 
+#include "frontends/headless/QuotedText.h"
 #include "store/DataFiles.h"
-#include "store/QuotedText.h"
 #include "store/Settings.h"
 
 #include <sys/wait.h>

@@ -1,6 +1,6 @@
 #include "Scenario.h"
 
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
 
 #include <sstream>
 #include <stdexcept>

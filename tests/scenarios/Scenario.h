@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/LanguageLines.h"
+#include "language/LanguageLines.h"
 
 #include <map>
 #include <optional>

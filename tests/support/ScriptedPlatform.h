@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/Controls.h"
 #include "kit/Form.h"
 #include "kit/Platform.h"
 

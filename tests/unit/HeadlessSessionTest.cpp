@@ -1,5 +1,6 @@
 #include "MemoryFileSystem.h"
 #include "frontends/headless/Session.h"
+#include "kit/Controls.h"
 #include "kit/Form.h"
 
 #include <gtest/gtest.h>

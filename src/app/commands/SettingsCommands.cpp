@@ -1,8 +1,8 @@
 #include "app/TForm1.h"
 
+#include "language/DialogContext.h"
 #include "settings/MainWindowColors.h"
 #include "settings/TConfiguration.h"
-#include "store/DialogContext.h"
 
 namespace norvik {
 

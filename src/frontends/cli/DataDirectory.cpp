@@ -1,9 +1,9 @@
 #include "frontends/cli/DataDirectory.h"
 
 #include "frontends/cli/CliFailure.h"
+#include "language/Language.h"
 #include "phonebook/PhoneLine.h"
 #include "store/DataFiles.h"
-#include "store/Language.h"
 #include "store/Settings.h"
 
 #include <sys/stat.h>

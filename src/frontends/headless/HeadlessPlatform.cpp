@@ -1,5 +1,6 @@
 #include "frontends/headless/HeadlessPlatform.h"
 
+#include "kit/Controls.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"

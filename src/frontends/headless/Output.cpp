@@ -1,6 +1,6 @@
 #include "frontends/headless/Output.h"
 
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
 
 namespace norvik::headless {
 

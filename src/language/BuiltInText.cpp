@@ -1,4 +1,4 @@
-#include "store/BuiltInText.h"
+#include "language/BuiltInText.h"
 
 #include "store/Codec1251.h"
 

@@ -1,8 +1,8 @@
-#include "store/DialogContext.h"
+#include "language/DialogContext.h"
 
 #include "kit/ListBox.h"
 #include "kit/Platform.h"
-#include "store/Language.h"
+#include "language/Language.h"
 
 namespace norvik {
 

@@ -1,4 +1,4 @@
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
 
 #include "store/Codec1251.h"
 

@@ -1,4 +1,4 @@
-#include "store/Language.h"
+#include "language/Language.h"
 
 #include "kit/Failure.h"
 #include "kit/Form.h"
