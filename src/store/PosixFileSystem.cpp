@@ -1,3 +1,5 @@
+#include "store/PosixFileSystem.h"
+
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
 #include "store/FileSystem.h"

@@ -2,6 +2,7 @@
 #include "TempFolder.h"
 #include "store/FileStore.h"
 #include "store/LineList.h"
+#include "store/PosixFileSystem.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

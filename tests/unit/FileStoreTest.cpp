@@ -1,6 +1,7 @@
 #include "store/FileStore.h"
 #include "FailureOf.h"
 #include "TempFolder.h"
+#include "store/PosixFileSystem.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "TempFolder.h"
 #include "store/FileStore.h"
 #include "store/InstanceLock.h"
+#include "store/PosixFileSystem.h"
 
 #include <chrono>
 #include <filesystem>

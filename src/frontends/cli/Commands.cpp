@@ -14,6 +14,7 @@
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
 #include "store/DataFiles.h"
+#include "store/PosixFileSystem.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include "kit/Text.h"
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
 #include "store/InstanceLock.h"
+#include "store/PosixFileSystem.h"
 
 #include <memory>
 #include <string>

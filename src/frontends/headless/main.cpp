@@ -1,6 +1,6 @@
 #include "app/Program.h"
 #include "frontends/headless/Session.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <cstdio>
 #include <cstdlib>

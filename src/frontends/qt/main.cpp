@@ -2,7 +2,7 @@
 #include "frontends/qt/Application.h"
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/RunningCopy.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <QApplication>
 #include <QDir>
