@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a language module source (UTF-8, one `NUMBER "TEXT"` entry a line)
 // into the module file the program reads: code page 1251, CR LF, every line
 // from 0 to the highest number present.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language module reader: any file gives its lines, and every line
 // number either names one of them or fails with the index report.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/TAboutBox2.h"
 
 #include "desktop/PixelFont.h"

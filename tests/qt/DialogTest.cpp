@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogs: any kit form renders without Qt code of its own, runs modally,
 // closes through its buttons or its close box, and the timer keeps ticking
 // under it. Message boxes carry the program's texts and answers.

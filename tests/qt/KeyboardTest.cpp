@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard as every desktop has it: Enter presses a dialog's confirm
 // button and Escape cancels it, unless a field's own key handler took the key
 // first; arrow keys move the choice of an option group; and the control that

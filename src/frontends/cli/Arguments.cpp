@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/cli/Arguments.h"
 
 #include "events/DateTextReader.h"
@@ -63,6 +64,10 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
         const std::string& word = words[at];
         if (word == "-h" || word == "--help") {
             arguments.help = true;
+            return arguments;
+        }
+        if (word == "--version") {
+            arguments.version = true;
             return arguments;
         }
         if (word == "-d" || word == "--data") {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "frontends/cli/Commands.h"
@@ -11,6 +12,7 @@ namespace norvik::cli {
 // an option value that cannot be read.
 struct Arguments {
     bool help = false;
+    bool version = false;
     std::string dataDirectory; // empty: the default one
     std::string command;       // "list", "add", "export ics", "import vcf" ...
     std::vector<std::string> operands;

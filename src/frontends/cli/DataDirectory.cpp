@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/cli/DataDirectory.h"
 
 #include "frontends/cli/CliFailure.h"
+#include "frontends/cli/InstalledModules.h"
 #include "language/Language.h"
 #include "phonebook/PhoneLine.h"
 #include "store/DataFiles.h"
@@ -56,7 +58,13 @@ Lines DataDirectory::phoneLabels() {
         const Lines settings = load(settingsFile);
         const char* module =
             lookupKey(settings, SettingKey::LangID) == "1" ? englishModule : russianModule;
-        const Lines lines = store_.loadLines(module);
+        // A directory the launcher has not prepared reads the installed
+        // module, without copying it in.
+        std::optional<Lines> installed;
+        if (!store_.exists(module)) {
+            installed = installedModule(module);
+        }
+        const Lines lines = installed ? std::move(*installed) : store_.loadLines(module);
         Lines labels;
         for (const Line label : phoneLabelLines) {
             labels.push_back(langLine(lines, label));

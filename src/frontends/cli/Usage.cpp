@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/cli/Usage.h"
 
 namespace norvik::cli {
@@ -45,6 +46,7 @@ belongs to you or to root; a link that leads nowhere is an error, kept as it is.
 Options:
   -d, --data DATA-DIRECTORY   work in this data directory
   -h, --help                  show this text
+  --version                   show the version
 
 Exit status: 0 done, 1 wrong usage, 2 bad input (a file, a date or a number
 that cannot be read, an import over its limit), 3 Norvik is running there,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/cli/Arguments.h"
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/Commands.h"
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
             std::vector<std::string>(argv + 1, argv + argc), localDateTime(now).year);
         if (arguments.help) {
             std::cout << usageText;
+            return exitOk;
+        }
+        if (arguments.version) {
+            std::cout << "norvik-cli " NORVIK_VERSION "\n";
             return exitOk;
         }
         std::string directory = arguments.dataDirectory;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tray's tooltip counts: the events of a span of time that were not
 // announced yet.
 #include "events/ReminderMemory.h"

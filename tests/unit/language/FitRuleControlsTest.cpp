@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MemoryFileSystem.h"
 #include "ScriptedPlatform.h"
 #include "app/TForm1.h"

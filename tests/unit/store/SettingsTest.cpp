@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/Settings.h"
 #include "store/Codec1251.h"
 #include "store/LineList.h"
@@ -80,6 +81,33 @@ TEST(SettingsTest, TheFirstStartWritesThirteenEntriesSeparatedByCrCrLf) {
     };
     for (const auto& [key, value] : values) {
         EXPECT_EQ(lookupKey(lines, key), value) << key;
+    }
+}
+
+TEST(SettingsTest, AFirstStartInEnglishDiffersOnlyInTheLanguageAndItsWarningText) {
+    const Lines russianFile = splitLines(defaultSettingsBytes(0));
+    const Lines englishFile = splitLines(defaultSettingsBytes(1));
+    ASSERT_EQ(englishFile.size(), 25u);
+    for (std::size_t i = 0; i < englishFile.size(); ++i) {
+        if (i == 10) {
+            EXPECT_EQ(englishFile[i], "WarningMessageText=" + english);
+        } else if (i == 24) {
+            EXPECT_EQ(englishFile[i], "LangID=1");
+        } else {
+            EXPECT_EQ(englishFile[i], russianFile[i]) << i;
+        }
+    }
+}
+
+TEST(SettingsTest, TheLocaleChoosesEnglishForEveryLanguageButRussian) {
+    const std::pair<const char*, int> cases[] = {
+        {"en_GB.UTF-8", 1}, {"en_US", 1},       {"de_DE.UTF-8", 1}, {"uk_UA.UTF-8", 1}, {"fr", 1},
+        {"sr_RS@latin", 1}, {"ru_RU.UTF-8", 0}, {"ru_UA", 0},       {"ru", 0},          {"ru@x", 0},
+        {"C", 0},           {"C.UTF-8", 0},     {"C.utf8", 0},      {"POSIX", 0},       {"", 0},
+        {"cy_GB.UTF-8", 1},
+    };
+    for (const auto& [locale, language] : cases) {
+        EXPECT_EQ(localeLanguage(locale), language) << locale;
     }
 }
 
