@@ -2,7 +2,9 @@
 #pragma once
 
 #include "frontends/cli/Commands.h"
+#include "interop/CalendarImport.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 

@@ -7,6 +7,7 @@
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/DataDirectory.h"
 #include "interop/CalendarExport.h"
+#include "interop/CalendarImport.h"
 #include "interop/ControlCharacters.h"
 #include "interop/EventEntry.h"
 #include "interop/LineMerge.h"
