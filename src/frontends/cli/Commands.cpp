@@ -77,7 +77,7 @@ void writeOutput(CommandContext& context, const std::string& target, const std::
         context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         context.out.flush();
         if (!context.out) {
-            throw CliFailure(exitCannotWrite, "cannot write to standard output");
+            throw CliFailure(exitCannotReadOrWrite, "cannot write to standard output");
         }
         return;
     }
@@ -85,7 +85,7 @@ void writeOutput(CommandContext& context, const std::string& target, const std::
         PosixFileSystem disk;
         disk.replace(target, bytes);
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, withReason(failure));
+        throw CliFailure(exitCannotReadOrWrite, withReason(failure));
     }
 }
 

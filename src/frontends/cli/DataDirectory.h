@@ -19,6 +19,10 @@ public:
     // Fails with exit status 2 when the directory does not exist.
     explicit DataDirectory(std::string path);
 
+    // The directory -d gave, else $NORVIK_DATA, else ~/Norvik. Fails with
+    // exit status 1 when none of them is set.
+    static std::string chosen(const std::string& given);
+
     const std::string& path() const { return path_; }
 
     // Every command that writes takes the lock first: the running program
