@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exporting a million event lines as iCalendar, Cyrillic texts included: the
 // whole file is built in memory, as norvik-cli builds it before its one save.
 

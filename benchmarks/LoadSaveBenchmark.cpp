@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the data files at the sizes users reach: a million event
 // lines and 10 MB of notes, split and joined in memory, read and written
 // through the store on the real disk (each save is synced, like the program's),
@@ -5,8 +6,8 @@
 
 #include "kit/TextBuffer.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
 #include "store/LineList.h"
+#include "store/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One reminder tick over a million event lines with nothing due, with and
 // without past-event reminding, over future dates and over ten years back
 // and ten ahead, and the tick right after a line changed,
@@ -8,7 +9,7 @@
 #include "app/TForm1.h"
 #include "kit/Platform.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
 

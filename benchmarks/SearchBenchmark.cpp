@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list search over a million event lines, with and without letter case,
 // against `grep -F -c` run on the same lines written to a file. Each search
 // benchmark reports its own time, grep's time and the ratio between them as

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refuses an include that crosses an edge not declared in CMakeLists.txt.
 #
 # All folders share one include root (src), so the compiler itself would

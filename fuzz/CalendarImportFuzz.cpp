@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The iCalendar import: content lines unfolded by the program, time zones,
 // values and recurrence rules read by libical. Whatever the file, the import
 // ends within its allowance of lines and steps, and every line it gives is an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 1251 codec: every byte string goes to UTF-8 and back unchanged, and
 // UTF-8 it accepts comes back byte for byte.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loose date-text reader and the postponement. Input: two bytes of
 // minutes, then the event line.
 #include "FuzzCheck.h"

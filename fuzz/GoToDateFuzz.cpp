@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The go-to-date correction. Input: day, month and year fields separated by
 // NUL bytes.
 #include "FuzzCheck.h"

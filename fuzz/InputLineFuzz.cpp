@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless protocol's input-line parser: any line is split into words or
 // refused as a protocol error, never anything else.
 #include "FuzzCheck.h"

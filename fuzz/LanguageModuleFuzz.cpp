@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language module reader: any file gives its lines, and every line
 // number either names one of them or fails with the index report.
 #include "FuzzCheck.h"
 #include "kit/Failure.h"
-#include "store/Language.h"
+#include "language/Language.h"
 #include "store/LineList.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line list reader: any bytes split, join and split again to the same
 // lines, and the notes' line breaks come out as CR LF only, stable.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings lookup and update, and the colour and integer conversions.
 // Input: KEY, a NUL, VALUE, a NUL, then the file's bytes.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes editor's buffer: any script of edits leaves the bytes a plain
 // string edited alike holds, and every line is where the rules put it: a
 // line ends at a CR LF, or is cut inside its text, no longer than the

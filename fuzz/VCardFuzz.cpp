@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vCard reader and the phone lines made from its cards. Every line an
 // import makes holds no control character, keeps the card's name before its
 // first separator, and comes back the same when exported and imported again.
@@ -6,8 +7,8 @@
 #include "interop/PhoneCard.h"
 #include "interop/VCard.h"
 #include "kit/Failure.h"
+#include "language/LanguageLines.h"
 #include "phonebook/PhoneLine.h"
-#include "store/LanguageLines.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build folder makes
 # norvik_VERSION_amd64.deb from the install rules, with everything under /usr.
 # The libraries the programs link are found by dpkg-shlibdeps; the Depends
@@ -30,3 +31,22 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xchm")
 set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/package")
 include(CPack)
+
+# Beside the programs Debian wants the licence in its machine-readable form
+# and the changelog, made from CHANGELOG.md and compressed; both go in
+# share/doc/norvik, also for cmake --install.
+set(NORVIK_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/norvik")
+set(debian_changelog "${CMAKE_BINARY_DIR}/debian/changelog")
+add_custom_command(
+    OUTPUT "${debian_changelog}.gz"
+    COMMAND ${CMAKE_COMMAND} -DCHANGELOG=${CMAKE_SOURCE_DIR}/CHANGELOG.md
+            -DOUTPUT=${debian_changelog} "-DMAINTAINER=${CPACK_PACKAGE_CONTACT}"
+            -P ${CMAKE_SOURCE_DIR}/packaging/DebianChangelog.cmake
+    COMMAND ${NORVIK_GZIP} -9nf "${debian_changelog}"
+    DEPENDS ${CMAKE_SOURCE_DIR}/CHANGELOG.md ${CMAKE_SOURCE_DIR}/packaging/DebianChangelog.cmake
+    COMMENT "Making the Debian changelog from CHANGELOG.md"
+    VERBATIM)
+add_custom_target(norvik_debian_changelog ALL DEPENDS "${debian_changelog}.gz")
+norvik_program_part(norvik_debian_changelog)
+install(FILES "${debian_changelog}.gz" ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION "${NORVIK_DOC_DIR}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt lists with 200,000 lines: loading them with every second line
 // marked, and a handler that changes nothing in them, which must not reload
 // the view. Runs offscreen; no display is needed.
@@ -7,7 +8,7 @@
 #include "app/TForm1.h"
 #include "frontends/qt/Application.h"
 #include "frontends/qt/QtPlatform.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
 

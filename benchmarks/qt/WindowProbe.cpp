@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windowed program started in the current directory exactly as `norvik`
 // starts, ended as soon as its main window is on screen with the notes in
 // place, so that a whole-process timing of it is the time to a usable window.
@@ -10,7 +11,7 @@
 #include "app/TForm1.h"
 #include "frontends/qt/Application.h"
 #include "frontends/qt/QtPlatform.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

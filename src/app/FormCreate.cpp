@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TForm1.h"
 
 #include "kit/Dispatch.h"
 #include "kit/Failure.h"
 #include "kit/Platform.h"
+#include "language/Language.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
-#include "store/Language.h"
 #include "store/Settings.h"
 
 namespace norvik {
@@ -69,15 +70,17 @@ void TForm1::FormCreate() {
     DateTimePicker1.setDate(DateTime{now.year, now.month, now.day});
 
     if (!store.exists(settingsFile)) {
-        // The first-run boxes are always Russian, whatever the settings will say.
-        LangBox.setItems(store.loadLines(russianModule));
-        loadedModule_ = 0;
-        platform().languageChosen(0);
+        // A new data directory speaks the desktop's language, and so do the
+        // first-run boxes: they come before the window in that language.
+        const int language = localeLanguage(platform().desktopLocale());
+        LangBox.setItems(store.loadLines(language == 0 ? russianModule : englishModule));
+        loadedModule_ = language;
+        platform().languageChosen(language);
         ask(Line::SettingsMissing, Line::SettingsMissingTitle, mbError);
         bool giveUp = false;
         for (;;) {
             try {
-                store.saveBytes(settingsFile, defaultSettingsBytes());
+                store.saveBytes(settingsFile, defaultSettingsBytes(language));
             } catch (const Failure&) {
                 // Whether the file now exists decides, as below.
             }

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TForm1.h"
 
 #include "desktop/TTrayIcon.h"
 #include "events/EventTimes.h"
 #include "events/ReminderMemory.h"
 #include "kit/Platform.h"
+#include "language/DialogContext.h"
+#include "language/Language.h"
 #include "settings/MainWindowColors.h"
 #include "store/Codec1251.h"
-#include "store/DialogContext.h"
 #include "store/FileStore.h"
-#include "store/Language.h"
 
 namespace norvik {
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/TAboutBox.h"
 
 #include "desktop/PixelFont.h"
+#include "language/Language.h"
 #include "store/Codec1251.h"
-#include "store/Language.h"
 
 namespace norvik {
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/EventDateCheck.h"
 
 #include "events/EventTimes.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
-#include "store/DialogContext.h"
+#include "language/DialogContext.h"
 
 namespace norvik {
 

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/TForm3.h"
 
 #include "events/EventDateCheck.h"
 #include "events/EventLine.h"
 #include "kit/DialogLook.h"
 #include "kit/Platform.h"
+#include "language/Language.h"
 #include "store/Codec1251.h"
-#include "store/Language.h"
 
 namespace norvik {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/TForm4.h"
 
 #include "events/EventDateCheck.h"

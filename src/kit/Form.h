@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "kit/Color.h"
-#include "kit/Controls.h"
+#include "kit/Control.h"
 #include "kit/Font.h"
 #include "kit/Text.h"
 
@@ -14,6 +15,8 @@
 
 namespace norvik {
 
+class Button;
+class MenuItem;
 class Platform;
 
 inline constexpr int mrNone = 0;

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "kit/DateTime.h"
 #include "kit/Text.h"
+
+#include <string>
 
 namespace norvik {
 
@@ -71,6 +74,10 @@ public:
     // A language module was loaded (0 Russian, 1 English): the platform's own
     // texts (box buttons, the calendar, context menus) may follow it.
     virtual void languageChosen(int /*module*/) {}
+
+    // The desktop's locale for messages (such as "en_GB.UTF-8"), empty when
+    // none is set: a new data directory takes its language from it.
+    virtual std::string desktopLocale() { return {}; }
 };
 
 } // namespace norvik

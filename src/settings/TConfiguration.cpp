@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/TConfiguration.h"
 
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
+#include "language/Language.h"
 #include "settings/SettingsChoices.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
-#include "store/Language.h"
 #include "store/Settings.h"
 
 #include <initializer_list>

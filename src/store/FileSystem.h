@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "kit/ByteBuffer.h"
@@ -96,32 +97,6 @@ public:
     virtual LockAttempt lock(const std::string& path) = 0;
     // Whether new files can be made in the folder ("" is the working directory).
     virtual bool canWriteFolder(const std::string& folder) = 0;
-};
-
-// The real disk. Paths are taken relative to `root` (the working directory
-// when empty), so that tests can work in a folder of their own. Reads and
-// saves follow a symbolic link only when it belongs to the user running the
-// program or to root (see PathWalk.h).
-class PosixFileSystem : public FileSystem {
-public:
-    explicit PosixFileSystem(std::string root = "") : root_(std::move(root)) {}
-
-    FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override;
-    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override;
-    bool exists(const std::string& path) override;
-    std::vector<std::string> list(const std::string& folder) override;
-    bool createEmpty(const std::string& path) override;
-    void replacePieces(const std::string& path, std::span<const std::string_view> pieces) override;
-    bool remove(const std::string& path) override;
-    LockAttempt lock(const std::string& path) override;
-    bool canWriteFolder(const std::string& folder) override;
-
-private:
-    std::string onDisk(const std::string& path) const;
-    template <class Bytes>
-    FileReadOf<Bytes> readAs(const std::string& path, ReadConsumer* consumer);
-
-    std::string root_;
 };
 
 // Resolves a name the program spells to an existing entry whose name differs

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/PosixFileSystem.h"
+
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
 #include "store/FileSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/Settings.h"
 
 #include "store/Codec1251.h"
@@ -67,20 +68,20 @@ void updateKey(Lines& lines, SettingKey key, const Text& value) {
     byKeyText::updateKey(lines, keyName(key), value);
 }
 
-std::string defaultSettingsBytes() {
+std::string defaultSettingsBytes(int langId) {
     const std::pair<SettingKey, Text> entries[] = {
         {SettingKey::MainFormColor, "clNavy"},
         {SettingKey::MainFormTextColor, "clWhite"},
         {SettingKey::NotebookSize, "10"},
         {SettingKey::NotebookType, "Courier New"},
-        {SettingKey::WarningMessageText, defaultWarningText(0)},
+        {SettingKey::WarningMessageText, defaultWarningText(langId)},
         {SettingKey::WarningMessageStopMin, "0"},
         {SettingKey::LastEvent, "1"},
         {SettingKey::Delimeter, "1"},
         {SettingKey::SubStringPosition, "0"},
         {SettingKey::RegisterCheck, "1"},
         {SettingKey::EventOnly, "0"},
-        {SettingKey::LangID, "0"},
+        {SettingKey::LangID, langId == 1 ? "1" : "0"},
     };
     // The first start writes through a text stream that turns each LF of the
     // CR LF separators into CR LF: CR CR LF between entries, nothing after the last.
@@ -91,6 +92,15 @@ std::string defaultSettingsBytes() {
         bytes += "=" + value;
     }
     return bytes;
+}
+
+int localeLanguage(std::string_view locale) {
+    // language[_territory][.codeset][@modifier]
+    const std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
+    if (language.empty() || language == "C" || language == "POSIX" || language == "ru") {
+        return 0;
+    }
+    return 1;
 }
 
 Text defaultWarningText(int langId) {

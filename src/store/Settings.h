@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "kit/Text.h"
@@ -22,8 +23,14 @@ void updateKey(Lines& lines, std::string_view key, const Text& value);
 } // namespace byKeyText
 
 // The bytes the first start writes: thirteen entries separated by CR CR LF,
-// nothing after the last.
-std::string defaultSettingsBytes();
+// nothing after the last; LangID and the warning text in the given language
+// (0 Russian, 1 English).
+std::string defaultSettingsBytes(int langId = 0);
+
+// The language a new settings file takes from the desktop's locale: English
+// (1) for a locale naming any language but Russian; Russian (0) for Russian,
+// for the C and POSIX locales (which name none) and when no locale is set.
+int localeLanguage(std::string_view locale);
 
 // The default warning text of a language (0 Russian, 1 English).
 Text defaultWarningText(int langId);

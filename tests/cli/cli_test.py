@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """norvik-cli end to end: cli_test.py GROUP NORVIK-CLI NORVIK-HEADLESS MODULE-DIR
 
 Each group runs in fresh temporary data directories. Exported files are read

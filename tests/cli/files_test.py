@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """norvik-cli and files that are not what they seem: files_test.py NORVIK-CLI MODULE-DIR
 
 A data file behind a link that leads nowhere, a data or input file larger

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the captions of the real dialogs look: each one drawn in a single face
 // that has all its letters, whatever face the form names, and the captions of
 // the choices whole and clear of their neighbours in the stand-in faces.

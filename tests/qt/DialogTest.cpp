@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogs: any kit form renders without Qt code of its own, runs modally,
 // closes through its buttons or its close box, and the timer keeps ticking
 // under it. Message boxes carry the program's texts and answers.
 #include "QtTestSupport.h"
 
 #include "frontends/qt/QtText.h"
+#include "kit/Controls.h"
 #include "kit/Failure.h"
 #include "kit/Form.h"
 #include "store/Codec1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard as every desktop has it: Enter presses a dialog's confirm
 // button and Escape cancels it, unless a field's own key handler took the key
 // first; arrow keys move the choice of an option group; and the control that
@@ -7,9 +8,10 @@
 #include "events/TMyMessageBoxF.h"
 #include "frontends/qt/FocusRing.h"
 #include "frontends/qt/Look.h"
+#include "kit/Controls.h"
 #include "kit/Form.h"
+#include "language/DialogContext.h"
 #include "search/TForm6.h"
-#include "store/DialogContext.h"
 
 #include <QApplication>
 #include <QComboBox>

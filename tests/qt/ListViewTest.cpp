@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists: the view reads the kit list through a model, so long lists
 // stay quick; marks, the current line and the top line go both ways.
 #include "QtTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as Qt shows it: geometry, captions, colours and fonts all
 // come from the kit objects, and later changes to them reach the widgets.
 #include "QtTestSupport.h"

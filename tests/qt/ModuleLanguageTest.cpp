@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts speak the module's language whatever LANG says: the suite
 // runs these once under C.UTF-8 and once more under a Russian LANG (see
 // CMakeLists.txt), so a translation picked by the desktop's locale fails one run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes editor: typed keys reach the notes handlers before the editor
 // applies them, the live text stays in the editor, positions count a line
 // break as two characters as the program expects, undo knows the saved

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "TempFolder.h"
 #include "app/Program.h"
 #include "frontends/qt/QtPlatform.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A reminder must be seen: the list's current line is drawn marked whether or
 // not the list has the focus, and the desktop gets a notification that goes
 // away when the reminder is answered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program again where it runs brings the running window to the
 // front: the copies meet at a socket in the user's private runtime folder,
 // named after the data folder, and the second copy ends with status 0.

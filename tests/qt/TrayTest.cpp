@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon through the Qt platform. Without a notification area (the
 // offscreen platform) adding it fails, as the program must be told; with one
 // (Xvfb and trayer, see CMakeLists.txt) it shows, and its double click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // norvik-scenario HEADLESS MODULE_DIR SCENARIO
 //
 // Runs one scenario: a fresh temporary directory with the scenario's files,
@@ -9,8 +10,8 @@
 #include "Scenario.h"
 #include "TempFolder.h"
 
+#include "frontends/headless/QuotedText.h"
 #include "store/DataFiles.h"
-#include "store/QuotedText.h"
 #include "store/Settings.h"
 
 #include <sys/wait.h>
@@ -90,7 +91,7 @@ void writeSetup(const Scenario& scenario, const TempFolder& work, const fs::path
 // Runs the program in `directory` with `inputFile` on standard input and its
 // standard output into `outputFile`; returns its exit status.
 int runProgram(const fs::path& program, const fs::path& directory, const fs::path& inputFile,
-               const fs::path& outputFile) {
+               const fs::path& outputFile, const Scenario& scenario) {
     const pid_t child = ::fork();
     if (child < 0) {
         throw std::runtime_error("cannot start the program");
@@ -101,6 +102,12 @@ int runProgram(const fs::path& program, const fs::path& directory, const fs::pat
         if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
             ::chdir(directory.c_str()) != 0) {
             ::_exit(127);
+        }
+        for (const auto& [name, value] : scenario.environment) {
+            if (value ? ::setenv(name.c_str(), value->c_str(), 1) != 0
+                      : ::unsetenv(name.c_str()) != 0) {
+                ::_exit(127);
+            }
         }
         ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
@@ -202,7 +209,8 @@ int main(int argc, char** argv) {
             input += line + "\n";
         }
         work.write("input.txt", input);
-        const int status = runProgram(program, directory, work / "input.txt", work / "output.txt");
+        const int status =
+            runProgram(program, directory, work / "input.txt", work / "output.txt", scenario);
         const auto actual = splitOutput(work.read("output.txt"));
 
         bool passed = compare(scenario.expected, actual);

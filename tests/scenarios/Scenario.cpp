@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Scenario.h"
 
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
 
 #include <sstream>
 #include <stdexcept>
@@ -161,6 +162,17 @@ void parseSetup(const std::string& line, Scenario& scenario) {
         scenario.shippedModules = true;
     } else if (line.rfind("module ", 0) == 0) {
         parseModule(line, scenario);
+    } else if (line.rfind("environment ", 0) == 0) {
+        const std::string rest = line.substr(12);
+        const auto equals = rest.find('=');
+        if (equals != std::string::npos && equals > 0) {
+            scenario.environment.emplace_back(rest.substr(0, equals), rest.substr(equals + 1));
+        } else if (rest.size() > 6 && rest.find(' ') == rest.size() - 6 &&
+                   rest.substr(rest.size() - 6) == " unset") {
+            scenario.environment.emplace_back(rest.substr(0, rest.size() - 6), std::nullopt);
+        } else {
+            throw std::runtime_error("environment takes NAME=VALUE or NAME unset");
+        }
     } else if (line.rfind("status ", 0) == 0) {
         scenario.status = number(line.substr(7));
     } else {

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/LanguageLines.h"
+#include "language/LanguageLines.h"
 
 #include <map>
 #include <optional>
@@ -28,6 +29,9 @@ struct Scenario {
     ModuleSetup russian;
     ModuleSetup english;
     int status = 0;
+    // The program's environment beyond the test's own: name -> value, or
+    // nullopt to unset it (the desktop's locale, say).
+    std::vector<std::pair<std::string, std::optional<std::string>>> environment;
     std::vector<std::string> input;
     std::vector<std::string> expected;
     // Files as they must stand once the program has exited (nullopt: missing).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A save on a full disk names the file and the system's reason, in the box and
 # in norvik-cli's message, and leaves the old file as it was. The data folder
 # is a small memory file system filled to the last block.

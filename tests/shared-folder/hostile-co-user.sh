@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A co-user of a shared data folder (anyone who may write it) plants symbolic
 # links there: do.txt leading to the victim's ~/.bashrc, before the victim
 # starts or while his copy runs, and .norvik.lock leading out of the folder.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two users share one data folder. The first runs Norvik there; the lock file
 # it made is read-only for the second, whose copy must still be refused
 # rather than run beside the first. A folder the user cannot write at all is

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "kit/Text.h"
-#include "store/LanguageLines.h"
+#include "language/LanguageLines.h"
 
 #include <map>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TForm1.h"
 
 #include "events/EventLine.h"
@@ -5,8 +6,8 @@
 #include "events/TForm3.h"
 #include "events/TForm4.h"
 #include "kit/Platform.h"
+#include "language/DialogContext.h"
 #include "store/DataFiles.h"
-#include "store/DialogContext.h"
 
 namespace norvik {
 

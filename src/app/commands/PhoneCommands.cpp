@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TForm1.h"
 
 #include "kit/Platform.h"
+#include "language/DialogContext.h"
 #include "phonebook/PhoneLine.h"
 #include "phonebook/TForm2.h"
 #include "phonebook/TForm5.h"
 #include "store/DataFiles.h"
-#include "store/DialogContext.h"
 
 namespace norvik {
 

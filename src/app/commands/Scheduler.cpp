@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TForm1.h"
 
 #include "desktop/TTrayIcon.h"
@@ -12,8 +13,8 @@
 #include "kit/Platform.h"
 #include "kit/ProgramEnded.h"
 #include "kit/RaisedFlag.h"
+#include "language/DialogContext.h"
 #include "store/DataFiles.h"
-#include "store/DialogContext.h"
 #include "store/FileStore.h"
 #include "store/Settings.h"
 

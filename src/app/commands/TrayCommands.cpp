@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TForm1.h"
 
 #include "desktop/TTrayIcon.h"
@@ -6,7 +7,7 @@
 #include "events/ReminderMemory.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
-#include "store/BuiltInText.h"
+#include "language/BuiltInText.h"
 
 #include <string>
 

@@ -1,25 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/cli/Arguments.h"
 
 #include "events/DateTextReader.h"
 #include "frontends/cli/CliFailure.h"
+#include "frontends/cli/CommandTable.h"
 
 namespace norvik::cli {
 
 namespace {
-
-struct CommandShape {
-    const char* name;
-    std::size_t leastOperands;
-    std::size_t mostOperands;
-    bool takesRange;
-    bool takesLineLimit;
-};
-
-constexpr CommandShape shapes[] = {
-    {"list", 0, 0, true, false},        {"add", 2, 2, false, false},
-    {"export ics", 0, 1, false, false}, {"import ics", 1, 1, true, true},
-    {"export vcf", 0, 1, false, false}, {"import vcf", 1, 1, false, false},
-};
 
 // The most lines --max-lines may allow: each costs memory while it is counted.
 constexpr std::size_t mostLinesAllowed = 100000000;
@@ -65,6 +53,10 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
             arguments.help = true;
             return arguments;
         }
+        if (word == "--version") {
+            arguments.version = true;
+            return arguments;
+        }
         if (word == "-d" || word == "--data") {
             arguments.dataDirectory = valueOf(word);
         } else {
@@ -74,41 +66,46 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
     if (at == words.size()) {
         throw CliFailure(exitUsage, "no command given");
     }
-    arguments.command = words[at++];
-    if (arguments.command == "export" || arguments.command == "import") {
+    std::string name = words[at++];
+    if (name == "export" || name == "import") {
         if (at == words.size() || (words[at] != "ics" && words[at] != "vcf")) {
-            throw CliFailure(exitUsage, arguments.command + " wants ics or vcf");
+            throw CliFailure(exitUsage, name + " wants ics or vcf");
         }
-        arguments.command += " " + words[at++];
+        name += " " + words[at++];
     }
-    const CommandShape* shape = nullptr;
-    for (const auto& candidate : shapes) {
-        if (arguments.command == candidate.name) {
-            shape = &candidate;
-        }
+    const Command* command = findCommand(name);
+    if (command == nullptr) {
+        throw CliFailure(exitUsage, "unknown command " + name);
     }
-    if (shape == nullptr) {
-        throw CliFailure(exitUsage, "unknown command " + arguments.command);
-    }
+    arguments.command = command;
     for (; at < words.size(); ++at) {
         const std::string& word = words[at];
-        if (shape->takesRange && (word == "--from" || word == "--to")) {
-            const DateTime day = dayOf(word, valueOf(word), currentYear);
-            (word == "--from" ? arguments.range.from : arguments.range.to) = day;
-        } else if (shape->takesLineLimit && word == "--max-lines") {
+        const CommandOption* option = nullptr;
+        for (const CommandOption& candidate : command->options) {
+            if (word == candidate.name) {
+                option = &candidate;
+            }
+        }
+        if (option != nullptr && option->kind == CommandOption::Kind::LineLimit) {
             arguments.lineLimit = lineCountOf(word, valueOf(word));
+        } else if (option != nullptr) {
+            const DateTime day = dayOf(word, valueOf(word), currentYear);
+            (option->kind == CommandOption::Kind::From ? arguments.range.from
+                                                       : arguments.range.to) = day;
         } else if (word == "-h" || word == "--help") {
             arguments.help = true;
             return arguments;
-        } else if (word.size() > 1 && word[0] == '-' && shape->name != std::string("add")) {
-            throw CliFailure(exitUsage, "unknown option " + word + " for " + arguments.command);
+        } else if (word.size() > 1 && word[0] == '-' && !command->dashedOperands) {
+            std::string message = "unknown option " + word;
+            message.append(" for ").append(name);
+            throw CliFailure(exitUsage, message);
         } else {
             arguments.operands.push_back(word);
         }
     }
-    if (arguments.operands.size() < shape->leastOperands ||
-        arguments.operands.size() > shape->mostOperands) {
-        throw CliFailure(exitUsage, "wrong number of arguments for " + arguments.command);
+    if (arguments.operands.size() < command->leastOperands ||
+        arguments.operands.size() > command->mostOperands) {
+        throw CliFailure(exitUsage, "wrong number of arguments for " + name);
     }
     return arguments;
 }

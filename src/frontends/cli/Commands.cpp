@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/cli/Commands.h"
 
 #include "events/DateTextReader.h"
@@ -7,6 +8,7 @@
 #include "frontends/cli/DataDirectory.h"
 #include "frontends/cli/DayFilter.h"
 #include "interop/CalendarExport.h"
+#include "interop/CalendarImport.h"
 #include "interop/ControlCharacters.h"
 #include "interop/EventEntry.h"
 #include "interop/LineMerge.h"
@@ -15,6 +17,7 @@
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
 #include "store/DataFiles.h"
+#include "store/PosixFileSystem.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -75,7 +78,7 @@ void writeOutput(CommandContext& context, const std::string& target, const std::
         context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         context.out.flush();
         if (!context.out) {
-            throw CliFailure(exitCannotWrite, "cannot write to standard output");
+            throw CliFailure(exitCannotReadOrWrite, "cannot write to standard output");
         }
         return;
     }
@@ -83,7 +86,7 @@ void writeOutput(CommandContext& context, const std::string& target, const std::
         PosixFileSystem disk;
         disk.replace(target, bytes);
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, withReason(failure));
+        throw CliFailure(exitCannotReadOrWrite, withReason(failure));
     }
 }
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "kit/Text.h"
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
 #include "store/InstanceLock.h"
+#include "store/PosixFileSystem.h"
 
 #include <memory>
 #include <string>
@@ -17,6 +18,10 @@ class DataDirectory {
 public:
     // Fails with exit status 2 when the directory does not exist.
     explicit DataDirectory(std::string path);
+
+    // The directory -d gave, else $NORVIK_DATA, else ~/Norvik. Fails with
+    // exit status 1 when none of them is set.
+    static std::string chosen(const std::string& given);
 
     const std::string& path() const { return path_; }
 

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "frontends/headless/Output.h"
 #include "frontends/headless/SimulatedTime.h"
 #include "frontends/headless/WindowStack.h"
 #include "kit/Platform.h"
+
+#include <string>
+#include <utility>
 
 namespace norvik::headless {
 
@@ -38,7 +42,10 @@ public:
     bool addTrayIcon(TrayIcon& icon) override;
     bool removeTrayIcon(TrayIcon& icon) override;
     [[noreturn]] void terminate() override;
+    std::string desktopLocale() override { return locale_; }
 
+    // The desktop's locale: the environment's, or a scenario's (`locale`).
+    void setDesktopLocale(std::string locale) { locale_ = std::move(locale); }
     // Whether the desktop has a notification area (`trayhost on|off`).
     void setTrayHost(bool present) { trayHost_ = present; }
     // Whether the desktop has a program to open documents and addresses
@@ -55,6 +62,7 @@ private:
     bool trayHost_ = true;
     bool browser_ = true;
     bool trayIconShown_ = false;
+    std::string locale_;
 };
 
 } // namespace norvik::headless

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/InputLine.h"
 
 #include "frontends/headless/ProtocolError.h"
+#include "frontends/headless/QuotedText.h"
 #include "store/Codec1251.h"
-#include "store/QuotedText.h"
 
 namespace norvik::headless {
 

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/Names.h"
 
 #include "frontends/headless/ProtocolError.h"
 #include "frontends/headless/WindowStack.h"
+#include "kit/Controls.h"
 #include "kit/Form.h"
 
 namespace norvik::headless {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/Properties.h"
 
 #include "frontends/headless/Output.h"

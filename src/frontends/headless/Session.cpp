@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/Session.h"
 
 #include "frontends/headless/Properties.h"
 #include "frontends/headless/ProtocolError.h"
+#include "kit/Controls.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"
@@ -161,6 +163,12 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         }
         return std::nullopt;
     }
+    // The desktop's locale, for a first start in a new data directory.
+    if (beforeStart && command == "locale") {
+        expectWordCount(words, 2);
+        platform_.setDesktopLocale(words[1].value);
+        return std::nullopt;
+    }
     if (command == "lockheld") {
         if (!beforeStart) {
             throw ProtocolError{"lockheld may only come before start"};
@@ -179,9 +187,9 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         return std::nullopt;
     }
     if (beforeStart) {
-        throw ProtocolError{
-            "only clock, deny, allow, trayhost, browser and lockheld may come before start, not " +
-            command};
+        throw ProtocolError{"only clock, deny, allow, trayhost, browser, lockheld and locale may "
+                            "come before start, not " +
+                            command};
     }
 
     // Allowed while a question waits, and at any other time after start.

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/ListActions.h"
 #include "frontends/headless/Properties.h"
 #include "frontends/headless/ProtocolError.h"
 #include "frontends/headless/Session.h"
+#include "kit/Controls.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/UserActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/SimulatedTime.h"
 
 #include "kit/Controls.h"

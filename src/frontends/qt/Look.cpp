@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/qt/Look.h"
 
 #include "frontends/qt/QtText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/qt/NotesAccessible.h"
 
 #include "frontends/qt/NotesEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes editor's text, layout, drawing and scrolling. What the user does
 // is in NotesEditInput.cpp (keys and the editing they come down to) and
 // NotesEditMouse.cpp (mouse, drops and the context menu).

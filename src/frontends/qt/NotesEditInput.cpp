@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does in the notes editor from the keyboard and input
 // methods, and the editing all input comes down to.
 #include "frontends/qt/NotesEdit.h"

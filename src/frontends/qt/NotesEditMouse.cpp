@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does in the notes editor with the mouse: clicks and drags
 // that select, dragging the selection away, dropped text, the wheel and the
 // context menu.

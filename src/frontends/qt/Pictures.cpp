@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/qt/Pictures.h"
 
 #include <QDate>
@@ -297,18 +298,6 @@ QPixmap author(QSize size) {
     return pixmap;
 }
 
-void drawProgramIcon(QPainter& p, double side) {
-    p.setRenderHint(QPainter::Antialiasing);
-    const double u = side / 16.0;
-    QLinearGradient back(0, 0, side, side);
-    back.setColorAt(0, QColor(0x1d, 0x4f, 0x91));
-    back.setColorAt(1, QColor(0x0b, 0x17, 0x45));
-    p.setPen(Qt::NoPen);
-    p.setBrush(back);
-    p.drawRoundedRect(QRectF(0.5 * u, 0.5 * u, 15 * u, 15 * u), 3 * u, 3 * u);
-    drawCalendar(p, QRectF(2 * u, 1.8 * u, 12 * u, 12 * u), side >= 32);
-}
-
 } // namespace
 
 QIcon buttonGlyph(const std::string& name) {
@@ -353,20 +342,16 @@ QPixmap picture(const std::string& name, QSize size) {
     const int side = std::max(1, std::min(size.width(), size.height()));
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
-    p.translate((size.width() - side) / 2.0, (size.height() - side) / 2.0);
-    drawProgramIcon(p, side);
+    p.drawPixmap((size.width() - side) / 2, (size.height() - side) / 2,
+                 programIcon().pixmap(side, side));
     return pixmap;
 }
 
 QIcon programIcon() {
+    // The menu entry's icon, drawn from its SVG at each size when building.
     QIcon icon;
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        drawProgramIcon(p, side);
-        p.end();
-        icon.addPixmap(pixmap);
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/norvik-%1.png").arg(side), QSize(side, side));
     }
     return icon;
 }

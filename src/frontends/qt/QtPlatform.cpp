@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/qt/QtPlatform.h"
 
 #include "frontends/qt/BoxWidth.h"
@@ -8,8 +9,10 @@
 #include "frontends/qt/ReminderNotification.h"
 #include "frontends/qt/TrayDoubleClicks.h"
 #include "frontends/qt/TrayMenu.h"
+#include "kit/Controls.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
+#include "kit/Locale.h"
 #include "kit/ProgramEnded.h"
 
 #include <QAbstractButton>
@@ -425,6 +428,10 @@ void QtPlatform::terminate() {
 
 void QtPlatform::languageChosen(int module) {
     speakModuleLanguage(module);
+}
+
+std::string QtPlatform::desktopLocale() {
+    return messagesLocale(std::getenv);
 }
 
 QWidget* QtPlatform::mainWindow() const {

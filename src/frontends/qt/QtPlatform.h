@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "kit/Platform.h"
@@ -6,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QSystemTrayIcon;
@@ -45,6 +47,7 @@ public:
     void reminderAnswered() override;
     void terminate() override;
     void languageChosen(int module) override;
+    std::string desktopLocale() override;
 
     // Another copy of the program asked this one to come to the front: as the
     // task bar's restore command (out of the tray, too), then raised and

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/qt/ControlViews.h"
 #include "frontends/qt/Look.h"
 #include "frontends/qt/Pictures.h"
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/QtText.h"
+#include "kit/Controls.h"
 #include "kit/Form.h"
 #include "kit/UserActions.h"
 

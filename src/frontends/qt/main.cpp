@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 #include "frontends/qt/Application.h"
+#include "frontends/qt/CommandLine.h"
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/RunningCopy.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,8 +13,11 @@
 #include <memory>
 
 // Norvik with real windows. The data files live in the current working
-// directory; the command line is not read.
+// directory; the command line holds only --help, --version and Qt's options.
 int main(int argc, char* argv[]) {
+    if (const auto answered = norvik::qt::answerCommandLine(argc, argv)) {
+        return *answered;
+    }
     QApplication application(argc, argv);
     norvik::qt::prepareApplication(application);
 

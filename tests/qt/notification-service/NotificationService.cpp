@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the desktop's notification service, for tests on a private
 // session bus: it takes the service name and prints every call it gets, one
 // line each, so that a test can see what the program sent.
