@@ -6,8 +6,8 @@
 
 #include "kit/TextBuffer.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
 #include "store/LineList.h"
+#include "store/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,7 +9,7 @@
 #include "app/TForm1.h"
 #include "kit/Platform.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
 

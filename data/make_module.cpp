@@ -2,8 +2,8 @@
 // Turns a language module source (UTF-8, one `NUMBER "TEXT"` entry a line)
 // into the module file the program reads: code page 1251, CR LF, every line
 // from 0 to the highest number present.
-#include "store/LanguageLines.h"
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
+#include "language/LanguageLines.h"
 
 #include <charconv>
 #include <fstream>

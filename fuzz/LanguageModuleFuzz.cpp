@@ -3,7 +3,7 @@
 // number either names one of them or fails with the index report.
 #include "FuzzCheck.h"
 #include "kit/Failure.h"
-#include "store/Language.h"
+#include "language/Language.h"
 #include "store/LineList.h"
 
 #include <cstddef>

@@ -7,8 +7,8 @@
 #include "interop/PhoneCard.h"
 #include "interop/VCard.h"
 #include "kit/Failure.h"
+#include "language/LanguageLines.h"
 #include "phonebook/PhoneLine.h"
-#include "store/LanguageLines.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -8,7 +8,7 @@
 #include "app/TForm1.h"
 #include "frontends/qt/Application.h"
 #include "frontends/qt/QtPlatform.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
 

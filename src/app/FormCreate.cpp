@@ -4,11 +4,11 @@
 #include "kit/Dispatch.h"
 #include "kit/Failure.h"
 #include "kit/Platform.h"
+#include "language/Language.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
-#include "store/Language.h"
 #include "store/Settings.h"
 
 namespace norvik {

@@ -3,7 +3,7 @@
 
 #include "kit/DateTime.h"
 #include "kit/Text.h"
-#include "store/LanguageLines.h"
+#include "language/LanguageLines.h"
 
 #include <functional>
 #include <vector>

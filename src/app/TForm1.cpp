@@ -5,11 +5,11 @@
 #include "events/EventTimes.h"
 #include "events/ReminderMemory.h"
 #include "kit/Platform.h"
+#include "language/DialogContext.h"
+#include "language/Language.h"
 #include "settings/MainWindowColors.h"
 #include "store/Codec1251.h"
-#include "store/DialogContext.h"
 #include "store/FileStore.h"
-#include "store/Language.h"
 
 namespace norvik {
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/Controls.h"
 #include "kit/Form.h"
-#include "store/BuiltInText.h"
-#include "store/LanguageLines.h"
+#include "language/BuiltInText.h"
+#include "language/LanguageLines.h"
 
 #include <cstdint>
 #include <functional>

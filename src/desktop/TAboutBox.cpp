@@ -2,8 +2,8 @@
 #include "desktop/TAboutBox.h"
 
 #include "desktop/PixelFont.h"
+#include "language/Language.h"
 #include "store/Codec1251.h"
-#include "store/Language.h"
 
 namespace norvik {
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/Controls.h"
 #include "kit/Form.h"
-#include "store/DialogContext.h"
+#include "language/DialogContext.h"
 
 namespace norvik {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/TTrayIcon.h"
 
+#include "kit/Controls.h"
 #include "kit/Failure.h"
 #include "kit/Form.h"
 #include "kit/Platform.h"

@@ -4,7 +4,7 @@
 #include "events/EventTimes.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
-#include "store/DialogContext.h"
+#include "language/DialogContext.h"
 
 namespace norvik {
 

@@ -5,8 +5,8 @@
 #include "events/EventLine.h"
 #include "kit/DialogLook.h"
 #include "kit/Platform.h"
+#include "language/Language.h"
 #include "store/Codec1251.h"
-#include "store/Language.h"
 
 namespace norvik {
 

@@ -2,6 +2,7 @@
 #include "interop/LegacyEncodings.h"
 
 #include "interop/ContentLines.h"
+#include "kit/HexDigit.h"
 #include "store/Codec1251.h"
 
 #include <array>
@@ -12,19 +13,6 @@
 namespace norvik {
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
 
 // Only plain character set names reach the C library.
 bool isPlainCharsetName(std::string_view name) {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "kit/Text.h"
-#include "store/LanguageLines.h"
+#include "language/LanguageLines.h"
 
 #include <functional>
 #include <optional>

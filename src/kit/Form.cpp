@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/Form.h"
+#include "kit/Controls.h"
 
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"

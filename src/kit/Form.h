@@ -2,7 +2,7 @@
 #pragma once
 
 #include "kit/Color.h"
-#include "kit/Controls.h"
+#include "kit/Control.h"
 #include "kit/Font.h"
 #include "kit/Text.h"
 
@@ -15,6 +15,8 @@
 
 namespace norvik {
 
+class Button;
+class MenuItem;
 class Platform;
 
 inline constexpr int mrNone = 0;

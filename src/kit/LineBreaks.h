@@ -1,46 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <algorithm>
+#include <bit>
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace norvik {
 
-// Finds the next CR and the next LF with one memchr each and keeps both until
-// the scan passes them, so every byte is looked at about once.
+// Finds line breaks, each CR and each LF, in one pass over the bytes: it
+// marks the breaks among 64 bytes at a time and hands them out from the
+// marks, so a file of short lines costs no call per line, and every byte is
+// looked at once.
 class BreakFinder {
 public:
-    explicit BreakFinder(std::string_view bytes)
-        : bytes_(bytes), cr_(find('\r', 0)), lf_(find('\n', 0)) {}
+    explicit BreakFinder(std::string_view bytes) : bytes_(bytes) {}
 
     // The position of the first CR or LF at or after `from`, or the size.
     std::size_t next(std::size_t from) {
-        if (cr_ < from) {
-            cr_ = find('\r', from);
+        while (from < bytes_.size()) {
+            if (from < blockStart_ || from >= blockEnd_) {
+                markBlock(from);
+            }
+            const std::uint64_t ahead = marks_ >> (from - blockStart_);
+            if (ahead != 0) {
+                return from + static_cast<std::size_t>(std::countr_zero(ahead));
+            }
+            from = blockEnd_;
         }
-        if (lf_ < from) {
-            lf_ = find('\n', from);
-        }
-        return std::min(cr_, lf_);
+        return bytes_.size();
     }
 
 private:
-    std::size_t find(char c, std::size_t from) const {
-        if (from >= bytes_.size()) {
-            return bytes_.size();
-        }
-        const void* hit = std::memchr(bytes_.data() + from, c, bytes_.size() - from);
-        return hit == nullptr
-                   ? bytes_.size()
-                   : static_cast<std::size_t>(static_cast<const char*>(hit) - bytes_.data());
-    }
+    static constexpr std::size_t blockSize = 64;
+
+    // Marks the breaks among the bytes from `start` on, one bit each.
+    void markBlock(std::size_t start);
 
     std::string_view bytes_;
-    std::size_t cr_;
-    std::size_t lf_;
+    // The marked block; none yet.
+    std::size_t blockStart_ = 0;
+    std::size_t blockEnd_ = 0;
+    std::uint64_t marks_ = 0;
 };
 
 // Whether a CR LF starts at `at`.
@@ -50,6 +52,12 @@ inline bool isCrLfAt(std::string_view text, std::size_t at) {
 
 // The text on one line: each CR LF, lone CR or lone LF becomes one blank.
 std::string breaksToBlanks(std::string_view text);
+
+// Whether every CR in `bytes` is followed by an LF and every LF follows a CR,
+// as in the notes' form. `afterCr` says whether the byte before them was a
+// CR, whose LF must come first; on return, whether the last of them is one.
+// A text handed over in runs is checked run by run this way.
+bool breaksPairUp(std::string_view bytes, bool& afterCr);
 
 // The notes' form: every lone CR and lone LF becomes CR LF.
 // A text that needs no change is handed back as it came, without a copy.

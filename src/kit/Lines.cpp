@@ -33,7 +33,7 @@ const std::string_view Lines::at(std::size_t index) const {
     return (*this)[index];
 }
 
-Lines::Place Lines::store(std::string_view line) {
+void Lines::countUsed() {
     if (!counted_) {
         used_ = 0;
         for (const Place& place : places_) {
@@ -41,7 +41,21 @@ Lines::Place Lines::store(std::string_view line) {
         }
         counted_ = true;
     }
-    const Place place{buffer_.size(), line.size()};
+}
+
+Lines::Place Lines::store(std::string_view line) {
+    countUsed();
+    if (buffer_.size() + line.size() + 2 > bufferLimit_) {
+        // The line may lie in the buffer that packing lets go.
+        const std::string kept(line);
+        compact();
+        if (buffer_.size() + kept.size() + 2 > bufferLimit_) {
+            throw std::length_error("The list's lines pass 4 GiB");
+        }
+        return store(kept);
+    }
+    const Place place{static_cast<std::uint32_t>(buffer_.size()),
+                      static_cast<std::uint32_t>(line.size())};
     // The line may lie in this very buffer; append copies it before it lets
     // the old storage go. A CR LF follows it as in a file, so lines added in
     // order are saved as one run of the buffer.
@@ -103,13 +117,17 @@ void Lines::compactIfWasteful() {
         buffer_.size() - used_ <= used_ + 2 * places_.size()) {
         return;
     }
-    std::string packed;
+    compact();
+}
+
+void Lines::compact() {
+    ByteBuffer packed;
     packed.reserve(used_ + 2 * places_.size());
     for (Place& place : places_) {
         const std::size_t start = packed.size();
-        packed.append(buffer_, place.start, place.length);
+        packed.append({buffer_.data() + place.start, place.length});
         packed.append("\r\n");
-        place.start = start;
+        place.start = static_cast<std::uint32_t>(start);
     }
     buffer_ = std::move(packed);
 }

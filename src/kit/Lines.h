@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/ByteBuffer.h"
+
 #include <compare>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -15,15 +18,18 @@ namespace norvik {
 // place in it: a file of a million lines loads as one block instead of a
 // million strings, and freeing the list frees two blocks. A changed or added
 // line is written at the end of the buffer; the bytes it replaced are dropped
-// when they come to outweigh the lines. A line read from the list stays valid
-// until the list changes.
+// when they come to outweigh the lines, or before the buffer would pass
+// 4 GiB. A line read from the list stays valid until the list changes.
 class Lines {
 public:
-    // Where a line lies in the buffer.
+    // Where a line lies in the buffer: 8 bytes a line, as the buffer stays
+    // below 4 GiB (a file is read only up to 2 GiB).
     struct Place {
-        std::size_t start = 0;
-        std::size_t length = 0;
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
     };
+    // The most bytes the buffer holds, so that every place fits in 32 bits.
+    static constexpr std::size_t largestBuffer = 0xFFFFFFFF;
 
     class const_iterator {
     public:
@@ -92,7 +98,7 @@ public:
     // `count` copies of one line.
     Lines(std::size_t count, std::string_view line);
     // Lines that lie in `buffer` at the given places, as a splitter finds them.
-    Lines(std::string buffer, std::vector<Place> places)
+    Lines(ByteBuffer buffer, std::vector<Place> places)
         : buffer_(std::move(buffer)), places_(std::move(places)) {}
 
     // Lines come back const, so that `lines[i] = text` does not compile:
@@ -101,7 +107,7 @@ public:
     bool empty() const { return places_.empty(); }
     const std::string_view operator[](std::size_t index) const {
         const Place& place = places_[index];
-        return std::string_view(buffer_).substr(place.start, place.length);
+        return {buffer_.data() + place.start, place.length};
     }
     // Fails with std::out_of_range past the end.
     const std::string_view at(std::size_t index) const;
@@ -122,8 +128,7 @@ public:
     // The bytes from the start of line `first` to the end of line `last`.
     std::string_view span(std::size_t first, std::size_t last) const {
         const std::size_t start = places_[first].start;
-        return std::string_view(buffer_).substr(start,
-                                                places_[last].start + places_[last].length - start);
+        return {buffer_.data() + start, places_[last].start + places_[last].length - start};
     }
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
@@ -135,17 +140,23 @@ public:
     // Removes the lines at these indexes, ascending and each once, in one pass.
     void eraseSorted(const std::vector<int>& indexes);
     void clear();
+    // A lower ceiling for the buffer than largestBuffer, so that tests can
+    // reach it.
+    void limitBuffer(std::size_t bytes) { bufferLimit_ = bytes; }
 
     friend bool operator==(const Lines& a, const Lines& b);
 
 private:
     Place store(std::string_view line);
+    void countUsed();
     void compactIfWasteful();
+    void compact();
 
-    std::string buffer_;
+    ByteBuffer buffer_;
     std::vector<Place> places_;
     std::size_t used_ = 0; // bytes of the buffer that lines still use; 0 until counted
     bool counted_ = false;
+    std::size_t bufferLimit_ = largestBuffer;
 };
 
 } // namespace norvik

@@ -40,6 +40,9 @@ void TextBuffer::assign(Text text) {
     gapStart_ = buffer_.size();
     gapLength_ = 0;
     lineStarts_.assign(1, 0);
+    // About one line in every 40 bytes, as diary text has: a long text then
+    // fills the starts without moving them as they grow.
+    lineStarts_.reserve(buffer_.size() / 40 + 1);
     collectLineStarts(buffer_, 0, lineStarts_);
     lastLineChange_ = {};
 }

@@ -55,7 +55,8 @@ void TextControl::append(const Text& text) {
 void TextControl::plugStorage(std::unique_ptr<TextStorage> storage) {
     const std::size_t start = storage_->selStart();
     const std::size_t length = storage_->selLength();
-    storage->setText(storage_->text());
+    // Moved, not copied: the notes may be tens of megabytes.
+    storage->setText(storage_->takeText());
     storage->setSelection(start, length);
     storage_ = std::move(storage);
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace norvik {
 
@@ -16,6 +17,9 @@ class TextStorage {
 public:
     virtual ~TextStorage() = default;
     virtual Text text() const = 0;
+    // The text handed out to a storage that takes over; this one may be left
+    // empty, and a storage that cannot give it up hands a copy.
+    virtual Text takeText() { return text(); }
     // The text without a copy, valid until the next change.
     virtual std::string_view view() = 0;
     // Taken by value: a loaded text moves in without a copy.
@@ -43,6 +47,7 @@ public:
 class StringTextStorage : public TextStorage {
 public:
     Text text() const override { return text_; }
+    Text takeText() override { return std::move(text_); }
     std::string_view view() override { return text_; }
     void setText(Text text) override;
     std::size_t length() const override { return text_.size(); }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/Controls.h"
 #include "kit/Form.h"
+#include "language/DialogContext.h"
 #include "phonebook/PhoneLine.h"
-#include "store/DialogContext.h"
 
 namespace norvik {
 

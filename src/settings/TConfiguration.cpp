@@ -3,12 +3,12 @@
 
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
+#include "language/Language.h"
 #include "settings/SettingsChoices.h"
 #include "store/Codec1251.h"
 #include "store/ColorNames.h"
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
-#include "store/Language.h"
 #include "store/Settings.h"
 
 #include <initializer_list>

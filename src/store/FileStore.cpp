@@ -51,12 +51,11 @@ void FileStore::holdBack(const std::string& name) {
     unreadable_.insert(markOf(name));
 }
 
-bool FileStore::loaded(const std::string& name) const {
+bool FileStore::isLoaded(const std::string& name) const {
     return unreadable_.count(markOf(name)) == 0;
 }
 
-std::string FileStore::loadBytes(const std::string& name) {
-    FileRead read = files_.read(resolveName(files_, name));
+template <class Bytes> Bytes FileStore::loaded(const std::string& name, FileReadOf<Bytes> read) {
     if (!read.bytes) {
         unreadable_.insert(markOf(name));
         if (read.refused) {
@@ -71,11 +70,20 @@ std::string FileStore::loadBytes(const std::string& name) {
 }
 
 Lines FileStore::loadLines(const std::string& name) {
-    return splitLines(loadBytes(name));
+    LineSplitter splitter;
+    ByteBuffer bytes = loaded(name, files_.readBuffer(resolveName(files_, name), &splitter));
+    return splitter.finish(std::move(bytes));
 }
 
 Text FileStore::loadNotes(const std::string& name) {
-    return normalizeLineBreaks(loadBytes(name));
+    CrLfCheck check;
+    Text bytes = loaded(name, files_.read(resolveName(files_, name), &check));
+    // Notes the program saved break with CR LF only, as the check saw while
+    // they came in: they are taken as they are, without another pass.
+    if (check.crLfOnly(bytes.size())) {
+        return bytes;
+    }
+    return normalizeLineBreaks(std::move(bytes));
 }
 
 void FileStore::checkWritable(const std::string& name) const {

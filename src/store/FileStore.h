@@ -37,7 +37,7 @@ public:
     void holdBack(const std::string& name);
     // Whether the file was loaded and may be written: not held back, not
     // failed to load.
-    bool loaded(const std::string& name) const;
+    bool isLoaded(const std::string& name) const;
 
     // Fail with "Cannot open file NAME", the system's reason kept beside it,
     // or with a RefusedFile "Cannot open file NAME: REASON".
@@ -50,7 +50,8 @@ public:
 
 private:
     void savePieces(const std::string& name, std::span<const std::string_view> pieces);
-    std::string loadBytes(const std::string& name);
+    // The bytes read, or the failure of the load; marks the file as read or not.
+    template <class Bytes> Bytes loaded(const std::string& name, FileReadOf<Bytes> read);
     void checkWritable(const std::string& name) const;
 
     FileSystem& files_;

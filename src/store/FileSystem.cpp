@@ -31,6 +31,21 @@ std::string matchEntry(FileSystem& files, const std::string& folder, const std::
 
 } // namespace
 
+BufferRead FileSystem::readBuffer(const std::string& path, ReadConsumer* consumer) {
+    FileRead read = this->read(path);
+    BufferRead result;
+    if (read.bytes) {
+        result.bytes.emplace(*read.bytes);
+        if (consumer != nullptr) {
+            consumer->sizeKnown(read.bytes->size());
+            consumer->arrived(*read.bytes);
+        }
+    }
+    result.reason = std::move(read.reason);
+    result.refused = read.refused;
+    return result;
+}
+
 std::string resolveName(FileSystem& files, const std::string& path) {
     std::string resolved;
     std::size_t at = 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/ByteBuffer.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -41,14 +43,30 @@ struct LockAttempt {
 inline constexpr std::uint64_t largestReadableFile = 2147483648;
 
 // What reading a file found: its bytes, or why there are none.
-struct FileRead {
-    std::optional<std::string> bytes;
+template <class Bytes> struct FileReadOf {
+    std::optional<Bytes> bytes;
     // When there are none: the system's reason ("No such file or directory"),
     // or the program's own refusal of a file it must not read.
     std::string reason;
     // The program refused the file itself: it is larger than
     // largestReadableFile, or reached through another user's symbolic link.
     bool refused = false;
+};
+// A file read into a string, as the notes are kept.
+using FileRead = FileReadOf<std::string>;
+// A file read into a buffer of its own, as a line list keeps it.
+using BufferRead = FileReadOf<ByteBuffer>;
+
+// Told of a file's bytes as a read brings them in, a run at a time, while
+// they are still in the processor's cache: a list is split as it is read,
+// where a pass after the read would fetch every byte from memory again.
+class ReadConsumer {
+public:
+    virtual ~ReadConsumer() = default;
+    // The file's size as it was when the read began.
+    virtual void sizeKnown(std::size_t size) = 0;
+    // The bytes read so far, of which only those at the end are new.
+    virtual void arrived(std::string_view bytes) = 0;
 };
 
 // The small interface through which the core reaches the disk. Paths are
@@ -57,8 +75,12 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // The whole file, or the reason there is nothing to read.
-    virtual FileRead read(const std::string& path) = 0;
+    // The whole file, or the reason there is nothing to read. A consumer, when
+    // given, is told of all the bytes, as they come or at once.
+    virtual FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) = 0;
+    // The same in a buffer whose room is not zero-filled before the read
+    // writes it. A file system that keeps its files as strings hands a copy.
+    virtual BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr);
     // Whether an entry of that name is there: a symbolic link counts, also one
     // that leads nowhere (that is an unreadable file, not a missing one).
     virtual bool exists(const std::string& path) = 0;
@@ -93,38 +115,6 @@ public:
     // Makes every write so far durable, where the writes themselves were not
     // (see PosixFileSystem's batched writes).
     virtual void flush() {}
-};
-
-// The real disk. Paths are taken relative to `root` (the working directory
-// when empty), so that tests can work in a folder of their own. Reads and
-// saves follow a symbolic link only when it belongs to the user running the
-// program or to root (see PathWalk.h).
-class PosixFileSystem : public FileSystem {
-public:
-    // How a replaced file reaches the disk.
-    enum class Writes {
-        Synced,  // each file and its folder synced before the call returns
-        Batched, // atomic, but synced only by flush(): for many small files at once
-    };
-    explicit PosixFileSystem(std::string root = "", Writes writes = Writes::Synced)
-        : root_(std::move(root)), writes_(writes) {}
-
-    FileRead read(const std::string& path) override;
-    bool exists(const std::string& path) override;
-    std::vector<std::string> list(const std::string& folder) override;
-    bool createEmpty(const std::string& path) override;
-    void replacePieces(const std::string& path, std::span<const std::string_view> pieces) override;
-    bool remove(const std::string& path) override;
-    LockAttempt lock(const std::string& path) override;
-    bool canWriteFolder(const std::string& folder) override;
-    std::optional<FileStamp> stamp(const std::string& path) override;
-    void flush() override;
-
-private:
-    std::string onDisk(const std::string& path) const;
-
-    std::string root_;
-    Writes writes_;
 };
 
 // Resolves a name the program spells to an existing entry whose name differs

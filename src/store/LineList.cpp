@@ -1,30 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/LineList.h"
 
+#include "store/LargePages.h"
+
 #include <algorithm>
 
 namespace norvik {
 
-Lines splitLines(std::string bytes) {
-    std::vector<Lines::Place> places;
+void LineSplitter::sizeKnown(std::size_t size) {
     // About as many as event lines take; a list of more grows as usual.
-    places.reserve(bytes.size() / 48 + 1);
-    BreakFinder breaks(bytes);
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = breaks.next(at);
-        places.push_back({at, end - at});
-        at = end;
-        // One CR, then one LF: CR CR LF therefore ends this line and an empty one.
-        if (at < bytes.size() && bytes[at] == '\r') {
-            ++at;
-        }
-        if (at < bytes.size() && bytes[at] == '\n') {
-            ++at;
+    places_.reserve(size / 48 + 1);
+    preferLargePages(places_.data(), places_.capacity() * sizeof(Lines::Place));
+}
+
+void LineSplitter::arrived(std::string_view bytes) {
+    std::size_t at = scanned_;
+    scanned_ = bytes.size();
+    if (afterCr_ && at < bytes.size()) {
+        afterCr_ = false;
+        if (bytes[at] == '\n') {
+            lineStart_ = ++at;
         }
     }
+    BreakFinder breaks(bytes);
+    while (true) {
+        const std::size_t end = breaks.next(at);
+        if (end == bytes.size()) {
+            return;
+        }
+        // The buffer holds less than 4 GiB: a file is read up to 2 GiB.
+        places_.push_back(
+            {static_cast<std::uint32_t>(lineStart_), static_cast<std::uint32_t>(end - lineStart_)});
+        at = end + 1;
+        // One CR, then one LF: CR CR LF therefore ends this line and an empty one.
+        if (bytes[end] == '\r') {
+            if (at == bytes.size()) {
+                afterCr_ = true;
+            } else if (bytes[at] == '\n') {
+                ++at;
+            }
+        }
+        lineStart_ = at;
+    }
+}
+
+Lines LineSplitter::finish(ByteBuffer bytes) {
+    // The last line when no break ends it; a final break adds no empty line.
+    if (lineStart_ < bytes.size()) {
+        places_.push_back({static_cast<std::uint32_t>(lineStart_),
+                           static_cast<std::uint32_t>(bytes.size() - lineStart_)});
+    }
     // The lines stay where they are: the file's bytes become the list's buffer.
-    return Lines(std::move(bytes), std::move(places));
+    return Lines(std::move(bytes), std::move(places_));
+}
+
+void CrLfCheck::arrived(std::string_view bytes) {
+    if (!loneBreak_ && !breaksPairUp(bytes.substr(checked_), afterCr_)) {
+        loneBreak_ = true;
+    }
+    checked_ = bytes.size();
+}
+
+Lines splitLines(ByteBuffer bytes) {
+    LineSplitter splitter;
+    splitter.sizeKnown(bytes.size());
+    splitter.arrived(bytes.view());
+    return splitter.finish(std::move(bytes));
+}
+
+Lines splitLines(std::string_view bytes) {
+    return splitLines(ByteBuffer(bytes));
 }
 
 std::string joinLines(const Lines& lines) {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/PosixFileSystem.h"
+
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
 #include "store/FileSystem.h"
 #include "store/InstanceLock.h"
+#include "store/LargePages.h"
 #include "store/PathWalk.h"
 
 #include <algorithm>
@@ -51,17 +54,32 @@ Failure cannotCreate(const std::string& path, const std::string& reason, bool re
     return refused ? failureWithReason(what, reason) : Failure(what, reason);
 }
 
-FileRead unreadable(std::string reason, bool refused = false) {
-    FileRead result;
-    result.reason = std::move(reason);
+template <class Bytes>
+FileReadOf<Bytes> unreadable(const std::string& reason, bool refused = false) {
+    FileReadOf<Bytes> result;
+    result.reason = reason;
     result.refused = refused;
     return result;
 }
 
-FileRead tooLarge(off_t size) {
-    return unreadable("it is " + std::to_string(size) + " bytes long, more than the " +
-                          std::to_string(largestReadableFile) + " bytes Norvik reads",
-                      true);
+template <class Bytes> FileReadOf<Bytes> tooLarge(off_t size) {
+    return unreadable<Bytes>("it is " + std::to_string(size) + " bytes long, more than the " +
+                                 std::to_string(largestReadableFile) + " bytes Norvik reads",
+                             true);
+}
+
+// What a read takes at once when someone looks at the bytes as they come:
+// well inside the processor's cache.
+constexpr std::size_t readRun = std::size_t{1} << 18;
+
+// A string can only grow with zeros written into the new room; the buffer
+// leaves it to the read.
+void growForRead(std::string& bytes, std::size_t size) {
+    bytes.resize(size);
+}
+
+void growForRead(ByteBuffer& bytes, std::size_t size) {
+    bytes.resizeForOverwrite(size);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -198,13 +216,14 @@ std::string PosixFileSystem::onDisk(const std::string& path) const {
     return path.empty() ? root_ : root_ + "/" + path;
 }
 
-FileRead PosixFileSystem::read(const std::string& path) {
+template <class Bytes>
+FileReadOf<Bytes> PosixFileSystem::readAs(const std::string& path, ReadConsumer* consumer) {
     const PathPlace place = walkPath(root_, path);
     if (!place.folder.valid()) {
-        return unreadable(place.reason, place.refused);
+        return unreadable<Bytes>(place.reason, place.refused);
     }
     if (!place.exists) {
-        return unreadable(systemReason(ENOENT));
+        return unreadable<Bytes>(systemReason(ENOENT));
     }
     // O_NONBLOCK: opening a named pipe must not wait for a writer. Only a
     // regular file is data; a pipe would block the read and a device such as
@@ -213,55 +232,74 @@ FileRead PosixFileSystem::read(const std::string& path) {
     const int fd = ::openat(place.folder.get(), place.name.c_str(),
                             O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
-        return unreadable(systemReason(errno));
+        return unreadable<Bytes>(systemReason(errno));
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return unreadable(S_ISDIR(info.st_mode) ? systemReason(EISDIR) : "Not a regular file");
+        return unreadable<Bytes>(S_ISDIR(info.st_mode) ? systemReason(EISDIR)
+                                                       : "Not a regular file");
     }
     if (static_cast<std::uint64_t>(info.st_size) > largestReadableFile) {
         ::close(fd);
-        return tooLarge(info.st_size);
+        return tooLarge<Bytes>(info.st_size);
     }
-    std::string bytes;
-    // Read straight into the string, one byte more than the size so that the
+    Bytes bytes;
+    // Read straight into the buffer, one byte more than the size so that the
     // end shows at once; a file that grows meanwhile gets more room, up to one
     // byte past the limit. A little capacity beyond (address space only, no
     // memory until used) lets a text edited in place, as the notes are, take
     // its first edits without being moved.
     const auto fileSize = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
     bytes.reserve(fileSize + fileSize / 64 + 4096);
-    bytes.resize(fileSize + 1);
+    preferLargePages(bytes.data(), bytes.capacity());
+    growForRead(bytes, fileSize + 1);
+    if (consumer != nullptr) {
+        consumer->sizeKnown(fileSize);
+    }
     std::size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
             if (size > largestReadableFile) {
                 ::fstat(fd, &info);
                 ::close(fd);
-                return tooLarge(std::max<off_t>(info.st_size, static_cast<off_t>(size)));
+                return tooLarge<Bytes>(std::max<off_t>(info.st_size, static_cast<off_t>(size)));
             }
-            bytes.resize(std::min<std::size_t>(bytes.size() * 2, largestReadableFile + 1));
+            growForRead(bytes, std::min<std::size_t>(bytes.size() * 2, largestReadableFile + 1));
         }
-        const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
+        // A run at a time, which the consumer takes while it is in the cache.
+        const std::size_t room = bytes.size() - size;
+        const ssize_t n =
+            ::read(fd, bytes.data() + size, consumer != nullptr ? std::min(room, readRun) : room);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n < 0) {
             const int error = errno;
             ::close(fd);
-            return unreadable(systemReason(error));
+            return unreadable<Bytes>(systemReason(error));
         }
         if (n == 0) {
             break;
         }
         size += static_cast<std::size_t>(n);
+        if (consumer != nullptr) {
+            consumer->arrived({bytes.data(), size});
+        }
     }
     ::close(fd);
-    bytes.resize(size);
-    FileRead result;
+    growForRead(bytes, size);
+    FileReadOf<Bytes> result;
     result.bytes = std::move(bytes);
     return result;
+}
+
+FileRead PosixFileSystem::read(const std::string& path, ReadConsumer* consumer) {
+    return readAs<std::string>(path, consumer);
+}
+
+BufferRead PosixFileSystem::readBuffer(const std::string& path, ReadConsumer* consumer) {
+    return readAs<ByteBuffer>(path, consumer);
 }
 
 bool PosixFileSystem::exists(const std::string& path) {

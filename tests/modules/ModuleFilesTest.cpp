@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two shipped language modules, read exactly as the program finds them:
 // code page 1251, CR LF after every line, lines 0 to 296.
+#include "language/LanguageLines.h"
 #include "store/Codec1251.h"
-#include "store/LanguageLines.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include "QtTestSupport.h"
 
 #include "frontends/qt/QtText.h"
+#include "kit/Controls.h"
 #include "kit/Failure.h"
 #include "kit/Form.h"
 #include "store/Codec1251.h"

@@ -8,9 +8,10 @@
 #include "events/TMyMessageBoxF.h"
 #include "frontends/qt/FocusRing.h"
 #include "frontends/qt/Look.h"
+#include "kit/Controls.h"
 #include "kit/Form.h"
+#include "language/DialogContext.h"
 #include "search/TForm6.h"
-#include "store/DialogContext.h"
 
 #include <QApplication>
 #include <QComboBox>

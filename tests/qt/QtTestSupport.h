@@ -4,7 +4,7 @@
 #include "TempFolder.h"
 #include "app/Program.h"
 #include "frontends/qt/QtPlatform.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -10,9 +10,9 @@
 #include "Scenario.h"
 #include "TempFolder.h"
 
+#include "frontends/headless/QuotedText.h"
 #include "interop/sync/SyncFolders.h"
 #include "store/DataFiles.h"
-#include "store/QuotedText.h"
 #include "store/Settings.h"
 
 #include <sys/wait.h>

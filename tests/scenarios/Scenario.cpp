@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Scenario.h"
 
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
 
 #include <sstream>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/LanguageLines.h"
+#include "language/LanguageLines.h"
 
 #include <map>
 #include <optional>

@@ -13,11 +13,15 @@ namespace norvik::test {
 // Files kept in memory, with "/" between folders; folders exist implicitly.
 class MemoryFileSystem : public FileSystem {
 public:
-    FileRead read(const std::string& path) override {
+    FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override {
         FileRead result;
         const auto found = files.find(path);
         if (found != files.end()) {
             result.bytes = found->second;
+            if (consumer != nullptr) {
+                consumer->sizeKnown(found->second.size());
+                consumer->arrived(found->second);
+            }
         } else {
             result.reason = "No such file or directory";
         }

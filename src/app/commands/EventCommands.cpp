@@ -6,8 +6,8 @@
 #include "events/TForm3.h"
 #include "events/TForm4.h"
 #include "kit/Platform.h"
+#include "language/DialogContext.h"
 #include "store/DataFiles.h"
-#include "store/DialogContext.h"
 
 namespace norvik {
 

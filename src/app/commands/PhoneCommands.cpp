@@ -2,11 +2,11 @@
 #include "app/TForm1.h"
 
 #include "kit/Platform.h"
+#include "language/DialogContext.h"
 #include "phonebook/PhoneLine.h"
 #include "phonebook/TForm2.h"
 #include "phonebook/TForm5.h"
 #include "store/DataFiles.h"
-#include "store/DialogContext.h"
 
 namespace norvik {
 

@@ -13,8 +13,8 @@
 #include "kit/Platform.h"
 #include "kit/ProgramEnded.h"
 #include "kit/RaisedFlag.h"
+#include "language/DialogContext.h"
 #include "store/DataFiles.h"
-#include "store/DialogContext.h"
 #include "store/FileStore.h"
 #include "store/Settings.h"
 

@@ -2,10 +2,10 @@
 #include "app/TForm1.h"
 
 #include "kit/Platform.h"
+#include "language/DialogContext.h"
 #include "search/ListSearch.h"
 #include "search/SubstringFinder.h"
 #include "search/TForm6.h"
-#include "store/DialogContext.h"
 
 #include <optional>
 

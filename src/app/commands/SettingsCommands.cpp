@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TForm1.h"
 
+#include "language/DialogContext.h"
 #include "settings/MainWindowColors.h"
 #include "settings/TConfiguration.h"
-#include "store/DialogContext.h"
 
 namespace norvik {
 

@@ -7,7 +7,7 @@
 #include "events/ReminderMemory.h"
 #include "kit/Dispatch.h"
 #include "kit/Platform.h"
-#include "store/BuiltInText.h"
+#include "language/BuiltInText.h"
 
 #include <string>
 

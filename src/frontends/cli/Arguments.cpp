@@ -3,6 +3,7 @@
 
 #include "events/DateTextReader.h"
 #include "frontends/cli/CliFailure.h"
+#include "frontends/cli/CommandTable.h"
 
 #include <functional>
 
@@ -10,46 +11,8 @@ namespace norvik::cli {
 
 namespace {
 
-struct CommandShape {
-    const char* name;
-    std::size_t leastOperands;
-    std::size_t mostOperands;
-    bool takesRange;
-    bool takesLineLimit;
-};
-
-constexpr CommandShape shapes[] = {
-    {"list", 0, 0, true, false},        {"add", 2, 2, false, false},
-    {"export ics", 0, 1, false, false}, {"import ics", 1, 1, true, true},
-    {"export vcf", 0, 1, false, false}, {"import vcf", 1, 1, false, false},
-    {"sync", 0, 0, false, false},
-};
-
 // The most lines --max-lines may allow: each costs memory while it is counted.
 constexpr std::size_t mostLinesAllowed = 100000000;
-
-// The options of `sync`: a folder for a list, or forgetting it.
-bool syncOption(const std::string& word, const std::function<std::string()>& value,
-                SyncOptions& options) {
-    if (word == "--events" || word == "--contacts") {
-        auto& folder = word == "--events" ? options.events : options.contacts;
-        const bool forgotten = word == "--events" ? options.noEvents : options.noContacts;
-        if (folder || forgotten) {
-            throw CliFailure(exitUsage, word + " is given twice, or with --no-" + word.substr(2));
-        }
-        folder = value();
-        return true;
-    }
-    if (word == "--no-events" || word == "--no-contacts") {
-        const bool events = word == "--no-events";
-        if (events ? options.events.has_value() : options.contacts.has_value()) {
-            throw CliFailure(exitUsage, word + " is given with --" + word.substr(5));
-        }
-        (events ? options.noEvents : options.noContacts) = true;
-        return true;
-    }
-    return false;
-}
 
 // A value that cannot be read is bad input, as a date text is for add.
 DateTime dayOf(const std::string& option, const std::string& text, int currentYear) {
@@ -73,6 +36,25 @@ std::size_t lineCountOf(const std::string& option, const std::string& text) {
                                            "\"");
     }
     return count;
+}
+
+// `sync`'s folders: one given for a list, or the list's forgotten, not both.
+void syncOption(CommandOption::Kind kind, const std::string& word,
+                const std::function<std::string()>& value, SyncOptions& options) {
+    using Kind = CommandOption::Kind;
+    const bool events = kind == Kind::EventsFolder || kind == Kind::NoEvents;
+    auto& folder = events ? options.events : options.contacts;
+    bool& forgotten = events ? options.noEvents : options.noContacts;
+    if (folder || forgotten) {
+        throw CliFailure(exitUsage,
+                         word + std::string(" is given with --") +
+                             (events ? "events or --no-events" : "contacts or --no-contacts"));
+    }
+    if (kind == Kind::NoEvents || kind == Kind::NoContacts) {
+        forgotten = true;
+    } else {
+        folder = value();
+    }
 }
 
 } // namespace
@@ -105,46 +87,51 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
     if (at == words.size()) {
         throw CliFailure(exitUsage, "no command given");
     }
-    arguments.command = words[at++];
-    if (arguments.command == "export" || arguments.command == "import") {
+    std::string name = words[at++];
+    if (name == "export" || name == "import") {
         if (at == words.size() || (words[at] != "ics" && words[at] != "vcf")) {
-            throw CliFailure(exitUsage, arguments.command + " wants ics or vcf");
+            throw CliFailure(exitUsage, name + " wants ics or vcf");
         }
-        arguments.command += " " + words[at++];
+        name += " " + words[at++];
     }
-    const CommandShape* shape = nullptr;
-    for (const auto& candidate : shapes) {
-        if (arguments.command == candidate.name) {
-            shape = &candidate;
-        }
+    const Command* command = findCommand(name);
+    if (command == nullptr) {
+        throw CliFailure(exitUsage, "unknown command " + name);
     }
-    if (shape == nullptr) {
-        throw CliFailure(exitUsage, "unknown command " + arguments.command);
-    }
+    arguments.command = command;
     for (; at < words.size(); ++at) {
         const std::string& word = words[at];
-        if (shape->name == std::string("sync") &&
-            syncOption(
-                word, [&] { return valueOf(word); }, arguments.sync)) {
-            continue;
+        const CommandOption* option = nullptr;
+        for (const CommandOption& candidate : command->options) {
+            if (word == candidate.name) {
+                option = &candidate;
+            }
         }
-        if (shape->takesRange && (word == "--from" || word == "--to")) {
-            const DateTime day = dayOf(word, valueOf(word), currentYear);
-            (word == "--from" ? arguments.range.from : arguments.range.to) = day;
-        } else if (shape->takesLineLimit && word == "--max-lines") {
+        const auto kind = option != nullptr ? option->kind : CommandOption::Kind::From;
+        if (option != nullptr && kind == CommandOption::Kind::LineLimit) {
             arguments.lineLimit = lineCountOf(word, valueOf(word));
+        } else if (option != nullptr && kind != CommandOption::Kind::From &&
+                   kind != CommandOption::Kind::To) {
+            syncOption(
+                kind, word, [&] { return valueOf(word); }, arguments.sync);
+        } else if (option != nullptr) {
+            const DateTime day = dayOf(word, valueOf(word), currentYear);
+            (option->kind == CommandOption::Kind::From ? arguments.range.from
+                                                       : arguments.range.to) = day;
         } else if (word == "-h" || word == "--help") {
             arguments.help = true;
             return arguments;
-        } else if (word.size() > 1 && word[0] == '-' && shape->name != std::string("add")) {
-            throw CliFailure(exitUsage, "unknown option " + word + " for " + arguments.command);
+        } else if (word.size() > 1 && word[0] == '-' && !command->dashedOperands) {
+            std::string message = "unknown option " + word;
+            message.append(" for ").append(name);
+            throw CliFailure(exitUsage, message);
         } else {
             arguments.operands.push_back(word);
         }
     }
-    if (arguments.operands.size() < shape->leastOperands ||
-        arguments.operands.size() > shape->mostOperands) {
-        throw CliFailure(exitUsage, "wrong number of arguments for " + arguments.command);
+    if (arguments.operands.size() < command->leastOperands ||
+        arguments.operands.size() > command->mostOperands) {
+        throw CliFailure(exitUsage, "wrong number of arguments for " + name);
     }
     return arguments;
 }

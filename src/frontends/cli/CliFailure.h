@@ -13,7 +13,7 @@ enum ExitStatus {
     exitUsage = 1,
     exitBadInput = 2,
     exitLocked = 3,
-    exitCannotWrite = 4
+    exitCannotReadOrWrite = 4 // a data file, a module, the lock or the output
 };
 
 // A failure of the store as norvik-cli reports it: the message, and the

@@ -6,7 +6,9 @@
 #include "events/EventTime.h"
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/DataDirectory.h"
+#include "frontends/cli/DayFilter.h"
 #include "interop/CalendarExport.h"
+#include "interop/CalendarImport.h"
 #include "interop/ControlCharacters.h"
 #include "interop/EventEntry.h"
 #include "interop/LineMerge.h"
@@ -15,6 +17,7 @@
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
 #include "store/DataFiles.h"
+#include "store/PosixFileSystem.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -75,7 +78,7 @@ void writeOutput(CommandContext& context, const std::string& target, const std::
         context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         context.out.flush();
         if (!context.out) {
-            throw CliFailure(exitCannotWrite, "cannot write to standard output");
+            throw CliFailure(exitCannotReadOrWrite, "cannot write to standard output");
         }
         return;
     }
@@ -83,7 +86,7 @@ void writeOutput(CommandContext& context, const std::string& target, const std::
         PosixFileSystem disk;
         disk.replace(target, bytes);
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, withReason(failure));
+        throw CliFailure(exitCannotReadOrWrite, withReason(failure));
     }
 }
 
@@ -120,7 +123,12 @@ void listEvents(CommandContext& context, const DayRange& range) {
     const std::int64_t from = range.from ? momentMillis(*range.from) : INT64_MIN;
     const std::int64_t to = range.to ? momentMillis(*range.to) + millisPerDay : INT64_MAX;
     std::vector<std::pair<std::int64_t, std::size_t>> shown;
+    // Lines in the program's own form outside the days are passed over unread.
+    const DayFilter filter(range.from, range.to);
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (filter.outside(lines[i])) {
+            continue;
+        }
         const auto entry = readEventLine(Text(lines[i]), year);
         if (!entry) {
             reportUnreadable(context, i + 1);

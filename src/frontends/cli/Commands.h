@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "interop/CalendarImport.h"
+#include "kit/DateTime.h"
 
 #include <cstddef>
 #include <ctime>

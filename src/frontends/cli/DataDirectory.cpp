@@ -3,11 +3,12 @@
 
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/InstalledModules.h"
+#include "language/Language.h"
 #include "phonebook/PhoneLine.h"
 #include "store/DataFiles.h"
-#include "store/Language.h"
 #include "store/Settings.h"
 
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace norvik::cli {
@@ -20,6 +21,21 @@ DataDirectory::DataDirectory(std::string path)
     }
 }
 
+std::string DataDirectory::chosen(const std::string& given) {
+    if (!given.empty()) {
+        return given;
+    }
+    const char* data = std::getenv("NORVIK_DATA");
+    const char* home = std::getenv("HOME");
+    if (data != nullptr && *data != '\0') {
+        return data;
+    }
+    if (home != nullptr && *home != '\0') {
+        return std::string(home) + "/Norvik";
+    }
+    throw CliFailure(exitUsage, "no data directory: set HOME or NORVIK_DATA, or use -d");
+}
+
 void DataDirectory::lockForWriting() {
     LockAttempt attempt = disk_.lock(lockFile);
     if (attempt.outcome == LockAttempt::Outcome::HeldElsewhere) {
@@ -28,8 +44,8 @@ void DataDirectory::lockForWriting() {
     }
     // A lock that cannot be taken keeps nothing out: write nothing then.
     if (attempt.outcome == LockAttempt::Outcome::Refused) {
-        throw CliFailure(exitCannotWrite, "cannot lock " + path_ + "/" + lockFile + ": " +
-                                              attempt.reason + "; nothing was written");
+        throw CliFailure(exitCannotReadOrWrite, "cannot lock " + path_ + "/" + lockFile + ": " +
+                                                    attempt.reason + "; nothing was written");
     }
     lock_ = std::move(attempt.lock);
 }
@@ -41,7 +57,7 @@ Lines DataDirectory::load(const std::string& name) {
     try {
         return store_.loadLines(name);
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, withReason(failure));
+        throw CliFailure(exitCannotReadOrWrite, withReason(failure));
     }
 }
 
@@ -49,7 +65,7 @@ void DataDirectory::save(const std::string& name, const Lines& lines) {
     try {
         store_.saveLines(name, lines);
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, withReason(failure));
+        throw CliFailure(exitCannotReadOrWrite, withReason(failure));
     }
 }
 
@@ -73,7 +89,7 @@ Lines DataDirectory::phoneLabels() {
     } catch (const CliFailure&) {
         throw;
     } catch (const Failure& failure) {
-        throw CliFailure(exitCannotWrite, withReason(failure));
+        throw CliFailure(exitCannotReadOrWrite, withReason(failure));
     }
 }
 

@@ -4,8 +4,8 @@
 #include "kit/Text.h"
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
 #include "store/InstanceLock.h"
+#include "store/PosixFileSystem.h"
 
 #include <memory>
 #include <string>
@@ -18,6 +18,10 @@ class DataDirectory {
 public:
     // Fails with exit status 2 when the directory does not exist.
     explicit DataDirectory(std::string path);
+
+    // The directory -d gave, else $NORVIK_DATA, else ~/Norvik. Fails with
+    // exit status 1 when none of them is set.
+    static std::string chosen(const std::string& given);
 
     const std::string& path() const { return path_; }
     // The directory's files, for what keeps files of its own there (sync's state).

@@ -2,7 +2,7 @@
 #include "frontends/cli/InstalledModules.h"
 
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <filesystem>
 #include <system_error>

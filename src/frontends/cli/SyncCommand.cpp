@@ -13,6 +13,7 @@
 #include "store/Codec1251.h"
 #include "store/DataFiles.h"
 #include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <cerrno>
 #include <chrono>
@@ -58,7 +59,8 @@ void makeFolders(const std::string& path) {
         const std::string part = path.substr(0, slash);
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
             const int error = errno;
-            throw CliFailure(exitCannotWrite, "cannot make " + part + ": " + std::strerror(error));
+            throw CliFailure(exitCannotReadOrWrite,
+                             "cannot make " + part + ": " + std::strerror(error));
         }
         if (slash == std::string::npos) {
             return;
@@ -167,7 +169,8 @@ void syncOne(CommandContext& context, const char* list, const std::string& folde
     printSummary(context, list, result.summary);
     if (result.failure) {
         const SyncFailure& failure = *result.failure;
-        throw CliFailure(failure.kind == SyncFailure::Kind::Folder ? exitBadInput : exitCannotWrite,
+        throw CliFailure(failure.kind == SyncFailure::Kind::Folder ? exitBadInput
+                                                                   : exitCannotReadOrWrite,
                          std::string(list) + ": " + failure.folder + ": " + failure.reason);
     }
 }
@@ -217,7 +220,7 @@ void syncLists(CommandContext& context, const SyncOptions& options) {
         try {
             disk.replace(configFile, withFolders(configText, directory, folders));
         } catch (const Failure& failure) {
-            throw CliFailure(exitCannotWrite,
+            throw CliFailure(exitCannotReadOrWrite,
                              std::string(failure.what()) + ": " + failure.reason());
         }
     }

@@ -1,45 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/cli/Usage.h"
 
+#include "frontends/cli/CommandTable.h"
+
+#include <algorithm>
+
 namespace norvik::cli {
 
-const char* const usageText =
+namespace {
+
+constexpr std::string_view introduction =
     R"(Usage: norvik-cli [-d DATA-DIRECTORY] COMMAND ...
 
 Reads and changes Norvik's events (do.txt) and phone book (telephone.txt) in
 its data directory: $NORVIK_DATA, else ~/Norvik, unless -d gives another one.
 Output is UTF-8; the files stay in code page 1251.
 
-Commands:
-  list [--from DD.MM.YYYY] [--to DD.MM.YYYY]
-        Events in time order, one line each, as they stand in do.txt
-        (control characters shown as \xNN on a terminal, left out elsewhere).
-  add DATE-TEXT EVENT-TEXT
-        Appends an event; the date text may take any form the reminders
-        read ("7.12.2026 9:30", "7.12 14:00", "07.12.2026 10:00 PM") and is
-        written as DD.MM.YYYY HH:MM:SS.
-  export ics [FILE|-]
-        The events as iCalendar (standard output by default), at local time
-        in the system's time zone, each with a reminder at its start.
-  import ics FILE [--from DD.MM.YYYY] [--to DD.MM.YYYY] [--max-lines N]
-        Adds the events of an iCalendar file. Recurring events give one line
-        per occurrence from --from (default today) to --to (default a year
-        later), moved and cancelled occurrences as their overrides say;
-        single events are taken whatever their date. A file that would give
-        more than 100,000 lines (or N) is refused, naming the series.
-  export vcf [FILE|-]
-        The phone book as vCard 3.0 cards (standard output by default).
-  import vcf FILE
-        Adds one phone line per card, as the add-record dialog builds it
-        (vCard 2.1, 3.0 and 4.0).
-  sync [--events FOLDER | --no-events] [--contacts FOLDER | --no-contacts]
-        Two-way sync of do.txt with a folder of .ics items and of
-        telephone.txt with a folder of .vcf items (vdirs, which vdirsyncer
-        syncs with CalDAV and CardDAV servers). Folders given are remembered
-        for the data directory in $XDG_CONFIG_HOME/norvik and used by Norvik
-        too; --no-... forgets one. Prints a summary per list.
+)";
 
-Imports skip lines that are already there, save once, and print how many
+constexpr std::string_view notes =
+    R"(Imports skip lines that are already there, save once, and print how many
 lines were added, skipped and unreadable. Control characters in imported
 text are left out (line breaks become blanks), as they are in exports.
 Commands that write refuse while Norvik runs in the data directory. A FILE
@@ -49,15 +29,50 @@ A file larger than 2147483648 bytes is refused unread, and standard input is
 read no further. A data file is reached through symbolic links only when each
 belongs to you or to root; a link that leads nowhere is an error, kept as it is.
 
-Options:
-  -d, --data DATA-DIRECTORY   work in this data directory
-  -h, --help                  show this text
-  --version                   show the version
+)";
 
-Exit status: 0 done, 1 wrong usage (or no folder to sync with), 2 bad input
+constexpr std::string_view exitStatuses =
+    R"(Exit status: 0 done, 1 wrong usage (or no folder to sync with), 2 bad input
 (a file, a date or a number that cannot be read, an import over its limit, a
 folder to sync with that is missing or lost every item), 3 Norvik is running
 there, 4 a file cannot be read or written.
 )";
+
+// Where an option's help starts.
+constexpr std::size_t helpColumn = 30;
+
+} // namespace
+
+std::string usageText() {
+    std::string text(introduction);
+    text += "Commands:\n";
+    for (const Command& command : commandTable()) {
+        text += "  " + synopsis(command) + "\n";
+        std::string_view help = command.help;
+        while (!help.empty()) {
+            const std::size_t end = help.find('\n');
+            text.append(8, ' ').append(help.substr(0, end)).append("\n");
+            help.remove_prefix(end == std::string_view::npos ? help.size() : end + 1);
+        }
+    }
+    text += "\n";
+    text += notes;
+    text += "Options:\n";
+    for (const ProgramOption& option : programOptions()) {
+        std::string names = "  ";
+        if (!option.shortName.empty()) {
+            names.append(option.shortName).append(", ");
+        }
+        names.append(option.longName);
+        if (!option.value.empty()) {
+            names.append(" ").append(option.value);
+        }
+        names.resize(std::max(names.size() + 1, helpColumn), ' ');
+        text.append(names).append(option.help).append("\n");
+    }
+    text += "\n";
+    text += exitStatuses;
+    return text;
+}
 
 } // namespace norvik::cli

@@ -34,8 +34,12 @@ bool DenyingFileSystem::denied(const std::string& path) const {
     return denied_.count(key(path)) != 0;
 }
 
-FileRead DenyingFileSystem::read(const std::string& path) {
-    return disk_.read(path);
+FileRead DenyingFileSystem::read(const std::string& path, ReadConsumer* consumer) {
+    return disk_.read(path, consumer);
+}
+
+BufferRead DenyingFileSystem::readBuffer(const std::string& path, ReadConsumer* consumer) {
+    return disk_.readBuffer(path, consumer);
 }
 
 bool DenyingFileSystem::exists(const std::string& path) {

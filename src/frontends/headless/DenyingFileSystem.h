@@ -20,7 +20,8 @@ public:
     void allow(const std::string& name);
     bool denied(const std::string& path) const;
 
-    FileRead read(const std::string& path) override;
+    FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override;
+    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;

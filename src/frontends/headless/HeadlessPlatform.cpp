@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/HeadlessPlatform.h"
 
+#include "kit/Controls.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"

@@ -2,8 +2,8 @@
 #include "frontends/headless/InputLine.h"
 
 #include "frontends/headless/ProtocolError.h"
+#include "frontends/headless/QuotedText.h"
 #include "store/Codec1251.h"
-#include "store/QuotedText.h"
 
 namespace norvik::headless {
 

@@ -3,6 +3,7 @@
 
 #include "frontends/headless/ProtocolError.h"
 #include "frontends/headless/WindowStack.h"
+#include "kit/Controls.h"
 #include "kit/Form.h"
 
 namespace norvik::headless {

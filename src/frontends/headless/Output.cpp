@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/Output.h"
 
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
 
 namespace norvik::headless {
 

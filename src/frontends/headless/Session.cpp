@@ -3,6 +3,7 @@
 
 #include "frontends/headless/Properties.h"
 #include "frontends/headless/ProtocolError.h"
+#include "kit/Controls.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/ProgramEnded.h"

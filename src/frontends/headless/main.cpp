@@ -4,7 +4,7 @@
 #include "frontends/headless/Session.h"
 #include "interop/sync/ProgramSync.h"
 #include "kit/Locale.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/Controls.h"
 #include "kit/Form.h"
 
 #include <QPointer>

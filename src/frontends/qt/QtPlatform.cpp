@@ -9,6 +9,7 @@
 #include "frontends/qt/ReminderNotification.h"
 #include "frontends/qt/TrayDoubleClicks.h"
 #include "frontends/qt/TrayMenu.h"
+#include "kit/Controls.h"
 #include "kit/Dispatch.h"
 #include "kit/Form.h"
 #include "kit/Locale.h"

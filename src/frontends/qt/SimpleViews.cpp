@@ -4,6 +4,7 @@
 #include "frontends/qt/Pictures.h"
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/QtText.h"
+#include "kit/Controls.h"
 #include "kit/Form.h"
 #include "kit/UserActions.h"
 

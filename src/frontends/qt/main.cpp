@@ -5,7 +5,7 @@
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/RunningCopy.h"
 #include "interop/sync/ProgramSync.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <QApplication>
 #include <QDir>

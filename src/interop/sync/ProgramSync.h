@@ -5,6 +5,7 @@
 #include "interop/LocalZone.h"
 #include "interop/sync/SyncEngine.h"
 #include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <memory>
 #include <optional>

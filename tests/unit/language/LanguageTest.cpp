@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/Language.h"
+#include "language/Language.h"
 #include "ScriptedPlatform.h"
 #include "kit/Failure.h"
+#include "language/LanguageLines.h"
 #include "store/Codec1251.h"
-#include "store/LanguageLines.h"
 
 #include <gtest/gtest.h>
 

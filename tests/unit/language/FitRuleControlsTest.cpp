@@ -6,11 +6,11 @@
 #include "desktop/TAboutBox2.h"
 #include "events/TForm3.h"
 #include "events/TMyMessageBoxF.h"
+#include "language/DialogContext.h"
+#include "language/Language.h"
 #include "settings/MainWindowColors.h"
 #include "settings/TConfiguration.h"
-#include "store/DialogContext.h"
 #include "store/FileStore.h"
-#include "store/Language.h"
 
 #include <gtest/gtest.h>
 

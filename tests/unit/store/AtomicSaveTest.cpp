@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 #include "store/FileStore.h"
 #include "store/LineList.h"
+#include "store/PosixFileSystem.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
 
 #include <gtest/gtest.h>
 

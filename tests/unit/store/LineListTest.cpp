@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace norvik {
 namespace {
 
@@ -72,6 +74,61 @@ TEST(LineListTest, MixedBreaksOverLongTextsSplitAndNormaliseAlike) {
     EXPECT_EQ(splitLines(file), lines);
     EXPECT_EQ(normalizeLineBreaks(file), notes);
     EXPECT_EQ(joinLines(splitLines(file)), notes);
+}
+
+// The finder marks 64 bytes at a time: breaks at either side of a block's
+// edge, a text ending inside a block, steps that skip ahead and bytes that
+// differ from CR or LF only in the top bit must all give what a plain scan
+// gives, whatever the mix of CR, LF and CR LF.
+TEST(LineListTest, BreakFinderFindsWhatAPlainScanFinds) {
+    std::mt19937 random(28);
+    const char others[] = {'a', ' ', '\0', '\x8d', '\x8a'};
+    for (int round = 0; round < 400; ++round) {
+        std::string text(random() % 300, 'a');
+        const auto breakShare = 1 + random() % 40; // in hundredths
+        for (char& byte : text) {
+            byte = random() % 100 < breakShare ? "\r\n"[random() % 2]
+                                               : others[random() % std::size(others)];
+        }
+        BreakFinder finder(text);
+        std::size_t from = 0;
+        while (from <= text.size()) {
+            const std::size_t expected = std::min(text.find_first_of("\r\n", from), text.size());
+            ASSERT_EQ(finder.next(from), expected) << "round " << round << ", from " << from;
+            // On from the break, as the splitter goes, or now and then further.
+            from = random() % 8 == 0 ? from + random() % 130 : expected + 1 + random() % 2;
+        }
+    }
+}
+
+// A read hands the bytes over a run at a time: a CR at the end of one run
+// and an LF at the start of the next are still one break, for the lists as
+// for the notes' check that they need no change.
+TEST(LineListTest, BreaksSeenAsTheyArriveAsInOnePiece) {
+    std::mt19937 random(2028);
+    for (int round = 0; round < 400; ++round) {
+        // Every other text has a lone CR or LF here and there.
+        const auto lone = round % 2 == 0 ? 0U : 1 + random() % 5;
+        std::string text;
+        for (std::size_t tokens = random() % 200; tokens > 0; --tokens) {
+            const auto pick = random() % 100;
+            text += pick < lone ? std::string(1, "\r\n"[random() % 2]) : pick < 30 ? "\r\n" : "a";
+        }
+        LineSplitter splitter;
+        CrLfCheck check;
+        splitter.sizeKnown(text.size());
+        for (std::size_t arrived = 0; arrived < text.size();) {
+            arrived = std::min(text.size(), arrived + 1 + random() % 70);
+            splitter.arrived(std::string_view(text).substr(0, arrived));
+            check.arrived(std::string_view(text).substr(0, arrived));
+        }
+        EXPECT_EQ(splitter.finish(ByteBuffer(text)), splitLines(text)) << "round " << round;
+        bool paired = text.empty() || text.back() != '\r';
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            paired = paired && (text[i] == '\n') == (i > 0 && text[i - 1] == '\r');
+        }
+        EXPECT_EQ(check.crLfOnly(text.size()), paired) << "round " << round;
+    }
 }
 
 TEST(LineListTest, SavedPiecesGiveTheJoinedBytesWhateverTheListWentThrough) {

@@ -5,7 +5,7 @@
 #include "kit/Platform.h"
 #include "search/TForm6.h"
 #include "store/FileStore.h"
-#include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 

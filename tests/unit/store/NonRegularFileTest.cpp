@@ -2,6 +2,7 @@
 #include "FailureOf.h"
 #include "TempFolder.h"
 #include "store/FileStore.h"
+#include "store/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/QuotedText.h"
+#include "frontends/headless/QuotedText.h"
 
+#include "kit/HexDigit.h"
 #include "store/Codec1251.h"
 
 namespace norvik {
@@ -15,19 +16,6 @@ bool needsHexEscape(unsigned char byte, Source source) {
     return (byte >= 0x01 && byte <= 0x08) || byte == 0x0B || byte == 0x0C ||
            (byte >= 0x0E && byte <= 0x1F) || byte == 0x7F ||
            (byte == 0x98 && source == Source::cp1251);
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 std::string quoted(std::string_view bytes, Source source) {

@@ -6,9 +6,9 @@
 #include "events/TMyMessageBoxF.h"
 #include "kit/Platform.h"
 #include "kit/UserActions.h"
+#include "language/LanguageLines.h"
 #include "store/Codec1251.h"
 #include "store/FileStore.h"
-#include "store/LanguageLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/DialogContext.h"
+#include "language/DialogContext.h"
 
 #include "kit/ListBox.h"
 #include "kit/Platform.h"
-#include "store/Language.h"
+#include "language/Language.h"
 
 namespace norvik {
 

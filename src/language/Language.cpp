@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/Language.h"
+#include "language/Language.h"
 
 #include "kit/Failure.h"
 #include "kit/Form.h"

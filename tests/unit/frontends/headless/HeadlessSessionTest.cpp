@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MemoryFileSystem.h"
 #include "frontends/headless/Session.h"
+#include "kit/Controls.h"
 #include "kit/Form.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/BuiltInText.h"
+#include "language/BuiltInText.h"
 
 #include "store/Codec1251.h"
 

@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 #include "store/FileStore.h"
 #include "store/InstanceLock.h"
+#include "store/PosixFileSystem.h"
 
 #include <chrono>
 #include <filesystem>

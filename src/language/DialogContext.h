@@ -2,8 +2,8 @@
 #pragma once
 
 #include "kit/Text.h"
-#include "store/BuiltInText.h"
-#include "store/LanguageLines.h"
+#include "language/BuiltInText.h"
+#include "language/LanguageLines.h"
 
 namespace norvik {
 

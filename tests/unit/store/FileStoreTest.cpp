@@ -2,6 +2,8 @@
 #include "store/FileStore.h"
 #include "FailureOf.h"
 #include "TempFolder.h"
+#include "store/LineList.h"
+#include "store/PosixFileSystem.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -17,13 +19,17 @@ using test::failureOf;
 class UnreadableFiles : public PosixFileSystem {
 public:
     using PosixFileSystem::PosixFileSystem;
-    FileRead read(const std::string& path) override {
+    FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override {
         if (denied.count(path) != 0) {
             FileRead refused;
             refused.reason = "Permission denied";
             return refused;
         }
-        return PosixFileSystem::read(path);
+        return PosixFileSystem::read(path, consumer);
+    }
+    // Lists too are read through the refusal above.
+    BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override {
+        return FileSystem::readBuffer(path, consumer);
     }
     std::set<std::string> denied;
 };
@@ -72,6 +78,25 @@ TEST_F(FileStoreTest, LoadsLinesAndNotesWithTheirRules) {
     EXPECT_EQ(folder.read("quotes.txt"), "x\r\ny");
     store.saveLines("do.txt", {});
     EXPECT_EQ(folder.read("do.txt"), "");
+}
+
+// The disk hands a long list over in runs of a power of two: a CR ends every
+// 64 KiB, with an LF or another byte after it, so the runs split CR LF too.
+TEST_F(FileStoreTest, AListLongerThanOneReadSplitsAsInOnePiece) {
+    std::string file;
+    for (int block = 0; block < 16; ++block) {
+        std::string lines = block % 2 == 0 ? "\n" : "z";
+        while (lines.size() < 65535) {
+            lines +=
+                std::string(1 + lines.size() % 70, 'a') + (lines.size() % 3 == 0 ? "\n" : "\r\n");
+        }
+        lines.resize(65535);
+        file += lines + "\r";
+    }
+    folder.write("do.txt", file);
+    PosixFileSystem plain(folder.path());
+    FileStore plainStore(plain);
+    EXPECT_EQ(plainStore.loadLines("do.txt"), splitLines(file));
 }
 
 TEST_F(FileStoreTest, CreateIfMissingNeverTouchesAnExistingFile) {
