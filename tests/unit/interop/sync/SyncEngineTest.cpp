@@ -3,8 +3,8 @@
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
 #include "store/FileSystem.h"
-#include "store/PosixFileSystem.h"
 #include "store/LineList.h"
+#include "store/PosixFileSystem.h"
 
 #include "TempFolder.h"
 
