@@ -27,8 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://norvik.example.org/index.html")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-translations-l10n, fonts-liberation, fonts-dejavu, fonts-urw-base35, fonts-comic-neue")
-# Help opens help.chm through xdg-open, which needs a CHM viewer.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xchm")
+# Help opens help.chm through xdg-open, which needs a CHM viewer; vdirsyncer
+# syncs the folders Norvik syncs its lists with to CalDAV and CardDAV servers.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xchm, vdirsyncer")
 set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/package")
 include(CPack)
 

@@ -37,8 +37,9 @@ RUN_PACKAGES=(xdg-utils)
 # runtime comes in libclang-rt-14-dev (only recommended by clang, and nothing
 # here installs recommendations); clang-tidy-14 checks src/; lintian checks the
 # Debian package, devscripts' hardening-check its programs, man-db renders the
-# manual pages with warnings shown.
+# manual pages with warnings shown; radicale and vdirsyncer are the CalDAV and
+# CardDAV server and the syncer the sync tests run against.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth openbox trayer xdotool
     x11-utils appstream
     desktop-file-utils dbus-daemon python3 python3-icalendar python3-vobject clang-14 libclang-rt-14-dev
-    clang-tidy-14 lintian devscripts man-db)
+    clang-tidy-14 lintian devscripts man-db radicale vdirsyncer)

@@ -9,7 +9,8 @@
 
 namespace norvik {
 
-Program::Program(Platform& platform, FileSystem& files) : platform_(platform), files_(files) {}
+Program::Program(Platform& platform, FileSystem& files, ListSync* sync)
+    : platform_(platform), files_(files), sync_(sync) {}
 
 Program::~Program() = default;
 
@@ -55,6 +56,10 @@ void Program::start() {
     // reads the settings file once more and reports its own failure.
     settingsAtStart_ = std::make_unique<TConfiguration>(main_->dialogContext(), main_->files(),
                                                         main_->mainWindowColors());
+    // The lock covers sync: without it another copy could be writing too.
+    if (sync_ != nullptr && lock_) {
+        dispatch(platform_, [this] { main_->startSync(*sync_); });
+    }
     platform_.showMainWindow(*main_);
 }
 

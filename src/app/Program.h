@@ -11,6 +11,7 @@
 
 namespace norvik {
 
+class ListSync;
 class TConfiguration;
 
 // The program entry: the application title, the windows in their order and
@@ -18,8 +19,9 @@ class TConfiguration;
 // then run their event loop on mainWindow().
 class Program {
 public:
-    // The lock file in the data directory keeps a second copy out.
-    Program(Platform& platform, FileSystem& files);
+    // The lock file in the data directory keeps a second copy out. `sync`,
+    // when given, syncs the lists with the folders remembered for them.
+    Program(Platform& platform, FileSystem& files, ListSync* sync = nullptr);
     ~Program();
 
     // Refuses to run beside another copy in the same directory, and without the lock where the
@@ -34,6 +36,7 @@ public:
 private:
     Platform& platform_;
     FileStore files_;
+    ListSync* sync_;
     std::unique_ptr<FileLock> lock_;
     std::unique_ptr<TForm1> main_;
     // Declared after the main window, which it refers to, so it goes first.

@@ -99,6 +99,7 @@ TForm1::TForm1(Platform& platform, FileStore& files)
       CheckBox1(add<CheckBox>(&GroupBox5, "CheckBox1")),
       ListBox3(add<ListBox>(nullptr, "ListBox3")), LangBox(add<ListBox>(nullptr, "LangBox")),
       TrayIcon1(addComponent<TrayIcon>("TrayIcon1")), Timer(addComponent<norvik::Timer>("Timer")),
+      SyncTimer(addComponent<norvik::Timer>("SyncTimer")),
       trayIconComponent_(std::make_unique<TTrayIcon>(TrayIcon1)), trayIcon(*trayIconComponent_),
       files_(files), eventTimes_(std::make_unique<EventTimes>()),
       reminderMemory_(std::make_unique<ReminderMemory>()) {
@@ -185,6 +186,8 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     LangBox.visible = false;
     Timer.enabled = false;
     Timer.interval = 1000;
+    SyncTimer.enabled = false;
+    SyncTimer.interval = 60000;
 
     connectApplication();
     connectNotes();
@@ -195,6 +198,7 @@ TForm1::TForm1(Platform& platform, FileStore& files)
     connectCalendar();
     connectDesktop();
     connectSettings();
+    SyncTimer.onTimer = [this] { SyncTimerTimer(); };
 }
 
 TForm1::~TForm1() = default;

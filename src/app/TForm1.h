@@ -19,6 +19,7 @@ class DialogContext;
 class EventTimes;
 class Failure;
 class FileStore;
+class ListSync;
 class ReminderMemory;
 class TTrayIcon;
 struct MainWindowColors;
@@ -125,6 +126,13 @@ public:
     // The reminder scheduler: one tick of the timer.
     void TimerTimer(); // Timer, once a second while reminders are on
 
+    // Sync with the folders other devices share (app/commands/SyncCommands.cpp):
+    // started once the lists are loaded, before the window shows; then after
+    // each save of a list, once its handler has returned, and every round of
+    // SyncTimer, never while a dialog or box is open.
+    void startSync(ListSync& sync);
+    void SyncTimerTimer();
+
     // The tray icon: to the tray, back from it, and a reminder bringing the
     // window back (out of the tray if it is there); false when the icon could
     // not be deleted, after the failure was reported.
@@ -216,10 +224,11 @@ public:
     Button& Button12;            // "Go": shows the typed date in the calendar
     CheckBox& CheckBox1;         // "Reminders on": the reminder switch
 
-    ListBox& ListBox3;    // invisible: the lines of System.ini
-    ListBox& LangBox;     // invisible: the lines of the language module
-    TrayIcon& TrayIcon1;  // the icon in the notification area
-    norvik::Timer& Timer; // the reminder timer, one tick a second
+    ListBox& ListBox3;        // invisible: the lines of System.ini
+    ListBox& LangBox;         // invisible: the lines of the language module
+    TrayIcon& TrayIcon1;      // the icon in the notification area
+    norvik::Timer& Timer;     // the reminder timer, one tick a second
+    norvik::Timer& SyncTimer; // the sync round, every 60 seconds while a folder is set
 
 private:
     // Owns the tray icon component; held by pointer so that this header
@@ -275,6 +284,14 @@ private:
     // Runs the load of a data file and opens its panel once it succeeded.
     void loadPanel(const char* file, const std::function<void()>& load);
 
+    // Sync's steps.
+    // A list's file was saved: the map follows it, and a sync comes once the
+    // handler has returned.
+    void listSaved(const char* file);
+    void syncSoon();
+    void syncRound();
+    void syncList(int which);
+
     FileStore& files_;
     // The lists whose last save failed, by file name.
     std::map<std::string, const ListBox*> unsavedLists_;
@@ -293,6 +310,13 @@ private:
     std::unique_ptr<ReminderMemory> reminderMemory_;
     // Raised while the scheduler switches reminders back on after a reminder.
     bool resumingReminders_ = false;
+    // Sync, when a folder is set for a list: the events (0) and the phone book (1).
+    ListSync* listSync_ = nullptr;
+    bool synced_[2] = {false, false};
+    // A failure is shown once, until a round works again.
+    bool syncFailureShown_[2] = {false, false};
+    bool syncing_ = false;
+    bool syncPosted_ = false;
 };
 
 } // namespace norvik

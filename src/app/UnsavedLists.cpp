@@ -28,6 +28,7 @@ void TForm1::saveDataList(const char* file, const ListBox& list) {
         throw;
     }
     unsavedLists_.erase(file);
+    listSaved(file);
 }
 
 bool TForm1::saveUnsavedLists() {

@@ -39,11 +39,15 @@ int firstDue(const ReminderMemory& memory, const std::vector<std::int64_t>& time
     return -1;
 }
 
-ReminderDecision firstDueOrPast(const std::vector<std::int64_t>& times, int from,
-                                std::int64_t now) {
-    for (int i = std::max(from, 0); i < static_cast<int>(times.size()); ++i) {
+// A line that came in from another device already past is no past event here.
+ReminderDecision firstDueOrPast(const ReminderMemory& memory,
+                                const std::vector<std::int64_t>& times, const Lines& lines,
+                                int from, std::int64_t now) {
+    const int count = static_cast<int>(std::min(times.size(), lines.size()));
+    for (int i = std::max(from, 0); i < count; ++i) {
         const std::int64_t time = times[static_cast<std::size_t>(i)];
-        if (time == EventTimes::unreadable) {
+        if (time == EventTimes::unreadable ||
+            memory.arrivedLate(time, lines[static_cast<std::size_t>(i)])) {
             continue;
         }
         if (time < now) {
@@ -62,7 +66,7 @@ ReminderDecision decideReminder(ReminderMemory& memory, const std::vector<std::i
                                 const Lines& lines, std::int64_t now, int from,
                                 PastEvents pastEvents) {
     if (pastEvents == PastEvents::Reminded) {
-        return firstDueOrPast(times, from, now);
+        return firstDueOrPast(memory, times, lines, from, now);
     }
     memory.clockIs(now);
     const int index = firstDue(memory, times, lines, now, from);

@@ -32,8 +32,10 @@ struct ReminderDecision {
 // second ahead, is not before the moment reminders were switched on, and was
 // not announced yet; a clock set back before that moment takes the moment
 // with it (the memory keeps that). With past events reminded, the memory
-// plays no part: a line before `now` is past, one less than a second ahead is
-// due, and the caller's `from` keeps a line from coming twice in one tick.
+// plays no part but for lines that came in from another device already past
+// (ReminderMemory::arrived), which are never announced: a line before `now`
+// is past, one less than a second ahead is due, and the caller's `from` keeps
+// a line from coming twice in one tick.
 // Either way a line the scheduler cannot read is passed over, so that one
 // mistyped line does not silence every event after it.
 ReminderDecision decideReminder(ReminderMemory& memory, const std::vector<std::int64_t>& times,

@@ -53,6 +53,18 @@ void ReminderMemory::replaced(std::string_view line) {
     announced_.erase(first, last);
 }
 
+void ReminderMemory::arrived(std::int64_t time, std::string_view line, std::int64_t now) {
+    if (time == EventTimes::unreadable || time >= now) {
+        return;
+    }
+    announced_.emplace(Text(line), time);
+    arrivedLate_.emplace(Text(line), time);
+}
+
+bool ReminderMemory::arrivedLate(std::int64_t time, std::string_view line) const {
+    return arrivedLate_.contains(std::pair<std::string_view, std::int64_t>{line, time});
+}
+
 bool ReminderMemory::wasAnnounced(std::int64_t time, std::string_view line) const {
     return announced_.contains(std::pair<std::string_view, std::int64_t>{line, time});
 }

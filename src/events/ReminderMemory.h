@@ -45,6 +45,12 @@ public:
     // was announced for the same text before.
     void replaced(std::string_view line);
 
+    // A line that came in from another device at `now`: dated before that,
+    // it is never announced, neither as due nor as a past event (the other
+    // device has reminded of it, or it is history).
+    void arrived(std::int64_t time, std::string_view line, std::int64_t now);
+    bool arrivedLate(std::int64_t time, std::string_view line) const;
+
 private:
     // Ordered by line first, so that every time of one line is one range;
     // looked up by a view of the line without copying it.
@@ -58,6 +64,7 @@ private:
 
     std::int64_t switchedOnAt_ = never;
     std::set<std::pair<Text, std::int64_t>, ByLineThenTime> announced_;
+    std::set<std::pair<Text, std::int64_t>, ByLineThenTime> arrivedLate_;
 };
 
 } // namespace norvik

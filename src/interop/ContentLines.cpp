@@ -28,6 +28,9 @@ void appendContentLine(std::string& out, std::string_view line) {
         while (cut > 0 && isContinuationByte(line[cut])) {
             --cut;
         }
+        if (cut == 0) {
+            cut = width; // no UTF-8 at all here: cut where the width ends
+        }
         out.append(line.substr(0, cut));
         out.append("\r\n ");
         line.remove_prefix(cut);

@@ -15,6 +15,12 @@ void ListBox::clampTop() {
     top_ = std::clamp(top_, 0, maxTopIndex());
 }
 
+void ListBox::tell(const LineChange& change) const {
+    if (onLinesChanged) {
+        onLinesChanged(change);
+    }
+}
+
 void ListBox::setItems(Lines items) {
     items_ = std::move(items);
     marks_.assign(items_.size(), 0);
@@ -22,6 +28,7 @@ void ListBox::setItems(Lines items) {
     current_ = items_.empty() ? -1 : 0;
     top_ = 0;
     touched();
+    tell({LineChange::Kind::Reset, -1, {}});
 }
 
 void ListBox::add(std::string_view line) {
@@ -31,6 +38,7 @@ void ListBox::add(std::string_view line) {
         current_ = 0;
     }
     touched();
+    tell({LineChange::Kind::Added, count() - 1, {}});
 }
 
 void ListBox::replace(int index, std::string_view line) {
@@ -41,6 +49,7 @@ void ListBox::replace(int index, std::string_view line) {
         --markCount_;
     }
     touched();
+    tell({LineChange::Kind::Replaced, index, {}});
 }
 
 void ListBox::remove(std::vector<int> indexes) {
@@ -74,6 +83,7 @@ void ListBox::remove(std::vector<int> indexes) {
         current_ = std::max(current_, 0);
     }
     touched();
+    tell({LineChange::Kind::Removed, -1, std::move(indexes)});
 }
 
 bool ListBox::selected(int index) const {

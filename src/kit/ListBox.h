@@ -4,9 +4,18 @@
 #include "kit/Control.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace norvik {
+
+// A change of a list's lines, for whoever follows the lines one by one.
+struct LineChange {
+    enum class Kind { Reset, Added, Replaced, Removed };
+    Kind kind = Kind::Reset;
+    int index = -1;           // the line added or replaced
+    std::vector<int> removed; // the lines removed: ascending, each once
+};
 
 // A list of lines with selection marks, one current line and a top line.
 // A non-empty list always has a current line; the top line stays within
@@ -54,6 +63,9 @@ public:
     std::uint64_t itemsRevision() const { return itemsRevision_; }
     std::uint64_t stateRevision() const { return stateRevision_; }
 
+    // Told of every change of the lines, after it is made.
+    std::function<void(const LineChange&)> onLinesChanged;
+
     bool multiSelect = false;
     // Raised while a reminder is open for the current line: front ends fill
     // that line with the active highlight colour and show the other marks
@@ -65,6 +77,7 @@ public:
 private:
     void touched();
     void clampTop();
+    void tell(const LineChange& change) const;
 
     Lines items_;
     std::vector<std::uint8_t> marks_;

@@ -4,6 +4,7 @@
 #include "kit/DateTime.h"
 #include "kit/Text.h"
 
+#include <functional>
 #include <string>
 
 namespace norvik {
@@ -70,6 +71,12 @@ public:
 
     // Ends the program; the caller returns at once and nothing else runs.
     virtual void terminate() = 0;
+
+    // Runs a task, inside dispatch, once every handler running now has
+    // returned and no dialog or box is open; tasks run in the order given.
+    virtual void runWhenIdle(std::function<void()> task) = 0;
+    // Whether a dialog or a message box is open.
+    virtual bool modalOpen() = 0;
 
     // A language module was loaded (0 Russian, 1 English): the platform's own
     // texts (box buttons, the calendar, context menus) may follow it.

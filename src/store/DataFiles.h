@@ -18,8 +18,12 @@ inline constexpr const char* englishModule = "Language Modules/English.lng";
 inline constexpr const char* helpFile = "help.chm";
 // Keeps a second copy of the program, and norvik-cli, out of the same directory.
 inline constexpr const char* lockFile = ".norvik.lock";
+// What sync remembers of the events and the phone book and their folders.
+inline constexpr const char* eventsSyncState = ".norvik-sync-events";
+inline constexpr const char* phonesSyncState = ".norvik-sync-contacts";
 
 // The files the program saves, whose killed saves may leave temporary files behind.
-inline constexpr const char* savedFiles[] = {notesFile, eventsFile, phonesFile, settingsFile};
+inline constexpr const char* savedFiles[] = {notesFile,    eventsFile,      phonesFile,
+                                             settingsFile, eventsSyncState, phonesSyncState};
 
 } // namespace norvik

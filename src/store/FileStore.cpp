@@ -51,6 +51,10 @@ void FileStore::holdBack(const std::string& name) {
     unreadable_.insert(markOf(name));
 }
 
+bool FileStore::loaded(const std::string& name) const {
+    return unreadable_.count(markOf(name)) == 0;
+}
+
 template <class Bytes> Bytes FileStore::loaded(const std::string& name, FileReadOf<Bytes> read) {
     if (!read.bytes) {
         unreadable_.insert(markOf(name));

@@ -35,6 +35,9 @@ public:
     // loaded: a start-up stopped before its load must not let the empty list
     // the window shows replace the file.
     void holdBack(const std::string& name);
+    // Whether the file was loaded and may be written: not held back, not
+    // failed to load.
+    bool loaded(const std::string& name) const;
 
     // Fail with "Cannot open file NAME", the system's reason kept beside it,
     // or with a RefusedFile "Cannot open file NAME: REASON".

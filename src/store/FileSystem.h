@@ -19,6 +19,18 @@ public:
     virtual ~FileLock() = default;
 };
 
+// What tells one version of a file from the next without reading it: a file
+// replaced atomically gets a new inode, one written in place a new time.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0; // modification time, nanoseconds since 1970
+    std::uint64_t inode = 0;
+    bool regular = false; // a regular file (after symbolic links)
+    bool folder = false;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
 struct LockAttempt {
     enum class Outcome { Acquired, HeldElsewhere, Refused };
     Outcome outcome = Outcome::Refused;
@@ -97,6 +109,12 @@ public:
     virtual LockAttempt lock(const std::string& path) = 0;
     // Whether new files can be made in the folder ("" is the working directory).
     virtual bool canWriteFolder(const std::string& folder) = 0;
+    // The entry's stamp, nothing when it does not exist. A file system that
+    // cannot tell answers nothing for every name.
+    virtual std::optional<FileStamp> stamp(const std::string& /*path*/) { return std::nullopt; }
+    // Makes every write so far durable, where the writes themselves were not
+    // (see PosixFileSystem's batched writes).
+    virtual void flush() {}
 };
 
 // Resolves a name the program spells to an existing entry whose name differs

@@ -336,6 +336,21 @@ bool PosixFileSystem::canWriteFolder(const std::string& folder) {
     return ::access(onDisk(folder).c_str(), W_OK) == 0;
 }
 
+std::optional<FileStamp> PosixFileSystem::stamp(const std::string& path) {
+    struct stat info {};
+    if (::stat(onDisk(path).c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    FileStamp stamp;
+    stamp.size = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
+    stamp.modifiedNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.regular = S_ISREG(info.st_mode);
+    stamp.folder = S_ISDIR(info.st_mode);
+    return stamp;
+}
+
 bool PosixFileSystem::createEmpty(const std::string& path) {
     // O_EXCL: an existing file, readable or not, is never truncated, and a
     // link, even one that leads nowhere, never makes a file elsewhere.
@@ -386,7 +401,8 @@ void PosixFileSystem::replacePieces(const std::string& path,
         std::all_of(pieces.begin(), pieces.end(),
                     [&writer](std::string_view piece) { return writer.add(piece); }) &&
         writer.flush();
-    if (!written || ::fsync(temp.fd()) != 0 || !temp.close()) {
+    const bool synced = writes_ == Writes::Batched || ::fsync(temp.fd()) == 0;
+    if (!written || !synced || !temp.close()) {
         const int error = errno;
         throw failureWithReason("Cannot write file " + path, systemReason(error));
     }
@@ -395,7 +411,17 @@ void PosixFileSystem::replacePieces(const std::string& path,
         throw cannotCreate(path, systemReason(error), false);
     }
     temp.commit();
-    syncFolder(folder);
+    if (writes_ == Writes::Synced) {
+        syncFolder(folder);
+    }
+}
+
+void PosixFileSystem::flush() {
+    const int fd = ::open(onDisk("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::syncfs(fd);
+        ::close(fd);
+    }
 }
 
 } // namespace norvik

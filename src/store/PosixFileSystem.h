@@ -14,7 +14,13 @@ namespace norvik {
 // program or to root (see PathWalk.h).
 class PosixFileSystem : public FileSystem {
 public:
-    explicit PosixFileSystem(std::string root = "") : root_(std::move(root)) {}
+    // How a replaced file reaches the disk.
+    enum class Writes {
+        Synced,  // each file and its folder synced before the call returns
+        Batched, // atomic, but synced only by flush(): for many small files at once
+    };
+    explicit PosixFileSystem(std::string root = "", Writes writes = Writes::Synced)
+        : root_(std::move(root)), writes_(writes) {}
 
     FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override;
     BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override;
@@ -25,6 +31,8 @@ public:
     bool remove(const std::string& path) override;
     LockAttempt lock(const std::string& path) override;
     bool canWriteFolder(const std::string& folder) override;
+    std::optional<FileStamp> stamp(const std::string& path) override;
+    void flush() override;
 
 private:
     std::string onDisk(const std::string& path) const;
@@ -32,6 +40,7 @@ private:
     FileReadOf<Bytes> readAs(const std::string& path, ReadConsumer* consumer);
 
     std::string root_;
+    Writes writes_;
 };
 
 } // namespace norvik

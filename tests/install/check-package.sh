@@ -33,7 +33,7 @@ for package in libqt6widgets6 libical3 libstdc++6 libc6 qt6-translations-l10n fo
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 recommends=$(field Recommends)
-for package in xdg-utils xchm; do
+for package in xdg-utils xchm vdirsyncer; do
     [[ ", $recommends," == *", $package,"* ]] || fail "Recommends lacks $package: $recommends"
 done
 

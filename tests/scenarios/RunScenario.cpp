@@ -11,6 +11,7 @@
 #include "TempFolder.h"
 
 #include "frontends/headless/QuotedText.h"
+#include "interop/sync/SyncFolders.h"
 #include "store/DataFiles.h"
 #include "store/Settings.h"
 
@@ -49,8 +50,10 @@ std::string readFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The run's own folder inside the work folder, beside its input and output.
+// The run's own folder inside the work folder, beside its input and output,
+// and the configuration folder the program is given.
 const std::string runFolder = "run";
+const std::string configFolder = "config";
 
 void writeSetup(const Scenario& scenario, const TempFolder& work, const fs::path& modules) {
     const std::string run = runFolder + "/";
@@ -86,12 +89,26 @@ void writeSetup(const Scenario& scenario, const TempFolder& work, const fs::path
         work.write(runFolder + "/" + name, "");
         fs::resize_file(path, static_cast<std::uintmax_t>(size)); // a hole, no blocks
     }
+    // The program reads the folders it syncs with from the user's
+    // configuration: the run has one of its own.
+    if (scenario.eventsFolder || scenario.contactsFolder) {
+        const std::string directory = fs::canonical(work / runFolder).string();
+        norvik::sync::SyncFolders folders;
+        if (scenario.eventsFolder) {
+            folders.events = norvik::sync::absoluteFolder(*scenario.eventsFolder, directory);
+        }
+        if (scenario.contactsFolder) {
+            folders.contacts = norvik::sync::absoluteFolder(*scenario.contactsFolder, directory);
+        }
+        work.write(configFolder + "/norvik/" + norvik::sync::syncFoldersFile,
+                   norvik::sync::withFolders("", directory, folders));
+    }
 }
 
 // Runs the program in `directory` with `inputFile` on standard input and its
 // standard output into `outputFile`; returns its exit status.
 int runProgram(const fs::path& program, const fs::path& directory, const fs::path& inputFile,
-               const fs::path& outputFile, const Scenario& scenario) {
+               const fs::path& outputFile, const Scenario& scenario, const fs::path& config) {
     const pid_t child = ::fork();
     if (child < 0) {
         throw std::runtime_error("cannot start the program");
@@ -100,7 +117,8 @@ int runProgram(const fs::path& program, const fs::path& directory, const fs::pat
         const int in = ::open(inputFile.c_str(), O_RDONLY);
         const int out = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
-            ::chdir(directory.c_str()) != 0) {
+            ::chdir(directory.c_str()) != 0 ||
+            ::setenv("XDG_CONFIG_HOME", config.c_str(), 1) != 0) {
             ::_exit(127);
         }
         for (const auto& [name, value] : scenario.environment) {
@@ -209,9 +227,16 @@ int main(int argc, char** argv) {
             input += line + "\n";
         }
         work.write("input.txt", input);
-        const int status =
-            runProgram(program, directory, work / "input.txt", work / "output.txt", scenario);
-        const auto actual = splitOutput(work.read("output.txt"));
+        const int status = runProgram(program, directory, work / "input.txt", work / "output.txt",
+                                      scenario, fs::path(work.path()) / configFolder);
+        // The run's directory has a new name each time: output names it RUN.
+        std::string output = work.read("output.txt");
+        const std::string where = fs::canonical(directory).string();
+        for (std::size_t at = output.find(where); at != std::string::npos;
+             at = output.find(where, at + 3)) {
+            output.replace(at, where.size(), "RUN");
+        }
+        const auto actual = splitOutput(output);
 
         bool passed = compare(scenario.expected, actual);
         passed = compareFiles(scenario, directory) && passed;

@@ -162,6 +162,10 @@ void parseSetup(const std::string& line, Scenario& scenario) {
         scenario.shippedModules = true;
     } else if (line.rfind("module ", 0) == 0) {
         parseModule(line, scenario);
+    } else if (line.rfind("sync events ", 0) == 0 && line.size() > 12) {
+        scenario.eventsFolder = line.substr(12);
+    } else if (line.rfind("sync contacts ", 0) == 0 && line.size() > 14) {
+        scenario.contactsFolder = line.substr(14);
     } else if (line.rfind("environment ", 0) == 0) {
         const std::string rest = line.substr(12);
         const auto equals = rest.find('=');

@@ -29,6 +29,9 @@ struct Scenario {
     ModuleSetup russian;
     ModuleSetup english;
     int status = 0;
+    // The folders remembered for the run's directory, relative to it.
+    std::optional<std::string> eventsFolder;
+    std::optional<std::string> contactsFolder;
     // The program's environment beyond the test's own: name -> value, or
     // nullopt to unset it (the desktop's locale, say).
     std::vector<std::pair<std::string, std::optional<std::string>>> environment;

@@ -16,7 +16,9 @@ int ScriptedPlatform::messageBox(const Text& text, const Text& title, int flags)
         break;
     }
     if (underBox) {
+        ++modalDepth;
         underBox();
+        --modalDepth;
     }
     return idOk;
 }
@@ -25,7 +27,9 @@ int ScriptedPlatform::runModal(Form& form) {
     if (!script) {
         return mrOk;
     }
+    ++modalDepth;
     script(form);
+    --modalDepth;
     if (form.modalResult == mrNone) {
         form.close(mrCancel);
     }

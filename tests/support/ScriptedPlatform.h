@@ -34,6 +34,8 @@ public:
     bool addTrayIcon(TrayIcon&) override { return true; }
     bool removeTrayIcon(TrayIcon&) override { return true; }
     void terminate() override {}
+    void runWhenIdle(std::function<void()> task) override { idleTasks.push_back(std::move(task)); }
+    bool modalOpen() override { return modalDepth > 0; }
 
     // The script for windows of one class; any other window shown fails the
     // run with std::logic_error.
@@ -53,6 +55,9 @@ public:
     BoxRecord record = BoxRecord::FlagsTitleText;
     std::vector<std::string> boxes;
     DateTime clock{2026, 12, 7, 10, 0, 0, 0};
+    // What runWhenIdle was given, for the test to run when it means to.
+    std::vector<std::function<void()>> idleTasks;
+    int modalDepth = 0; // windows and boxes open now
 };
 
 } // namespace norvik::test

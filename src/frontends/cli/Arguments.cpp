@@ -12,6 +12,31 @@ namespace {
 // The most lines --max-lines may allow: each costs memory while it is counted.
 constexpr std::size_t mostLinesAllowed = 100000000;
 
+// The options of sync: a folder for a list, or forgetting it; never both.
+template <class ValueOf>
+bool syncFolderOption(CommandOption::Kind kind, const std::string& word, ValueOf& valueOf,
+                      SyncOptions& options) {
+    using Kind = CommandOption::Kind;
+    if (kind == Kind::EventsFolder || kind == Kind::ContactsFolder) {
+        const bool events = kind == Kind::EventsFolder;
+        auto& folder = events ? options.events : options.contacts;
+        if (folder || (events ? options.noEvents : options.noContacts)) {
+            throw CliFailure(exitUsage, word + " is given twice, or with --no-" + word.substr(2));
+        }
+        folder = valueOf(word);
+        return true;
+    }
+    if (kind == Kind::NoEvents || kind == Kind::NoContacts) {
+        const bool events = kind == Kind::NoEvents;
+        if (events ? options.events.has_value() : options.contacts.has_value()) {
+            throw CliFailure(exitUsage, word + " is given with --" + word.substr(5));
+        }
+        (events ? options.noEvents : options.noContacts) = true;
+        return true;
+    }
+    return false;
+}
+
 // A value that cannot be read is bad input, as a date text is for add.
 DateTime dayOf(const std::string& option, const std::string& text, int currentYear) {
     const auto reading = readDateText(text, currentYear);
@@ -88,6 +113,9 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
         }
         if (option != nullptr && option->kind == CommandOption::Kind::LineLimit) {
             arguments.lineLimit = lineCountOf(word, valueOf(word));
+        } else if (option != nullptr && syncFolderOption(option->kind, word, valueOf,
+                                                         arguments.sync)) {
+            // taken as a folder to remember or forget
         } else if (option != nullptr) {
             const DateTime day = dayOf(word, valueOf(word), currentYear);
             (option->kind == CommandOption::Kind::From ? arguments.range.from

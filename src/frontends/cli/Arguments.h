@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frontends/cli/Commands.h"
+#include "frontends/cli/SyncCommand.h"
 #include "interop/CalendarImport.h"
 
 #include <cstddef>
@@ -22,6 +23,7 @@ struct Arguments {
     std::vector<std::string> operands;
     DayRange range;
     std::size_t lineLimit = defaultImportLineLimit; // --max-lines
+    SyncOptions sync;                               // sync's folders
 
     static Arguments parse(const std::vector<std::string>& words, int currentYear);
 };

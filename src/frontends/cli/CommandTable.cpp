@@ -3,6 +3,7 @@
 
 #include "frontends/cli/Arguments.h"
 #include "frontends/cli/Commands.h"
+#include "frontends/cli/SyncCommand.h"
 
 namespace norvik::cli {
 
@@ -18,6 +19,14 @@ constexpr CommandOption dayRangeAndLimit[] = {
     {"--from", "DD.MM.YYYY", Kind::From},
     {"--to", "DD.MM.YYYY", Kind::To},
     {"--max-lines", "N", Kind::LineLimit},
+};
+
+// A folder for a list, or forgetting it; --help shows each pair as one choice.
+constexpr CommandOption syncFolders[] = {
+    {"--events", "FOLDER", Kind::EventsFolder},
+    {"--no-events", "", Kind::NoEvents},
+    {"--contacts", "FOLDER", Kind::ContactsFolder},
+    {"--no-contacts", "", Kind::NoContacts},
 };
 
 // A missing FILE of export is standard output.
@@ -85,6 +94,15 @@ const Command table[] = {
      [](CommandContext& context, const Arguments& arguments) {
          importVcf(context, arguments.operands[0]);
      }},
+    {"sync", "", 0, 0, syncFolders, false,
+     "Two-way sync of do.txt with a folder of .ics items and of\n"
+     "telephone.txt with a folder of .vcf items (vdirs, which vdirsyncer\n"
+     "syncs with CalDAV and CardDAV servers). Folders given are remembered\n"
+     "for the data directory in $XDG_CONFIG_HOME/norvik and used by Norvik\n"
+     "too; --no-... forgets one. Prints a summary per list.",
+     [](CommandContext& context, const Arguments& arguments) {
+         syncLists(context, arguments.sync);
+     }},
 };
 
 constexpr ProgramOption options[] = {
@@ -117,8 +135,18 @@ std::string synopsis(const Command& command) {
     if (!command.operands.empty()) {
         line.append(" ").append(command.operands);
     }
-    for (const CommandOption& option : command.options) {
-        line.append(" [").append(option.name).append(" ").append(option.value).append("]");
+    const auto& options = command.options;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const CommandOption& option = options[i];
+        line.append(" [").append(option.name);
+        if (!option.value.empty()) {
+            line.append(" ").append(option.value);
+        }
+        // A folder and its forgetting are one choice: "[--events FOLDER | --no-events]".
+        if (i + 1 < options.size() && options[i + 1].value.empty() && !option.value.empty()) {
+            line.append(" | ").append(options[++i].name);
+        }
+        line.append("]");
     }
     return line;
 }

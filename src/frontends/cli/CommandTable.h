@@ -13,9 +13,9 @@ struct CommandContext;
 
 // An option a command takes after its name, with the value it wants.
 struct CommandOption {
-    enum class Kind { From, To, LineLimit };
+    enum class Kind { From, To, LineLimit, EventsFolder, NoEvents, ContactsFolder, NoContacts };
     std::string_view name;  // "--from"
-    std::string_view value; // "DD.MM.YYYY", as --help shows it
+    std::string_view value; // "DD.MM.YYYY", as --help shows it; empty for a switch
     Kind kind;
 };
 

@@ -24,6 +24,8 @@ public:
     static std::string chosen(const std::string& given);
 
     const std::string& path() const { return path_; }
+    // The directory's files, for what keeps files of its own there (sync's state).
+    FileSystem& files() { return disk_; }
 
     // Every command that writes takes the lock first: the running program
     // would overwrite the change with what it holds. Fails with exit status 3.

@@ -32,9 +32,10 @@ belongs to you or to root; a link that leads nowhere is an error, kept as it is.
 )";
 
 constexpr std::string_view exitStatuses =
-    R"(Exit status: 0 done, 1 wrong usage, 2 bad input (a file, a date or a number
-that cannot be read, an import over its limit), 3 Norvik is running there,
-4 a file cannot be read or written.
+    R"(Exit status: 0 done, 1 wrong usage (or no folder to sync with), 2 bad input
+(a file, a date or a number that cannot be read, an import over its limit, a
+folder to sync with that is missing or lost every item), 3 Norvik is running
+there, 4 a file cannot be read or written.
 )";
 
 // Where an option's help starts.

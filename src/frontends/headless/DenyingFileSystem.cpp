@@ -79,4 +79,8 @@ bool DenyingFileSystem::canWriteFolder(const std::string& folder) {
     return disk_.canWriteFolder(folder);
 }
 
+std::optional<FileStamp> DenyingFileSystem::stamp(const std::string& path) {
+    return disk_.stamp(path);
+}
+
 } // namespace norvik::headless

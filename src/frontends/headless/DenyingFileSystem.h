@@ -30,6 +30,8 @@ public:
     // A denied lock file cannot be taken, as one the user may not open.
     LockAttempt lock(const std::string& path) override;
     bool canWriteFolder(const std::string& folder) override;
+    std::optional<FileStamp> stamp(const std::string& path) override;
+    void flush() override { disk_.flush(); }
 
 private:
     FileSystem& disk_;

@@ -12,7 +12,26 @@ namespace norvik::headless {
 
 int HeadlessPlatform::messageBox(const Text& text, const Text& title, int flags) {
     output_.line("box " + std::to_string(flags) + " " + quoted(title) + " " + quoted(text));
-    return isYesNo(flags) ? input_.answerQuestion() : idOk;
+    if (!isYesNo(flags)) {
+        return idOk;
+    }
+    // Counted while it waits, so that what waits for an idle program waits too.
+    struct Waiting {
+        explicit Waiting(int& count) : count_(count) { ++count_; }
+        ~Waiting() { --count_; }
+        Waiting(const Waiting&) = delete;
+        Waiting& operator=(const Waiting&) = delete;
+        int& count_;
+    } waiting(questions_);
+    return input_.answerQuestion();
+}
+
+void HeadlessPlatform::runIdleTasks() {
+    while (!idleTasks_.empty() && !modalOpen()) {
+        const std::function<void()> task = std::move(idleTasks_.front());
+        idleTasks_.erase(idleTasks_.begin());
+        dispatch(*this, task);
+    }
 }
 
 int HeadlessPlatform::runModal(Form& form) {

@@ -6,8 +6,10 @@
 #include "frontends/headless/WindowStack.h"
 #include "kit/Platform.h"
 
+#include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace norvik::headless {
 
@@ -42,6 +44,12 @@ public:
     bool addTrayIcon(TrayIcon& icon) override;
     bool removeTrayIcon(TrayIcon& icon) override;
     [[noreturn]] void terminate() override;
+    void runWhenIdle(std::function<void()> task) override { idleTasks_.push_back(std::move(task)); }
+    bool modalOpen() override { return windows_.hasDialog() || questions_ > 0; }
+
+    // Runs the tasks waiting for the program to be idle (the session calls
+    // this when no handler runs and no window is modal).
+    void runIdleTasks();
     std::string desktopLocale() override { return locale_; }
 
     // The desktop's locale: the environment's, or a scenario's (`locale`).
@@ -62,6 +70,8 @@ private:
     bool trayHost_ = true;
     bool browser_ = true;
     bool trayIconShown_ = false;
+    int questions_ = 0; // Yes/No boxes waiting for their answer
+    std::vector<std::function<void()>> idleTasks_;
     std::string locale_;
 };
 

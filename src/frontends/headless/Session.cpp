@@ -10,6 +10,8 @@
 #include "store/DataFiles.h"
 
 #include <exception>
+#include <filesystem>
+#include <fstream>
 
 namespace norvik::headless {
 
@@ -90,6 +92,10 @@ void Session::runDialog(Form& form) {
 }
 
 void Session::afterHandler() {
+    // Back in the main loop with no window modal: what waited for that runs.
+    if (loops_.size() == 1 && started_) {
+        platform_.runIdleTasks();
+    }
     if (loops_.empty() || loops_.back().dialog == nullptr) {
         return;
     }
@@ -136,6 +142,10 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
     const bool beforeStart = mode == Mode::BeforeStart;
 
     // Allowed before start and at any time the topmost window takes input.
+    if (!question && (command == "put" || command == "remove")) {
+        prepareFile(words);
+        return std::nullopt;
+    }
     if (!question && (command == "clock" || command == "deny" || command == "allow" ||
                       command == "trayhost" || command == "browser")) {
         if (command == "clock") {
@@ -187,8 +197,8 @@ std::optional<int> Session::execute(const std::vector<Token>& words, Mode mode) 
         return std::nullopt;
     }
     if (beforeStart) {
-        throw ProtocolError{"only clock, deny, allow, trayhost, browser, lockheld and locale may "
-                            "come before start, not " +
+        throw ProtocolError{"only clock, deny, allow, trayhost, browser, lockheld, locale, put and "
+                            "remove may come before start, not " +
                             command};
     }
 
@@ -286,6 +296,42 @@ void Session::showProperty(const std::vector<Token>& words) {
         line += " " + value;
     }
     output_.line(line);
+}
+
+void Session::prepareFile(const std::vector<Token>& words) {
+    const bool put = words.front().spelled == "put";
+    expectWordCount(words, put ? 3 : 2);
+    const std::string name = bytesOf(words[1]);
+    if (name.empty() || name.front() == '/' || name.find("..") != std::string::npos) {
+        throw ProtocolError{"a name inside the data directory is needed"};
+    }
+    if (put && !words[2].quoted) {
+        throw ProtocolError{"put takes a NAME and its bytes as a TEXT"};
+    }
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!put) {
+        fs::remove(name, error);
+        return;
+    }
+    // Written beside and renamed into place, as another program would: the
+    // file gets a new inode, whatever its size and time.
+    const fs::path target(name);
+    if (target.has_parent_path()) {
+        fs::create_directories(target.parent_path(), error);
+    }
+    const fs::path temporary = target.parent_path() / ("." + target.filename().string() + ".put");
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << bytesOf(words[2]);
+        if (!out) {
+            throw ProtocolError{"cannot write " + name};
+        }
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        throw ProtocolError{"cannot write " + name};
+    }
 }
 
 void Session::showFile(const std::vector<Token>& words) {

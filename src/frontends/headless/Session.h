@@ -70,6 +70,8 @@ private:
     void startProgram();
     void showProperty(const std::vector<Token>& words);
     void showFile(const std::vector<Token>& words);
+    // `put NAME "BYTES"` and `remove NAME`: another program changing a file.
+    void prepareFile(const std::vector<Token>& words);
     void click(const std::vector<Token>& words);
     void textAction(const std::vector<Token>& words);
     void keyAction(const std::vector<Token>& words);

@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "frontends/headless/CommandLine.h"
 #include "frontends/headless/Session.h"
+#include "interop/sync/ProgramSync.h"
 #include "kit/Locale.h"
 #include "store/PosixFileSystem.h"
 
@@ -21,11 +22,15 @@ int main(int argc, char* argv[]) {
         return *answered;
     }
     norvik::PosixFileSystem disk;
+    std::unique_ptr<norvik::sync::ProgramSync> sync;
     std::unique_ptr<norvik::Program> program;
     norvik::headless::Session session(
         std::cin, std::cout, disk,
-        [&program](norvik::Platform& platform, norvik::FileSystem& files) -> norvik::Form& {
-            program = std::make_unique<norvik::Program>(platform, files);
+        [&program, &sync](norvik::Platform& platform, norvik::FileSystem& files) -> norvik::Form& {
+            sync = norvik::sync::syncForWorkingDirectory(files);
+            // Items sync sends are named in order, so that a script can name their files.
+            sync->uids = [count = 0]() mutable { return "headless-" + std::to_string(++count); };
+            program = std::make_unique<norvik::Program>(platform, files, sync.get());
             program->start();
             return program->mainWindow();
         });
@@ -38,6 +43,7 @@ int main(int argc, char* argv[]) {
     // The sanitizer build tears down in full so that a leak still shows.
 #if defined(NORVIK_SANITIZED)
     program.reset();
+    sync.reset();
     return status;
 #else
     std::cout.flush();

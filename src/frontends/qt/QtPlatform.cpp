@@ -105,6 +105,21 @@ void QtPlatform::afterHandler() {
         }
     }
     runPendingActivations();
+    runIdleTasks();
+}
+
+void QtPlatform::runWhenIdle(std::function<void()> task) {
+    idleTasks_.push_back(std::move(task));
+    // From the event loop, in case no handler returns before then.
+    QTimer::singleShot(0, this, [this] { runIdleTasks(); });
+}
+
+void QtPlatform::runIdleTasks() {
+    while (!ended_ && depth_ == 0 && !modalOpen() && !idleTasks_.empty()) {
+        const std::function<void()> task = std::move(idleTasks_.front());
+        idleTasks_.erase(idleTasks_.begin());
+        run(task);
+    }
 }
 
 void QtPlatform::runPendingActivations() {
@@ -166,7 +181,9 @@ int QtPlatform::messageBox(const Text& text, const Text& title, int flags) {
     }
     fitBoxToTitle(box);
     placeWithMainWindow(box);
+    ++boxes_;
     box.exec();
+    --boxes_;
     if (!yesNo) {
         return idOk;
     }

@@ -48,6 +48,8 @@ public:
     void terminate() override;
     void languageChosen(int module) override;
     std::string desktopLocale() override;
+    void runWhenIdle(std::function<void()> task) override;
+    bool modalOpen() override { return !dialogs_.empty() || boxes_ > 0; }
 
     // Another copy of the program asked this one to come to the front: as the
     // task bar's restore command (out of the tray, too), then raised and
@@ -73,6 +75,7 @@ public:
 private:
     void afterHandler();
     void runPendingActivations();
+    void runIdleTasks();
     void startFormTimers(Form& form);
     void dropFormTimers(const Form& form);
     void onTrayActivated(TrayIcon& icon, int reason);
@@ -94,6 +97,8 @@ private:
     std::unique_ptr<TrayDoubleClicks> trayClicks_;
     bool singleActivationRestores_ = false;
     int depth_ = 0;
+    int boxes_ = 0; // message boxes open
+    std::vector<std::function<void()>> idleTasks_;
     bool ended_ = false;
 
     friend class ModalDialog;

@@ -4,6 +4,7 @@
 #include "frontends/qt/CommandLine.h"
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/RunningCopy.h"
+#include "interop/sync/ProgramSync.h"
 #include "store/PosixFileSystem.h"
 
 #include <QApplication>
@@ -32,7 +33,8 @@ int main(int argc, char* argv[]) {
 
     norvik::qt::QtPlatform platform;
     norvik::PosixFileSystem files;
-    norvik::Program program(platform, files);
+    const auto sync = norvik::sync::syncForWorkingDirectory(files);
+    norvik::Program program(platform, files, sync.get());
     // Listening before the start, so that a copy started meanwhile finds this
     // one. Where something there did not answer, the lock decides as before.
     std::unique_ptr<RunningCopy> laterCopies;
