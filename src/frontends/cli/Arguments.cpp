@@ -113,8 +113,8 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
         }
         if (option != nullptr && option->kind == CommandOption::Kind::LineLimit) {
             arguments.lineLimit = lineCountOf(word, valueOf(word));
-        } else if (option != nullptr && syncFolderOption(option->kind, word, valueOf,
-                                                         arguments.sync)) {
+        } else if (option != nullptr &&
+                   syncFolderOption(option->kind, word, valueOf, arguments.sync)) {
             // taken as a folder to remember or forget
         } else if (option != nullptr) {
             const DateTime day = dayOf(word, valueOf(word), currentYear);

@@ -58,7 +58,8 @@ void makeFolders(const std::string& path) {
         const std::string part = path.substr(0, slash);
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
             const int error = errno;
-            throw CliFailure(exitCannotReadOrWrite, "cannot make " + part + ": " + std::strerror(error));
+            throw CliFailure(exitCannotReadOrWrite,
+                             "cannot make " + part + ": " + std::strerror(error));
         }
         if (slash == std::string::npos) {
             return;
@@ -167,7 +168,8 @@ void syncOne(CommandContext& context, const char* list, const std::string& folde
     printSummary(context, list, result.summary);
     if (result.failure) {
         const SyncFailure& failure = *result.failure;
-        throw CliFailure(failure.kind == SyncFailure::Kind::Folder ? exitBadInput : exitCannotReadOrWrite,
+        throw CliFailure(failure.kind == SyncFailure::Kind::Folder ? exitBadInput
+                                                                   : exitCannotReadOrWrite,
                          std::string(list) + ": " + failure.folder + ": " + failure.reason);
     }
 }

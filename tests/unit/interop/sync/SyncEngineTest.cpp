@@ -2,8 +2,8 @@
 #include "interop/sync/SyncEngine.h"
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
-#include "store/PosixFileSystem.h"
 #include "store/LineList.h"
+#include "store/PosixFileSystem.h"
 
 #include "TempFolder.h"
 
