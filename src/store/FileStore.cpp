@@ -51,7 +51,7 @@ void FileStore::holdBack(const std::string& name) {
     unreadable_.insert(markOf(name));
 }
 
-bool FileStore::isLoaded(const std::string& name) const {
+bool FileStore::loaded(const std::string& name) const {
     return unreadable_.count(markOf(name)) == 0;
 }
 

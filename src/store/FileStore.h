@@ -37,7 +37,7 @@ public:
     void holdBack(const std::string& name);
     // Whether the file was loaded and may be written: not held back, not
     // failed to load.
-    bool isLoaded(const std::string& name) const;
+    bool loaded(const std::string& name) const;
 
     // Fail with "Cannot open file NAME", the system's reason kept beside it,
     // or with a RefusedFile "Cannot open file NAME: REASON".

@@ -41,7 +41,7 @@ void TForm1::startSync(ListSync& sync) {
     for (const int which : {events, phones}) {
         // A list that did not load is never synced: what it shows is not the file.
         ListBox& list = which == events ? ListBox1 : ListBox2;
-        synced_[which] = files().isLoaded(fileOf(which)) && sync.attach(listOf(which), list);
+        synced_[which] = files().loaded(fileOf(which)) && sync.attach(listOf(which), list);
         any = any || synced_[which];
     }
     if (!any) {

@@ -5,14 +5,37 @@
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/CommandTable.h"
 
-#include <functional>
-
 namespace norvik::cli {
 
 namespace {
 
 // The most lines --max-lines may allow: each costs memory while it is counted.
 constexpr std::size_t mostLinesAllowed = 100000000;
+
+// The options of sync: a folder for a list, or forgetting it; never both.
+template <class ValueOf>
+bool syncFolderOption(CommandOption::Kind kind, const std::string& word, ValueOf& valueOf,
+                      SyncOptions& options) {
+    using Kind = CommandOption::Kind;
+    if (kind == Kind::EventsFolder || kind == Kind::ContactsFolder) {
+        const bool events = kind == Kind::EventsFolder;
+        auto& folder = events ? options.events : options.contacts;
+        if (folder || (events ? options.noEvents : options.noContacts)) {
+            throw CliFailure(exitUsage, word + " is given twice, or with --no-" + word.substr(2));
+        }
+        folder = valueOf(word);
+        return true;
+    }
+    if (kind == Kind::NoEvents || kind == Kind::NoContacts) {
+        const bool events = kind == Kind::NoEvents;
+        if (events ? options.events.has_value() : options.contacts.has_value()) {
+            throw CliFailure(exitUsage, word + " is given with --" + word.substr(5));
+        }
+        (events ? options.noEvents : options.noContacts) = true;
+        return true;
+    }
+    return false;
+}
 
 // A value that cannot be read is bad input, as a date text is for add.
 DateTime dayOf(const std::string& option, const std::string& text, int currentYear) {
@@ -36,25 +59,6 @@ std::size_t lineCountOf(const std::string& option, const std::string& text) {
                                            "\"");
     }
     return count;
-}
-
-// `sync`'s folders: one given for a list, or the list's forgotten, not both.
-void syncOption(CommandOption::Kind kind, const std::string& word,
-                const std::function<std::string()>& value, SyncOptions& options) {
-    using Kind = CommandOption::Kind;
-    const bool events = kind == Kind::EventsFolder || kind == Kind::NoEvents;
-    auto& folder = events ? options.events : options.contacts;
-    bool& forgotten = events ? options.noEvents : options.noContacts;
-    if (folder || forgotten) {
-        throw CliFailure(exitUsage,
-                         word + std::string(" is given with --") +
-                             (events ? "events or --no-events" : "contacts or --no-contacts"));
-    }
-    if (kind == Kind::NoEvents || kind == Kind::NoContacts) {
-        forgotten = true;
-    } else {
-        folder = value();
-    }
 }
 
 } // namespace
@@ -107,13 +111,11 @@ Arguments Arguments::parse(const std::vector<std::string>& words, int currentYea
                 option = &candidate;
             }
         }
-        const auto kind = option != nullptr ? option->kind : CommandOption::Kind::From;
-        if (option != nullptr && kind == CommandOption::Kind::LineLimit) {
+        if (option != nullptr && option->kind == CommandOption::Kind::LineLimit) {
             arguments.lineLimit = lineCountOf(word, valueOf(word));
-        } else if (option != nullptr && kind != CommandOption::Kind::From &&
-                   kind != CommandOption::Kind::To) {
-            syncOption(
-                kind, word, [&] { return valueOf(word); }, arguments.sync);
+        } else if (option != nullptr &&
+                   syncFolderOption(option->kind, word, valueOf, arguments.sync)) {
+            // taken as a folder to remember or forget
         } else if (option != nullptr) {
             const DateTime day = dayOf(word, valueOf(word), currentYear);
             (option->kind == CommandOption::Kind::From ? arguments.range.from

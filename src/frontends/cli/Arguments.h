@@ -23,7 +23,7 @@ struct Arguments {
     std::vector<std::string> operands;
     DayRange range;
     std::size_t lineLimit = defaultImportLineLimit; // --max-lines
-    SyncOptions sync;                               // --events, --no-events ...
+    SyncOptions sync;                               // sync's folders
 
     static Arguments parse(const std::vector<std::string>& words, int currentYear);
 };

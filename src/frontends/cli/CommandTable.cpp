@@ -21,6 +21,7 @@ constexpr CommandOption dayRangeAndLimit[] = {
     {"--max-lines", "N", Kind::LineLimit},
 };
 
+// A folder for a list, or forgetting it; --help shows each pair as one choice.
 constexpr CommandOption syncFolders[] = {
     {"--events", "FOLDER", Kind::EventsFolder},
     {"--no-events", "", Kind::NoEvents},
@@ -98,8 +99,7 @@ const Command table[] = {
      "telephone.txt with a folder of .vcf items (vdirs, which vdirsyncer\n"
      "syncs with CalDAV and CardDAV servers). Folders given are remembered\n"
      "for the data directory in $XDG_CONFIG_HOME/norvik and used by Norvik\n"
-     "too; --no-events and --no-contacts forget one. Prints a summary per\n"
-     "list.",
+     "too; --no-... forgets one. Prints a summary per list.",
      [](CommandContext& context, const Arguments& arguments) {
          syncLists(context, arguments.sync);
      }},
@@ -135,10 +135,16 @@ std::string synopsis(const Command& command) {
     if (!command.operands.empty()) {
         line.append(" ").append(command.operands);
     }
-    for (const CommandOption& option : command.options) {
+    const auto& options = command.options;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const CommandOption& option = options[i];
         line.append(" [").append(option.name);
         if (!option.value.empty()) {
             line.append(" ").append(option.value);
+        }
+        // A folder and its forgetting are one choice: "[--events FOLDER | --no-events]".
+        if (i + 1 < options.size() && options[i + 1].value.empty() && !option.value.empty()) {
+            line.append(" | ").append(options[++i].name);
         }
         line.append("]");
     }

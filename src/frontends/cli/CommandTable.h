@@ -15,7 +15,7 @@ struct CommandContext;
 struct CommandOption {
     enum class Kind { From, To, LineLimit, EventsFolder, NoEvents, ContactsFolder, NoContacts };
     std::string_view name;  // "--from"
-    std::string_view value; // "DD.MM.YYYY", as --help shows it; empty when it takes none
+    std::string_view value; // "DD.MM.YYYY", as --help shows it; empty for a switch
     Kind kind;
 };
 

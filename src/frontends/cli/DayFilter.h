@@ -3,6 +3,7 @@
 
 #include "kit/DateTime.h"
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -22,9 +23,9 @@ public:
     bool outside(std::string_view line) const;
 
 private:
-    // Days as YYYYMMDD, which order as the days do.
-    int from_;
-    int to_;
+    // Days as numbers that order as the days do.
+    std::uint32_t from_;
+    std::uint32_t to_;
     bool bounded_;
 };
 

@@ -12,7 +12,6 @@
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
 #include "store/DataFiles.h"
-#include "store/FileSystem.h"
 #include "store/PosixFileSystem.h"
 
 #include <cerrno>

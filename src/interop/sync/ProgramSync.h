@@ -4,7 +4,6 @@
 #include "app/ListSync.h"
 #include "interop/LocalZone.h"
 #include "interop/sync/SyncEngine.h"
-#include "store/FileSystem.h"
 #include "store/PosixFileSystem.h"
 
 #include <memory>

@@ -2,7 +2,6 @@
 #include "interop/sync/SyncEngine.h"
 #include "kit/Failure.h"
 #include "store/Codec1251.h"
-#include "store/FileSystem.h"
 #include "store/LineList.h"
 #include "store/PosixFileSystem.h"
 
