@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/ContentDocument.h"
 
+#include "interop/ContentLines.h"
+
 #include <algorithm>
 
 namespace norvik::sync {
 
 namespace {
-
-std::string upperCased(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 32);
-        }
-    }
-    return out;
-}
 
 // One physical line: its text and the break after it ("" at the very end).
 struct Physical {
