@@ -48,7 +48,7 @@ std::int64_t instantOfWallTime(std::int64_t wall, std::int64_t suggestedOffset,
     return wall - std::min(first, second);
 }
 
-std::int64_t systemInstant(const DateTime& wall) {
+std::tm localTm(const DateTime& wall) {
     std::tm local{};
     local.tm_year = wall.year - 1900;
     local.tm_mon = wall.month - 1;
@@ -57,6 +57,11 @@ std::int64_t systemInstant(const DateTime& wall) {
     local.tm_min = wall.minute;
     local.tm_sec = wall.second;
     local.tm_isdst = -1;
+    return local;
+}
+
+std::int64_t systemInstant(const DateTime& wall) {
+    std::tm local = localTm(wall);
     const std::int64_t seconds = wallSeconds(wall);
     const std::time_t guess = std::mktime(&local);
     return instantOfWallTime(seconds, seconds - unixEpoch - guess, systemOffsetAt);

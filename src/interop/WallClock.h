@@ -4,6 +4,7 @@
 #include "kit/DateTime.h"
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 
 namespace norvik {
@@ -22,6 +23,10 @@ DateTime fromWallSeconds(std::int64_t seconds);
 // to 03:00 is 03:30.
 std::int64_t instantOfWallTime(std::int64_t wall, std::int64_t suggestedOffset,
                                const std::function<std::int64_t(std::int64_t)>& offsetAt);
+
+// A local time as the C library's broken-down time, daylight saving left
+// for mktime to find.
+std::tm localTm(const DateTime& wall);
 
 // The system's local time, as the C library reckons it.
 std::int64_t systemInstant(const DateTime& wall);

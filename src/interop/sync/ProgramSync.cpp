@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/ProgramSync.h"
 
+#include "interop/WallClock.h"
 #include "interop/sync/CalendarItem.h"
 #include "interop/sync/ItemFormat.h"
 #include "interop/sync/SyncFolders.h"
@@ -46,14 +47,7 @@ private:
 };
 
 std::time_t instantOf(const DateTime& local) {
-    std::tm tm{};
-    tm.tm_year = local.year - 1900;
-    tm.tm_mon = local.month - 1;
-    tm.tm_mday = local.day;
-    tm.tm_hour = local.hour;
-    tm.tm_min = local.minute;
-    tm.tm_sec = local.second;
-    tm.tm_isdst = -1;
+    std::tm tm = localTm(local);
     return std::mktime(&tm);
 }
 

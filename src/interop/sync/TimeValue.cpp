@@ -3,6 +3,7 @@
 
 #include "events/EventTime.h"
 #include "interop/FileZones.h"
+#include "interop/WallClock.h"
 
 #include <cstdio>
 #include <ctime>
@@ -27,25 +28,13 @@ int number(std::string_view digits) {
 
 constexpr std::size_t maxZoneParts = 400;
 
-std::tm tmOf(const DateTime& moment) {
-    std::tm tm{};
-    tm.tm_year = moment.year - 1900;
-    tm.tm_mon = moment.month - 1;
-    tm.tm_mday = moment.day;
-    tm.tm_hour = moment.hour;
-    tm.tm_min = moment.minute;
-    tm.tm_sec = moment.second;
-    tm.tm_isdst = -1;
-    return tm;
-}
-
 DateTime fromTm(const std::tm& tm) {
     return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
                     tm.tm_min,         tm.tm_sec,     0};
 }
 
-std::int64_t wallSeconds(const DateTime& moment) {
-    std::tm tm = tmOf(moment);
+std::int64_t unixWallSeconds(const DateTime& moment) {
+    std::tm tm = localTm(moment);
     return static_cast<std::int64_t>(timegm(&tm));
 }
 
@@ -64,7 +53,7 @@ DateTime localOfInstant(std::int64_t seconds) {
 }
 
 std::int64_t instantOfLocal(const DateTime& moment) {
-    std::tm tm = tmOf(moment);
+    std::tm tm = localTm(moment);
     return static_cast<std::int64_t>(std::mktime(&tm));
 }
 
@@ -230,7 +219,7 @@ DateTime TimeValue::local() const {
     case Kind::Floating:
         return fields;
     case Kind::Utc:
-        return localOfInstant(wallSeconds(fields));
+        return localOfInstant(unixWallSeconds(fields));
     case Kind::Zoned:
         return localOfInstant(instantInZone(fields, zone));
     }
@@ -242,7 +231,7 @@ std::int64_t TimeValue::scale() const {
     case Kind::Date:
     case Kind::Floating:
     case Kind::Utc:
-        return wallSeconds(fields);
+        return unixWallSeconds(fields);
     case Kind::Zoned:
         return instantInZone(fields, zone);
     }
@@ -254,12 +243,12 @@ TimeValue TimeValue::shifted(std::int64_t seconds) const {
     switch (kind) {
     case Kind::Date: {
         const std::int64_t days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-        moved.fields = wallOf(wallSeconds(fields) + days * 86400);
+        moved.fields = wallOf(unixWallSeconds(fields) + days * 86400);
         break;
     }
     case Kind::Floating:
     case Kind::Utc:
-        moved.fields = wallOf(wallSeconds(fields) + seconds);
+        moved.fields = wallOf(unixWallSeconds(fields) + seconds);
         break;
     case Kind::Zoned:
         moved.fields = fieldsInZone(instantInZone(fields, zone) + seconds, zone);
@@ -314,7 +303,7 @@ std::optional<TimeValue> TimeValue::atKey(std::string_view key) const {
         if (!utc) {
             return std::nullopt;
         }
-        placed.fields = kind == Kind::Utc ? *moment : fieldsInZone(wallSeconds(*moment), zone);
+        placed.fields = kind == Kind::Utc ? *moment : fieldsInZone(unixWallSeconds(*moment), zone);
         break;
     }
     return placed;
@@ -418,7 +407,7 @@ std::optional<DateTime> localOfKey(std::string_view key) {
     if (!moment) {
         return std::nullopt;
     }
-    return utc ? localOfInstant(wallSeconds(*moment)) : *moment;
+    return utc ? localOfInstant(unixWallSeconds(*moment)) : *moment;
 }
 
 std::int64_t localMillis(const DateTime& moment) {
