@@ -409,34 +409,11 @@ std::string stampLine(std::time_t now) {
 
 // A property's prefix without VALUE and TZID, for the new time's own.
 std::string timePrefix(std::string_view prefix, const TimeValue& time) {
-    std::string out;
-    bool quoted = false;
-    std::size_t start = 0;
-    auto take = [&](std::size_t end) {
-        const std::string_view token = prefix.substr(start, end - start);
-        std::string upper(token);
-        for (auto& c : upper) {
-            if (c >= 'a' && c <= 'z') {
-                c = static_cast<char>(c - 32);
-            }
-        }
-        if (start == 0 || (!upper.starts_with("VALUE=") && !upper.starts_with("TZID="))) {
-            if (start > 0) {
-                out += ';';
-            }
-            out.append(token);
-        }
-    };
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (prefix[i] == '"') {
-            quoted = !quoted;
-        } else if (prefix[i] == ';' && !quoted) {
-            take(i);
-            start = i + 1;
-        }
-    }
-    take(prefix.size());
-    return out + time.parameterText();
+    return prefixWithout(prefix,
+                         [](std::string_view upper) {
+                             return upper.starts_with("VALUE=") || upper.starts_with("TZID=");
+                         }) +
+           time.parameterText();
 }
 
 std::string timeLine(std::string_view oldLine, const TimeValue& time) {

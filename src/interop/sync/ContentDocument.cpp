@@ -4,6 +4,7 @@
 #include "interop/ContentLines.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace norvik::sync {
 
@@ -252,17 +253,14 @@ std::string_view lineValue(std::string_view line) {
     return colon == std::string_view::npos ? std::string_view() : line.substr(colon + 1);
 }
 
-std::string plainPrefix(std::string_view prefix) {
+std::string prefixWithout(std::string_view prefix,
+                          const std::function<bool(std::string_view upper)>& dropped) {
     std::string out;
     bool quoted = false;
     std::size_t start = 0;
     auto take = [&](std::size_t end) {
         const std::string_view token = prefix.substr(start, end - start);
-        const std::string upper = upperCased(token);
-        const bool encodingParameter =
-            start > 0 && (upper.starts_with("ENCODING=") || upper.starts_with("CHARSET=") ||
-                          upper == "QUOTED-PRINTABLE");
-        if (!encodingParameter) {
+        if (start == 0 || !dropped(upperCased(token))) {
             if (start > 0) {
                 out += ';';
             }
@@ -279,6 +277,13 @@ std::string plainPrefix(std::string_view prefix) {
     }
     take(prefix.size());
     return out;
+}
+
+std::string plainPrefix(std::string_view prefix) {
+    return prefixWithout(prefix, [](std::string_view upper) {
+        return upper.starts_with("ENCODING=") || upper.starts_with("CHARSET=") ||
+               upper == "QUOTED-PRINTABLE";
+    });
 }
 
 std::string parameter(const ContentFields& fields, std::string_view name) {

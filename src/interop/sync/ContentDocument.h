@@ -4,6 +4,7 @@
 #include "interop/ContentLines.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,11 @@ private:
 // double quotes.
 std::string_view linePrefix(std::string_view line);
 std::string_view lineValue(std::string_view line);
+
+// A property's prefix (name and parameters) without the parameters for
+// which `dropped` holds; it gets each parameter upper-cased. The name stays.
+std::string prefixWithout(std::string_view prefix,
+                          const std::function<bool(std::string_view upper)>& dropped);
 
 // A prefix without the parameters that describe how the old value was
 // encoded (ENCODING, CHARSET, a bare QUOTED-PRINTABLE), so that a value
