@@ -41,18 +41,6 @@ icaltimezone* zoneFromSource(const ZoneSource& source) {
     return zone;
 }
 
-icaltimezone* zoneFromDatabase(const std::string& tzid) {
-    if (!isZoneDatabaseName(tzid)) {
-        return nullptr;
-    }
-    const std::string path = std::string(icaltzutil_get_zone_directory()) + "/" + tzid;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return nullptr;
-    }
-    return icaltimezone_get_builtin_timezone(tzid.c_str());
-}
-
 icaltimetype icalTimeOf(std::int64_t seconds, const icaltimezone* zone) {
     const DateTime wall = fromWallSeconds(seconds);
     icaltimetype time = icaltime_null_time();
@@ -67,6 +55,18 @@ icaltimetype icalTimeOf(std::int64_t seconds, const icaltimezone* zone) {
 }
 
 } // namespace
+
+icaltimezone* zoneFromDatabase(const std::string& tzid) {
+    if (!isZoneDatabaseName(tzid)) {
+        return nullptr;
+    }
+    const std::string path = std::string(icaltzutil_get_zone_directory()) + "/" + tzid;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return nullptr;
+    }
+    return icaltimezone_get_builtin_timezone(tzid.c_str());
+}
 
 FileZones::FileZones(const std::vector<std::vector<ZoneSource>>& zones) {
     for (std::size_t calendar = 0; calendar < zones.size(); ++calendar) {

@@ -38,6 +38,10 @@ private:
 // Whether a TZID may be looked up in the zone database: a relative name of
 // letters, digits and "_+-", in parts separated by single slashes.
 bool isZoneDatabaseName(const std::string& tzid);
+// The zone of that name from the system's database; none for a name that is
+// no database name, or whose entry is not a regular file (a folder or a pipe
+// would hang the reading).
+icaltimezone* zoneFromDatabase(const std::string& tzid);
 
 // The local wall-clock time (as wallSeconds counts) of a time in `zone`:
 // floating when the zone is null, read as the system's local time then; a

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <ctime>
 #include <libical/ical.h>
-#include <sys/stat.h>
 
 namespace norvik::sync {
 
@@ -199,17 +198,8 @@ icaltimezone* Zones::find(const std::string& tzid) {
             return own.zone;
         }
     }
-    // A zone name, never a path; and only a file of the database, never a
-    // folder or a pipe that would hang the reading.
-    if (!isZoneDatabaseName(tzid)) {
-        return nullptr;
-    }
-    const std::string path = std::string(icaltzutil_get_zone_directory()) + "/" + tzid;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return nullptr;
-    }
-    return icaltimezone_get_builtin_timezone(tzid.c_str());
+    // A zone name, never a path; and only a file of the database.
+    return zoneFromDatabase(tzid);
 }
 
 DateTime TimeValue::local() const {
