@@ -75,6 +75,12 @@ Lines FileStore::loadLines(const std::string& name) {
     return splitter.finish(std::move(bytes));
 }
 
+void FileStore::scanLines(const std::string& name, std::function<void(std::string_view)> line) {
+    LineScanner scanner(std::move(line));
+    loaded(name, files_.readRuns(resolveName(files_, name), scanner));
+    scanner.finish();
+}
+
 Text FileStore::loadNotes(const std::string& name) {
     CrLfCheck check;
     Text bytes = loaded(name, files_.read(resolveName(files_, name), &check));

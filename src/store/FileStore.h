@@ -5,6 +5,7 @@
 #include "kit/Text.h"
 #include "store/FileSystem.h"
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -42,6 +43,9 @@ public:
     // Fail with "Cannot open file NAME", the system's reason kept beside it,
     // or with a RefusedFile "Cannot open file NAME: REASON".
     Lines loadLines(const std::string& name);
+    // Hands out the file's lines one at a time without keeping the file, each
+    // valid only during its call; fails as loadLines does.
+    void scanLines(const std::string& name, std::function<void(std::string_view line)> line);
     Text loadNotes(const std::string& name);
     // Fail with "Cannot create file NAME" or "Cannot write file NAME: REASON".
     void saveLines(const std::string& name, const Lines& lines);

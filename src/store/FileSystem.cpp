@@ -46,6 +46,18 @@ BufferRead FileSystem::readBuffer(const std::string& path, ReadConsumer* consume
     return result;
 }
 
+RunsRead FileSystem::readRuns(const std::string& path, RunConsumer& consumer) {
+    FileRead read = this->read(path);
+    RunsRead result;
+    if (read.bytes) {
+        result.bytes = read.bytes->size();
+        consumer.arrived(*read.bytes);
+    }
+    result.reason = std::move(read.reason);
+    result.refused = read.refused;
+    return result;
+}
+
 std::string resolveName(FileSystem& files, const std::string& path) {
     std::string resolved;
     std::size_t at = 0;

@@ -69,6 +69,17 @@ public:
     virtual void arrived(std::string_view bytes) = 0;
 };
 
+// Told of a file's bytes a run at a time, each run once: the bytes of a run
+// are gone when the next arrives, so that a file is looked through in one
+// small buffer used again and again, never held whole.
+class RunConsumer {
+public:
+    virtual ~RunConsumer() = default;
+    virtual void arrived(std::string_view run) = 0;
+};
+// What looking a file through found: its size, or why it could not be read.
+using RunsRead = FileReadOf<std::size_t>;
+
 // The small interface through which the core reaches the disk. Paths are
 // relative to the working directory, with "/" between folders.
 class FileSystem {
@@ -81,6 +92,10 @@ public:
     // The same in a buffer whose room is not zero-filled before the read
     // writes it. A file system that keeps its files as strings hands a copy.
     virtual BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr);
+    // Hands the file's bytes to `consumer` a run at a time, keeping none of
+    // them, with the reasons and refusals of read(). A file system that keeps
+    // its files as strings hands the whole file as one run.
+    virtual RunsRead readRuns(const std::string& path, RunConsumer& consumer);
     // Whether an entry of that name is there: a symbolic link counts, also one
     // that leads nowhere (that is an unreadable file, not a missing one).
     virtual bool exists(const std::string& path) = 0;

@@ -13,34 +13,73 @@ void LineSplitter::sizeKnown(std::size_t size) {
     preferLargePages(places_.data(), places_.capacity() * sizeof(Lines::Place));
 }
 
-void LineSplitter::arrived(std::string_view bytes) {
-    std::size_t at = scanned_;
-    scanned_ = bytes.size();
-    if (afterCr_ && at < bytes.size()) {
-        afterCr_ = false;
+namespace {
+
+// Finds the lines that end in `bytes` after `at`, the first of them starting
+// at `lineStart`: calls `ended(start, end)` for each and gives back where the
+// line that no break ends yet starts. `afterCr` says whether the byte before
+// `at` was a CR that ended a line, whose LF belongs to it; on return, whether
+// the last byte is one.
+template <class Ended>
+std::size_t endLines(std::string_view bytes, std::size_t at, std::size_t lineStart, bool& afterCr,
+                     Ended ended) {
+    if (afterCr && at < bytes.size()) {
+        afterCr = false;
         if (bytes[at] == '\n') {
-            lineStart_ = ++at;
+            lineStart = ++at;
         }
     }
     BreakFinder breaks(bytes);
     while (true) {
         const std::size_t end = breaks.next(at);
         if (end == bytes.size()) {
-            return;
+            return lineStart;
         }
-        // The buffer holds less than 4 GiB: a file is read up to 2 GiB.
-        places_.push_back(
-            {static_cast<std::uint32_t>(lineStart_), static_cast<std::uint32_t>(end - lineStart_)});
+        ended(lineStart, end);
         at = end + 1;
         // One CR, then one LF: CR CR LF therefore ends this line and an empty one.
         if (bytes[end] == '\r') {
             if (at == bytes.size()) {
-                afterCr_ = true;
+                afterCr = true;
             } else if (bytes[at] == '\n') {
                 ++at;
             }
         }
-        lineStart_ = at;
+        lineStart = at;
+    }
+}
+
+} // namespace
+
+void LineSplitter::arrived(std::string_view bytes) {
+    const std::size_t at = scanned_;
+    scanned_ = bytes.size();
+    lineStart_ =
+        endLines(bytes, at, lineStart_, afterCr_, [this](std::size_t start, std::size_t end) {
+            // The buffer holds less than 4 GiB: a file is read up to 2 GiB.
+            places_.push_back(
+                {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end - start)});
+        });
+}
+
+void LineScanner::arrived(std::string_view run) {
+    const std::size_t rest =
+        endLines(run, 0, 0, afterCr_, [this, run](std::size_t start, std::size_t end) {
+            if (unfinished_.empty()) {
+                line_(run.substr(start, end - start));
+                return;
+            }
+            unfinished_.append(run.substr(start, end - start));
+            line_(unfinished_);
+            unfinished_.clear();
+        });
+    unfinished_.append(run.substr(rest));
+}
+
+void LineScanner::finish() {
+    if (!unfinished_.empty()) {
+        line_(unfinished_);
+        unfinished_.clear();
     }
 }
 

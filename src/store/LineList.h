@@ -5,6 +5,8 @@
 #include "kit/Text.h"
 #include "store/FileSystem.h"
 
+#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +33,25 @@ private:
     std::size_t scanned_ = 0;
     // The last byte seen was a CR that ended a line: an LF right after it
     // belongs to it.
+    bool afterCr_ = false;
+};
+
+// Hands out, one at a time, the lines of bytes that arrive a run at a time,
+// as splitLines would find them: a file is looked through without being
+// kept. A line is valid only during its call; one that two runs share is
+// put together first.
+class LineScanner : public RunConsumer {
+public:
+    explicit LineScanner(std::function<void(std::string_view line)> line)
+        : line_(std::move(line)) {}
+    void arrived(std::string_view run) override;
+    // The last line, when no break ends it.
+    void finish();
+
+private:
+    std::function<void(std::string_view)> line_;
+    // The start of a line that the next run goes on with.
+    std::string unfinished_;
     bool afterCr_ = false;
 };
 

@@ -62,10 +62,17 @@ FileReadOf<Bytes> unreadable(const std::string& reason, bool refused = false) {
     return result;
 }
 
-template <class Bytes> FileReadOf<Bytes> tooLarge(off_t size) {
-    return unreadable<Bytes>("it is " + std::to_string(size) + " bytes long, more than the " +
-                                 std::to_string(largestReadableFile) + " bytes Norvik reads",
-                             true);
+std::string tooLargeReason(std::uint64_t size) {
+    return "it is " + std::to_string(size) + " bytes long, more than the " +
+           std::to_string(largestReadableFile) + " bytes Norvik reads";
+}
+
+// A file that grew past the limit while it was read: refused with the size
+// it has now, or at least the bytes read.
+template <class Bytes> FileReadOf<Bytes> grownTooLarge(int fd, std::size_t read) {
+    struct stat info {};
+    const auto now = ::fstat(fd, &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+    return unreadable<Bytes>(tooLargeReason(std::max<std::uint64_t>(now, read)), true);
 }
 
 // What a read takes at once when someone looks at the bytes as they come:
@@ -216,54 +223,67 @@ std::string PosixFileSystem::onDisk(const std::string& path) const {
     return path.empty() ? root_ : root_ + "/" + path;
 }
 
-template <class Bytes>
-FileReadOf<Bytes> PosixFileSystem::readAs(const std::string& path, ReadConsumer* consumer) {
+PosixFileSystem::OpenedFile PosixFileSystem::openForReading(const std::string& path) const {
+    OpenedFile file;
     const PathPlace place = walkPath(root_, path);
     if (!place.folder.valid()) {
-        return unreadable<Bytes>(place.reason, place.refused);
+        file.reason = place.reason;
+        file.refused = place.refused;
+        return file;
     }
     if (!place.exists) {
-        return unreadable<Bytes>(systemReason(ENOENT));
+        file.reason = systemReason(ENOENT);
+        return file;
     }
     // O_NONBLOCK: opening a named pipe must not wait for a writer. Only a
     // regular file is data; a pipe would block the read and a device such as
     // /dev/zero never ends. O_NOFOLLOW: the walk has followed the links it
     // trusts, and one swapped in since is not followed.
-    const int fd = ::openat(place.folder.get(), place.name.c_str(),
-                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) {
-        return unreadable<Bytes>(systemReason(errno));
+    Descriptor fd(::openat(place.folder.get(), place.name.c_str(),
+                           O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd.valid()) {
+        file.reason = systemReason(errno);
+        return file;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return unreadable<Bytes>(S_ISDIR(info.st_mode) ? systemReason(EISDIR)
-                                                       : "Not a regular file");
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        file.reason = S_ISDIR(info.st_mode) ? systemReason(EISDIR) : "Not a regular file";
+        return file;
     }
     if (static_cast<std::uint64_t>(info.st_size) > largestReadableFile) {
-        ::close(fd);
-        return tooLarge<Bytes>(info.st_size);
+        file.reason = tooLargeReason(info.st_size);
+        file.refused = true;
+        return file;
     }
+    file.size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    file.fd = std::move(fd);
+    return file;
+}
+
+template <class Bytes>
+FileReadOf<Bytes> PosixFileSystem::readAs(const std::string& path, ReadConsumer* consumer) {
+    const OpenedFile file = openForReading(path);
+    if (!file.fd.valid()) {
+        return unreadable<Bytes>(file.reason, file.refused);
+    }
+    const int fd = file.fd.get();
     Bytes bytes;
     // Read straight into the buffer, one byte more than the size so that the
     // end shows at once; a file that grows meanwhile gets more room, up to one
     // byte past the limit. A little capacity beyond (address space only, no
     // memory until used) lets a text edited in place, as the notes are, take
     // its first edits without being moved.
-    const auto fileSize = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
-    bytes.reserve(fileSize + fileSize / 64 + 4096);
+    bytes.reserve(file.size + file.size / 64 + 4096);
     preferLargePages(bytes.data(), bytes.capacity());
-    growForRead(bytes, fileSize + 1);
+    growForRead(bytes, file.size + 1);
     if (consumer != nullptr) {
-        consumer->sizeKnown(fileSize);
+        consumer->sizeKnown(file.size);
     }
     std::size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
             if (size > largestReadableFile) {
-                ::fstat(fd, &info);
-                ::close(fd);
-                return tooLarge<Bytes>(std::max<off_t>(info.st_size, static_cast<off_t>(size)));
+                return grownTooLarge<Bytes>(fd, size);
             }
             growForRead(bytes, std::min<std::size_t>(bytes.size() * 2, largestReadableFile + 1));
         }
@@ -275,9 +295,7 @@ FileReadOf<Bytes> PosixFileSystem::readAs(const std::string& path, ReadConsumer*
             continue;
         }
         if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            return unreadable<Bytes>(systemReason(error));
+            return unreadable<Bytes>(systemReason(errno));
         }
         if (n == 0) {
             break;
@@ -287,10 +305,39 @@ FileReadOf<Bytes> PosixFileSystem::readAs(const std::string& path, ReadConsumer*
             consumer->arrived({bytes.data(), size});
         }
     }
-    ::close(fd);
     growForRead(bytes, size);
     FileReadOf<Bytes> result;
     result.bytes = std::move(bytes);
+    return result;
+}
+
+RunsRead PosixFileSystem::readRuns(const std::string& path, RunConsumer& consumer) {
+    const OpenedFile file = openForReading(path);
+    if (!file.fd.valid()) {
+        return unreadable<std::size_t>(file.reason, file.refused);
+    }
+    ByteBuffer run;
+    run.resizeForOverwrite(readRun);
+    std::size_t size = 0;
+    for (;;) {
+        const ssize_t n = ::read(file.fd.get(), run.data(), run.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return unreadable<std::size_t>(systemReason(errno));
+        }
+        if (n == 0) {
+            break;
+        }
+        size += static_cast<std::size_t>(n);
+        if (size > largestReadableFile) {
+            return grownTooLarge<std::size_t>(file.fd.get(), size);
+        }
+        consumer.arrived({run.data(), static_cast<std::size_t>(n)});
+    }
+    RunsRead result;
+    result.bytes = size;
     return result;
 }
 

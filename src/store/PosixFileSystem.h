@@ -2,6 +2,7 @@
 #pragma once
 
 #include "store/FileSystem.h"
+#include "store/PathWalk.h"
 
 #include <string>
 #include <utility>
@@ -24,6 +25,7 @@ public:
 
     FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override;
     BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override;
+    RunsRead readRuns(const std::string& path, RunConsumer& consumer) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
@@ -35,6 +37,14 @@ public:
     void flush() override;
 
 private:
+    // A data file open for reading with its size, or why it cannot be read.
+    struct OpenedFile {
+        Descriptor fd;
+        std::size_t size = 0;
+        std::string reason;
+        bool refused = false;
+    };
+    OpenedFile openForReading(const std::string& path) const;
     std::string onDisk(const std::string& path) const;
     template <class Bytes>
     FileReadOf<Bytes> readAs(const std::string& path, ReadConsumer* consumer);

@@ -80,8 +80,9 @@ def group_events():
     check(out.splitlines() == [lines[2], lines[3], lines[0], lines[4]],
           "list in time order, equal times in file order: %r" % out)
     check("do.txt:2:" in err and "do.txt:1:" not in err, "list names the unreadable line: " + err)
-    status, out, _ = cli(folder, "list", "--from", "05.03.2026", "--to", "10.03.2026")
+    status, out, err = cli(folder, "list", "--from", "05.03.2026", "--to", "10.03.2026")
     check(out.splitlines() == [lines[3], lines[0], lines[4]], "list limited to days: %r" % out)
+    check("do.txt:2:" in err and "do.txt:1:" not in err, "a list of days names it too: " + err)
 
     status, out, _ = cli(folder, "add", "7.12.2026 9:30", "Купить хлеб; молоко")
     check(status == 0 and out == "07.12.2026 09:30:00 >>> Купить хлеб; молоко\n",
@@ -114,6 +115,8 @@ def group_events():
     os.mkdir(os.path.join(blocked, "do.txt"))
     status, _, err = cli(blocked, "add", "07.12.2026 10:00", "x")
     check(status == 4 and "do.txt" in err, "an unreadable do.txt gives status 4: %d %s" % (status, err))
+    status, _, err = cli(blocked, "list", "--from", "07.12.2026")
+    check(status == 4 and "do.txt" in err, "a list of days fails alike: %d %s" % (status, err))
 
 
 def parse_ics(data):

@@ -7,6 +7,7 @@
 #include "frontends/cli/CliFailure.h"
 #include "frontends/cli/DataDirectory.h"
 #include "frontends/cli/DayFilter.h"
+#include "frontends/cli/TimeOrder.h"
 #include "interop/CalendarExport.h"
 #include "interop/CalendarImport.h"
 #include "interop/ControlCharacters.h"
@@ -118,34 +119,67 @@ DateTime localDateTime(std::time_t instant) {
 }
 
 void listEvents(CommandContext& context, const DayRange& range) {
-    const Lines lines = context.data.load(eventsFile);
     const int year = currentYear(context);
     const std::int64_t from = range.from ? momentMillis(*range.from) : INT64_MIN;
     const std::int64_t to = range.to ? momentMillis(*range.to) + millisPerDay : INT64_MAX;
-    std::vector<std::pair<std::int64_t, std::size_t>> shown;
     // Lines in the program's own form outside the days are passed over unread.
     const DayFilter filter(range.from, range.to);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (filter.outside(lines[i])) {
-            continue;
+    std::vector<Listed> listed;
+    std::size_t lineNumber = 0;
+    // Whether the line is listed, as the one kept at `index`.
+    const auto consider = [&](std::string_view line, std::size_t index) {
+        ++lineNumber;
+        if (filter.outside(line)) {
+            return false;
         }
-        const auto entry = readEventLine(Text(lines[i]), year);
+        const auto entry = readEventLine(Text(line), year);
         if (!entry) {
-            reportUnreadable(context, i + 1);
-            continue;
+            reportUnreadable(context, lineNumber);
+            return false;
         }
         const std::int64_t at = momentMillis(entry->moment);
-        if (at >= from && at < to) {
-            shown.emplace_back(at, i);
+        if (at < from || at >= to) {
+            return false;
         }
+        listed.push_back({at, index});
+        return true;
+    };
+    const auto show = [&](const Lines& lines) {
+        orderByTime(listed);
+        // Lines in time order lie all over the file: where the lines a little
+        // ahead lie, and then their bytes, are fetched while these are written.
+        constexpr std::size_t placesAhead = 16;
+        constexpr std::size_t bytesAhead = 4;
+        for (std::size_t i = 0; i < listed.size(); ++i) {
+            if (i + placesAhead < listed.size()) {
+                lines.prefetchPlace(listed[i + placesAhead].index);
+            }
+            if (i + bytesAhead < listed.size()) {
+                lines.prefetchBytes(listed[i + bytesAhead].index);
+            }
+            const std::string text = cp1251::toUtf8(lines[listed[i].index]);
+            context.out << (context.terminal ? controlsShown(text) : withoutControls(text)) << '\n';
+        }
+    };
+    if (range.from || range.to) {
+        // Some days: the file is looked through in a small buffer, and only
+        // their lines are kept.
+        Lines kept;
+        context.data.scan(eventsFile, [&](std::string_view line) {
+            if (consider(line, kept.size())) {
+                kept.push_back(line);
+            }
+        });
+        show(kept);
+        return;
     }
-    // Equal times keep the order of the file.
-    std::stable_sort(shown.begin(), shown.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [at, index] : shown) {
-        const std::string line = cp1251::toUtf8(lines[index]);
-        context.out << (context.terminal ? controlsShown(line) : withoutControls(line)) << '\n';
+    // Everything: every line is kept, where the file was read.
+    const Lines lines = context.data.load(eventsFile);
+    listed.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        consider(lines[i], i);
     }
+    show(lines);
 }
 
 void addEvent(CommandContext& context, const std::string& dateText, const std::string& eventText) {

@@ -61,6 +61,19 @@ Lines DataDirectory::load(const std::string& name) {
     }
 }
 
+void DataDirectory::scan(const std::string& name, std::function<void(std::string_view line)> line) {
+    if (!store_.exists(name)) {
+        return;
+    }
+    try {
+        store_.scanLines(name, std::move(line));
+    } catch (const CliFailure&) {
+        throw; // the command's own, from a line
+    } catch (const Failure& failure) {
+        throw CliFailure(exitCannotReadOrWrite, withReason(failure));
+    }
+}
+
 void DataDirectory::save(const std::string& name, const Lines& lines) {
     try {
         store_.saveLines(name, lines);

@@ -7,6 +7,7 @@
 #include "store/InstanceLock.h"
 #include "store/PosixFileSystem.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,8 @@ public:
     // cannot be read (a symbolic link that leads nowhere among them) fails
     // with exit status 4 and its reason.
     Lines load(const std::string& name);
+    // The same lines handed out one at a time, the file never held whole.
+    void scan(const std::string& name, std::function<void(std::string_view line)> line);
     // Fails with exit status 4 and leaves the old file as it was.
     void save(const std::string& name, const Lines& lines);
 

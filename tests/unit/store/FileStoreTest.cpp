@@ -31,6 +31,9 @@ public:
     BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override {
         return FileSystem::readBuffer(path, consumer);
     }
+    RunsRead readRuns(const std::string& path, RunConsumer& consumer) override {
+        return FileSystem::readRuns(path, consumer);
+    }
     std::set<std::string> denied;
 };
 
@@ -81,7 +84,8 @@ TEST_F(FileStoreTest, LoadsLinesAndNotesWithTheirRules) {
 }
 
 // The disk hands a long list over in runs of a power of two: a CR ends every
-// 64 KiB, with an LF or another byte after it, so the runs split CR LF too.
+// 64 KiB, with an LF or another byte after it, so the runs split CR LF too,
+// whether the list is kept or only looked through.
 TEST_F(FileStoreTest, AListLongerThanOneReadSplitsAsInOnePiece) {
     std::string file;
     for (int block = 0; block < 16; ++block) {
@@ -97,6 +101,9 @@ TEST_F(FileStoreTest, AListLongerThanOneReadSplitsAsInOnePiece) {
     PosixFileSystem plain(folder.path());
     FileStore plainStore(plain);
     EXPECT_EQ(plainStore.loadLines("do.txt"), splitLines(file));
+    Lines scanned;
+    plainStore.scanLines("DO.TXT", [&](std::string_view line) { scanned.push_back(line); });
+    EXPECT_EQ(scanned, splitLines(file));
 }
 
 TEST_F(FileStoreTest, CreateIfMissingNeverTouchesAnExistingFile) {
@@ -116,6 +123,8 @@ TEST_F(FileStoreTest, AFileThatFailedToLoadIsNeverWritten) {
     folder.write("telephone.txt", "Someone >>> 123\r\n");
     disk.denied.insert("telephone.txt");
     EXPECT_EQ(failureOf([&] { store.loadLines("telephone.txt"); }),
+              "Cannot open file telephone.txt");
+    EXPECT_EQ(failureOf([&] { store.scanLines("telephone.txt", [](std::string_view) {}); }),
               "Cannot open file telephone.txt");
     EXPECT_EQ(failureOf([&] { store.saveLines("telephone.txt", {"new"}); }),
               "Cannot open file telephone.txt");
@@ -143,6 +152,8 @@ TEST_F(FileStoreTest, AMissingFileFailsToLoadWithTheProgramsSpelling) {
     EXPECT_EQ(failureOf([&] { store.loadNotes("quotes.txt"); }), "Cannot open file quotes.txt");
     EXPECT_EQ(failureOf([&] { store.loadLines("Language Modules/English.lng"); }),
               "Cannot open file Language Modules/English.lng");
+    EXPECT_EQ(failureOf([&] { store.scanLines("do.txt", [](std::string_view) {}); }),
+              "Cannot open file do.txt");
 }
 
 } // namespace

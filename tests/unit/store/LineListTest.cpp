@@ -102,8 +102,8 @@ TEST(LineListTest, BreakFinderFindsWhatAPlainScanFinds) {
 }
 
 // A read hands the bytes over a run at a time: a CR at the end of one run
-// and an LF at the start of the next are still one break, for the lists as
-// for the notes' check that they need no change.
+// and an LF at the start of the next are still one break, for the lists (kept
+// or only looked through) as for the notes' check that they need no change.
 TEST(LineListTest, BreaksSeenAsTheyArriveAsInOnePiece) {
     std::mt19937 random(2028);
     for (int round = 0; round < 400; ++round) {
@@ -116,13 +116,22 @@ TEST(LineListTest, BreaksSeenAsTheyArriveAsInOnePiece) {
         }
         LineSplitter splitter;
         CrLfCheck check;
+        Lines scanned;
+        LineScanner scanner([&](std::string_view line) { scanned.push_back(line); });
         splitter.sizeKnown(text.size());
         for (std::size_t arrived = 0; arrived < text.size();) {
+            const std::size_t before = arrived;
             arrived = std::min(text.size(), arrived + 1 + random() % 70);
             splitter.arrived(std::string_view(text).substr(0, arrived));
             check.arrived(std::string_view(text).substr(0, arrived));
+            // The scanner is given only the new bytes, from a buffer used again.
+            std::string run(text, before, arrived - before);
+            scanner.arrived(run);
+            run.assign(run.size(), 'x');
         }
+        scanner.finish();
         EXPECT_EQ(splitter.finish(ByteBuffer(text)), splitLines(text)) << "round " << round;
+        EXPECT_EQ(scanned, splitLines(text)) << "round " << round;
         bool paired = text.empty() || text.back() != '\r';
         for (std::size_t i = 0; i < text.size(); ++i) {
             paired = paired && (text[i] == '\n') == (i > 0 && text[i - 1] == '\r');

@@ -67,6 +67,8 @@ TEST_F(RefusedFileTest, AFileLargerThanTheLimitIsRefusedUnread) {
     const auto started = std::chrono::steady_clock::now();
     const Caught notes = caught([&] { store.loadNotes("quotes.txt"); });
     const Caught module = caught([&] { store.loadLines("language modules/english.lng"); });
+    const Caught scanned =
+        caught([&] { store.scanLines("quotes.txt", [](std::string_view) { FAIL(); }); });
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
 
     EXPECT_EQ(notes.message, "Cannot open file quotes.txt: it is 2147483649 bytes long, more than "
@@ -75,6 +77,8 @@ TEST_F(RefusedFileTest, AFileLargerThanTheLimitIsRefusedUnread) {
     EXPECT_EQ(module.message, "Cannot open file language modules/english.lng: it is 20000000000 "
                               "bytes long, more than the 2147483648 bytes Norvik reads");
     EXPECT_TRUE(module.refused);
+    EXPECT_EQ(scanned.message, notes.message);
+    EXPECT_TRUE(scanned.refused);
 
     EXPECT_EQ(failureOf([&] { store.saveNotes("quotes.txt", "x"); }),
               "Cannot open file quotes.txt");
