@@ -15,6 +15,32 @@ namespace {
 // machine slept, a reminder was being answered) still finds the event.
 constexpr std::int64_t dueWindow = millisPerSecond;
 
+// The first line from `from` whose time `hit` says yes to, or `count`. The
+// lines go sixteen at a time without a branch each, which the compiler turns
+// into a few vector instructions: a tick passes over a million times that
+// are neither due nor past.
+template <class Hit>
+std::size_t firstHit(const std::vector<std::int64_t>& times, std::size_t from, std::size_t count,
+                     Hit hit) {
+    constexpr std::size_t block = 16;
+    std::size_t i = from;
+    for (; i + block <= count; i += block) {
+        bool any = false;
+        for (std::size_t k = 0; k < block; ++k) {
+            any |= hit(times[i + k]);
+        }
+        if (any) {
+            break;
+        }
+    }
+    for (; i < count; ++i) {
+        if (hit(times[i])) {
+            return i;
+        }
+    }
+    return count;
+}
+
 int firstDue(const ReminderMemory& memory, const std::vector<std::int64_t>& times,
              const Lines& lines, std::int64_t now, int from) {
     const std::int64_t dueBefore = now + dueWindow;
@@ -22,42 +48,44 @@ int firstDue(const ReminderMemory& memory, const std::vector<std::int64_t>& time
     if (dueBefore <= switchedOnAt) {
         return -1;
     }
-    // One unsigned comparison per line tells whether its time lies in
-    // [switched on, due before): past and future lines mixed at random would
-    // otherwise cost a mispredicted branch each. Unreadable lines fall outside.
+    // One unsigned comparison tells whether a time lies in [switched on, due
+    // before). Unreadable lines fall outside.
     const auto since = static_cast<std::uint64_t>(switchedOnAt);
     const auto width = static_cast<std::uint64_t>(dueBefore) - since;
+    const auto inWindow = [since, width](std::int64_t time) {
+        return static_cast<std::uint64_t>(time) - since < width;
+    };
     const std::size_t count = std::min(times.size(), lines.size());
-    for (auto i = static_cast<std::size_t>(std::max(from, 0)); i < count; ++i) {
-        if (static_cast<std::uint64_t>(times[i]) - since >= width) {
-            continue;
+    for (auto i = static_cast<std::size_t>(std::max(from, 0));; ++i) {
+        i = firstHit(times, i, count, inWindow);
+        if (i == count) {
+            return -1;
         }
         if (times[i] != EventTimes::unreadable && !memory.wasAnnounced(times[i], lines[i])) {
             return static_cast<int>(i);
         }
     }
-    return -1;
 }
 
 // A line that came in from another device already past is no past event here.
 ReminderDecision firstDueOrPast(const ReminderMemory& memory,
                                 const std::vector<std::int64_t>& times, const Lines& lines,
                                 int from, std::int64_t now) {
-    const int count = static_cast<int>(std::min(times.size(), lines.size()));
-    for (int i = std::max(from, 0); i < count; ++i) {
-        const std::int64_t time = times[static_cast<std::size_t>(i)];
-        if (time == EventTimes::unreadable ||
-            memory.arrivedLate(time, lines[static_cast<std::size_t>(i)])) {
-            continue;
+    const std::size_t count = std::min(times.size(), lines.size());
+    // Past or due is all a time below this can be (an unreadable one too):
+    // only the few lines left are looked at further.
+    const std::int64_t dueBefore = now + dueWindow;
+    const auto pastOrDue = [dueBefore](std::int64_t time) { return time < dueBefore; };
+    for (auto i = static_cast<std::size_t>(std::max(from, 0));; ++i) {
+        i = firstHit(times, i, count, pastOrDue);
+        if (i == count) {
+            return {};
         }
-        if (time < now) {
-            return {i, Announcement::Past};
-        }
-        if (time - now < dueWindow && now - time < dueWindow) {
-            return {i, Announcement::Due};
+        const std::int64_t time = times[i];
+        if (time != EventTimes::unreadable && !memory.arrivedLate(time, lines[i])) {
+            return {static_cast<int>(i), time < now ? Announcement::Past : Announcement::Due};
         }
     }
-    return {};
 }
 
 } // namespace
