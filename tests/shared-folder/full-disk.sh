@@ -12,33 +12,18 @@ set -euo pipefail
 headless="$(realpath "$1")"
 cli="$2"
 modules="$3"
-if [ "$(id -u)" -ne 0 ]; then
-    echo "skipped: mounting a small file system needs root"
-    exit 77
-fi
+source "$(dirname "$0")/common.sh"
+skip_unless_root "mounting a small file system needs root"
 
-work="$(mktemp -d)"
 disk="$work/disk"
 mkdir "$disk"
-running=""
-cleanup() {
-    exec 3>&- 2>/dev/null || true
-    if [ -n "$running" ]; then
-        kill "$running" 2>/dev/null || true
-        wait "$running" 2>/dev/null || true
-    fi
+before_removing_work() {
     umount "$disk" 2>/dev/null || true
-    rm -rf "$work"
 }
-trap cleanup EXIT
 if ! mount -t tmpfs -o size=256k tmpfs "$disk" 2>/dev/null; then
     echo "skipped: no small file system could be mounted"
     exit 77
 fi
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
 
 cp -r "$modules" "$disk/Language Modules"
 printf '[config]\r\nMainFormColor=clNavy\r\nMainFormTextColor=clWhite\r\nNotebookSize=10\r\nNotebookType=Courier New\r\nWarningMessageText=x\r\nLastEvent=0\r\nLangID=1\r\n' \
@@ -47,21 +32,12 @@ printf '01.01.2030 10:00:00 >>> old\r\n' >"$disk/do.txt"
 
 # The program starts while there is room (it saves the settings at start),
 # then every block left is filled.
-mkfifo "$work/input"
-(cd "$disk" && exec "$headless") <"$work/input" >"$work/output" &
-running=$!
-exec 3>"$work/input"
+run_in_background env -C "$disk" "$headless"
 printf 'clock 07.12.2030 09:00:00\nstart\n' >&3
-for _ in $(seq 100); do
-    grep -qx "shown TForm1" "$work/output" && break
-    sleep 0.1
-done
-grep -qx "shown TForm1" "$work/output" || fail "the program did not start: $(cat "$work/output")"
+wait_until_shown "the program"
 dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null || true
 printf 'click Button3\nset Edit2 "new"\nclick Button1\nfile do.txt\n' >&3
-exec 3>&-
-wait "$running"
-running=""
+stop_background
 out="$(cat "$work/output")"
 grep -qxF 'box 16 "Norvik" "Cannot write file do.txt: No space left on device."' <<<"$out" ||
     fail "the box does not name the file and the reason: $out"

@@ -13,29 +13,12 @@ set -euo pipefail
 headless="$1"
 cli="$2"
 modules="$3"
-if [ "$(id -u)" -ne 0 ]; then
-    echo "skipped: running as two users needs root"
-    exit 77
-fi
+source "$(dirname "$0")/common.sh"
+skip_unless_root "running as two users needs root"
 
 victim=65534
 coUser=65533
-work="$(mktemp -d)"
-running=""
-cleanup() {
-    exec 3>&- 2>/dev/null || true
-    if [ -n "$running" ]; then
-        kill "$running" 2>/dev/null || true
-        wait "$running" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-chmod 0755 "$work"
-# The build may lie where other users cannot reach it.
-cp "$headless" "$work/norvik-headless"
-cp "$cli" "$work/norvik-cli"
-chmod 0755 "$work/norvik-headless" "$work/norvik-cli"
+copy_for_every_user "$headless" "$cli"
 
 as_user() { # UID COMMAND...: runs the command as that user
     local user="$1"
@@ -44,10 +27,6 @@ as_user() { # UID COMMAND...: runs the command as that user
 }
 headless_in() { # FOLDER: the victim's norvik-headless in that folder
     as_user "$victim" sh -c 'cd "$1" && exec "$2"' _ "$1" "$work/norvik-headless"
-}
-fail() {
-    echo "FAILED: $*"
-    exit 1
 }
 
 home="$work/home"
@@ -95,21 +74,12 @@ bashrc_kept "norvik-cli"
 fresh_shared
 printf '01.01.2030 10:00:00 >>> old\r\n' >"$work/shared/do.txt"
 chmod a+rw "$work/shared/do.txt"
-mkfifo "$work/input"
-headless_in "$work/shared" <"$work/input" >"$work/output" &
-running=$!
-exec 3>"$work/input"
+run_in_background headless_in "$work/shared"
 printf 'clock 07.12.2030 09:00:00\nstart\n' >&3
-for _ in $(seq 100); do
-    grep -qx "shown TForm1" "$work/output" && break
-    sleep 0.1
-done
-grep -qx "shown TForm1" "$work/output" || fail "the victim's copy did not start: $(cat "$work/output")"
+wait_until_shown "the victim's copy"
 plant do.txt "$home/.bashrc"
 printf 'click Button3\nset Edit2 "planted"\nclick Button1\n' >&3
-exec 3>&-
-wait "$running"
-running=""
+stop_background
 grep -qxF "box 16 \"Norvik\" \"Cannot create file do.txt: $refusal.\"" "$work/output" ||
     fail "a save through a planted link was not refused: $(cat "$work/output")"
 bashrc_kept "save"

@@ -11,34 +11,13 @@
 set -euo pipefail
 headless="$1"
 modules="$2"
-if [ "$(id -u)" -ne 0 ]; then
-    echo "skipped: running as two users needs root"
-    exit 77
-fi
-
-work="$(mktemp -d)"
-first=""
-cleanup() {
-    exec 3>&- 2>/dev/null || true
-    if [ -n "$first" ]; then
-        kill "$first" 2>/dev/null || true
-        wait "$first" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-chmod 0755 "$work"
-# The build may lie where other users cannot reach it.
-cp "$headless" "$work/norvik-headless"
-chmod 0755 "$work/norvik-headless"
+source "$(dirname "$0")/common.sh"
+skip_unless_root "running as two users needs root"
+copy_for_every_user "$headless"
 
 as_user() { # UID FOLDER: runs norvik-headless as that user in that folder
     setpriv --reuid="$1" --regid="$1" --clear-groups \
         sh -c 'cd "$1" && exec "$2"' _ "$2" "$work/norvik-headless"
-}
-fail() {
-    echo "FAILED: $*"
-    exit 1
 }
 
 shared="$work/shared"
@@ -46,16 +25,9 @@ mkdir "$shared"
 cp -r "$modules" "$shared/Language Modules"
 chmod -R a+rwX "$shared"
 
-mkfifo "$work/first-input"
-as_user 65534 "$shared" <"$work/first-input" >"$work/first-output" &
-first=$!
-exec 3>"$work/first-input"
+run_in_background as_user 65534 "$shared"
 echo start >&3
-for _ in $(seq 100); do
-    grep -qx "shown TForm1" "$work/first-output" && break
-    sleep 0.1
-done
-grep -qx "shown TForm1" "$work/first-output" || fail "the first copy did not start: $(cat "$work/first-output")"
+wait_until_shown "the first copy"
 [ "$(stat -c '%u %a' "$shared/.norvik.lock")" = "65534 644" ] ||
     fail "lock file: $(stat -c '%u %a' "$shared/.norvik.lock")"
 
@@ -64,9 +36,7 @@ expected='box 16 "Norvik" "Norvik уже запущен в этой папке. 
 end'
 [ "$second" = "$expected" ] || fail "the second user's copy was not refused: $second"
 
-exec 3>&-
-wait "$first"
-first=""
+stop_background
 
 readonly="$work/read-only"
 mkdir "$readonly"
