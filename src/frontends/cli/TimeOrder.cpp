@@ -38,11 +38,10 @@ void orderByTime(std::vector<Listed>& listed) {
             return (static_cast<std::uint64_t>(line.at) - earliest) % 1000 == 0;
         });
     const std::uint64_t unit = wholeSeconds ? 1000 : 1;
-    std::uint64_t span = 0;
+    const std::uint64_t span = (static_cast<std::uint64_t>(most->at) - earliest) / unit;
     for (Listed& line : listed) {
-        const std::uint64_t key = (static_cast<std::uint64_t>(line.at) - earliest) / unit;
-        line.at = static_cast<std::int64_t>(key);
-        span = std::max(span, key);
+        line.at =
+            static_cast<std::int64_t>((static_cast<std::uint64_t>(line.at) - earliest) / unit);
     }
     const auto keyOf = [](const Listed& line) { return static_cast<std::uint64_t>(line.at); };
     const auto spare = std::make_unique_for_overwrite<Listed[]>(listed.size());
