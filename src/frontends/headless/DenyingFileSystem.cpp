@@ -42,6 +42,10 @@ BufferRead DenyingFileSystem::readBuffer(const std::string& path, ReadConsumer* 
     return disk_.readBuffer(path, consumer);
 }
 
+RunsRead DenyingFileSystem::readRuns(const std::string& path, RunConsumer& consumer) {
+    return disk_.readRuns(path, consumer);
+}
+
 bool DenyingFileSystem::exists(const std::string& path) {
     return disk_.exists(path);
 }

@@ -22,6 +22,7 @@ public:
 
     FileRead read(const std::string& path, ReadConsumer* consumer = nullptr) override;
     BufferRead readBuffer(const std::string& path, ReadConsumer* consumer = nullptr) override;
+    RunsRead readRuns(const std::string& path, RunConsumer& consumer) override;
     bool exists(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) override;
     bool createEmpty(const std::string& path) override;
