@@ -31,8 +31,8 @@ BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config file qt6-bas
 RUN_PACKAGES=(xdg-utils)
 # What the test suite needs on top: openbox, trayer, xdotool and xprop (x11-utils)
 # for the tests on a real desktop, appstream to validate the software-centre
-# metadata, desktop-file-utils the
-# menu and login entries, dbus-daemon for a private session bus, the two Python
+# metadata, desktop-file-utils the menu and login entries, libxml2-utils'
+# xmllint the icon's SVG, dbus-daemon for a private session bus, the two Python
 # parsers read norvik-cli's exports; clang-14 builds the fuzz targets, whose
 # runtime comes in libclang-rt-14-dev (only recommended by clang, and nothing
 # here installs recommendations); clang-tidy-14 checks src/; lintian checks the
@@ -41,5 +41,5 @@ RUN_PACKAGES=(xdg-utils)
 # CardDAV server and the syncer the sync tests run against.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth openbox trayer xdotool
     x11-utils appstream
-    desktop-file-utils dbus-daemon python3 python3-icalendar python3-vobject clang-14 libclang-rt-14-dev
+    desktop-file-utils libxml2-utils dbus-daemon python3 python3-icalendar python3-vobject clang-14 libclang-rt-14-dev
     clang-tidy-14 lintian devscripts man-db radicale vdirsyncer)
