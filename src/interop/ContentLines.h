@@ -68,6 +68,8 @@ struct ContentFields {
 };
 // False when the line has no name or no colon outside quotes.
 bool splitContentLine(std::string_view line, ContentFields& fields);
+// The first value of the parameter `name` (upper-cased), empty when there is none.
+std::string paramValue(const ContentFields& fields, std::string_view name);
 
 // The component a BEGIN or END line names, upper-cased without the blanks around it.
 std::string componentName(std::string_view value);

@@ -15,15 +15,6 @@ std::string text(const Text& value) {
     return escapeText(cp1251::toUtf8(withoutControls(value)));
 }
 
-std::string paramValue(const ContentFields& fields, std::string_view name) {
-    for (const auto& [param, value] : fields.params) {
-        if (param == name) {
-            return value;
-        }
-    }
-    return {};
-}
-
 // TYPE=CELL, TYPE="voice,cell" (vCard 4) and a bare CELL (vCard 2.1) alike.
 bool hasType(const ContentFields& fields, std::string_view type) {
     for (const auto& [name, value] : fields.params) {
