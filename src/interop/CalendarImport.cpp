@@ -55,18 +55,6 @@ icaltimetype readTimeValue(std::string_view text) {
     return time;
 }
 
-// Whole values of a list property (RDATE, EXDATE), one at a time.
-template <typename Each> void forEachValue(std::string_view list, Each each) {
-    while (true) {
-        const auto comma = list.find(',');
-        each(list.substr(0, comma));
-        if (comma == std::string_view::npos) {
-            return;
-        }
-        list.remove_prefix(comma + 1);
-    }
-}
-
 // What an event says happens, read: its start and the text of its lines.
 struct ReadEvent {
     icaltimetype start;
@@ -197,7 +185,7 @@ private:
     std::set<std::int64_t> occurrences(const EventSource& event, const ReadEvent& read,
                                        std::unordered_set<std::int64_t>& excluded) {
         for (const EventProperty& dates : event.exceptionDates) {
-            forEachValue(dates.value, [&](std::string_view value) {
+            forEachPart(dates.value, ",", [&](std::string_view value) {
                 if (const std::int64_t at = localOf(event, dates, value); inWindow(at)) {
                     excluded.insert(at);
                 }
@@ -225,7 +213,7 @@ private:
             expand(event, rule, read, take);
         }
         for (const EventProperty& dates : event.dates) {
-            forEachValue(dates.value, [&](std::string_view value) {
+            forEachPart(dates.value, ",", [&](std::string_view value) {
                 // A period counts from its start.
                 const auto slash = value.find('/');
                 if (dates.period || slash != std::string_view::npos) {

@@ -27,15 +27,6 @@ std::string lineForLibical(const ContentFields& fields) {
     return line;
 }
 
-std::string firstParam(const ContentFields& fields, std::string_view name) {
-    for (const auto& [param, value] : fields.params) {
-        if (param == name) {
-            return value;
-        }
-    }
-    return {};
-}
-
 // A zone observance that libical can expand in bounded time: yearly, no
 // finer than the day.
 bool saneZoneRule(std::string_view rule) {
@@ -51,8 +42,8 @@ bool saneZoneRule(std::string_view rule) {
 EventProperty propertyOf(const ContentFields& fields, std::size_t lineNumber) {
     EventProperty property;
     property.value = fields.value;
-    property.tzid = firstParam(fields, "TZID");
-    property.period = upperCased(firstParam(fields, "VALUE")) == "PERIOD";
+    property.tzid = paramValue(fields, "TZID");
+    property.period = upperCased(paramValue(fields, "VALUE")) == "PERIOD";
     property.lineNumber = lineNumber;
     return property;
 }

@@ -235,6 +235,15 @@ bool splitContentLine(std::string_view line, ContentFields& fields) {
     return true;
 }
 
+std::string paramValue(const ContentFields& fields, std::string_view name) {
+    for (const auto& [param, value] : fields.params) {
+        if (param == name) {
+            return value;
+        }
+    }
+    return {};
+}
+
 std::string componentName(std::string_view value) {
     const auto first = value.find_first_not_of(" \t");
     if (first == std::string_view::npos) {

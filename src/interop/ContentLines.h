@@ -68,6 +68,22 @@ struct ContentFields {
 };
 // False when the line has no name or no colon outside quotes.
 bool splitContentLine(std::string_view line, ContentFields& fields);
+// The first value of the parameter `name` (upper-cased), empty when there is none.
+std::string paramValue(const ContentFields& fields, std::string_view name);
+
+// Calls `each` with every part of `text` between the separators, empty parts
+// too: the values of a list (RDATE, TYPE), the numbers of a field.
+template <typename Each>
+void forEachPart(std::string_view text, std::string_view separator, Each each) {
+    while (true) {
+        const auto at = text.find(separator);
+        each(text.substr(0, at));
+        if (at == std::string_view::npos) {
+            return;
+        }
+        text.remove_prefix(at + separator.size());
+    }
+}
 
 // The component a BEGIN or END line names, upper-cased without the blanks around it.
 std::string componentName(std::string_view value);

@@ -15,32 +15,16 @@ std::string text(const Text& value) {
     return escapeText(cp1251::toUtf8(withoutControls(value)));
 }
 
-std::string paramValue(const ContentFields& fields, std::string_view name) {
-    for (const auto& [param, value] : fields.params) {
-        if (param == name) {
-            return value;
-        }
-    }
-    return {};
-}
-
 // TYPE=CELL, TYPE="voice,cell" (vCard 4) and a bare CELL (vCard 2.1) alike.
 bool hasType(const ContentFields& fields, std::string_view type) {
     for (const auto& [name, value] : fields.params) {
         if (name != "TYPE") {
             continue;
         }
-        const std::string upper = upperCased(value);
-        std::string_view rest = upper;
-        while (true) {
-            const auto comma = rest.find(',');
-            if (rest.substr(0, comma) == type) {
-                return true;
-            }
-            if (comma == std::string_view::npos) {
-                break;
-            }
-            rest.remove_prefix(comma + 1);
+        bool found = false;
+        forEachPart(upperCased(value), ",", [&](std::string_view each) { found |= each == type; });
+        if (found) {
+            return true;
         }
     }
     return false;
@@ -229,16 +213,9 @@ std::string writeVCards(const std::vector<PhoneCard>& cards) {
                 continue;
             }
             // One number per TEL, so that a phone can dial each.
-            std::string_view rest = *numbers;
-            while (true) {
-                const auto comma = rest.find(", ");
-                appendContentLine(out, std::string("TEL;TYPE=") + type + ":" +
-                                           text(Text(rest.substr(0, comma))));
-                if (comma == std::string_view::npos) {
-                    break;
-                }
-                rest.remove_prefix(comma + 2);
-            }
+            forEachPart(*numbers, ", ", [&out, type = type](std::string_view number) {
+                appendContentLine(out, std::string("TEL;TYPE=") + type + ":" + text(Text(number)));
+            });
         }
         if (card.note) {
             appendContentLine(out, "NOTE:" + text(*card.note));

@@ -11,60 +11,18 @@ import fcntl
 import os
 import pty
 import resource
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 import icalendar
 import vobject
+from cli_support import check, cli, data_dir, finish, read, use, write
 
 CLI, HEADLESS, MODULES = sys.argv[2], sys.argv[3], sys.argv[4]
+use(CLI, MODULES)
 FILES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "files")
 SANITIZED = os.environ.get("NORVIK_SANITIZED") == "1"
-failures = []
-folders = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, file=sys.stderr)
-
-
-def data_dir(files=None, lang_id=None):
-    folder = tempfile.mkdtemp(prefix="norvik-cli-")
-    folders.append(folder)
-    shutil.copytree(MODULES, os.path.join(folder, "Language Modules"))
-    if lang_id is not None:
-        settings = ("[config]\r\nMainFormColor=clNavy\r\nMainFormTextColor=clWhite\r\n"
-                    "NotebookSize=10\r\nNotebookType=Courier New\r\nWarningMessageText=x\r\n"
-                    "LastEvent=0\r\nLangID=%d\r\n" % lang_id)
-        write(folder, "System.ini", settings)
-    for name, text in (files or {}).items():
-        write(folder, name, text)
-    return folder
-
-
-def write(folder, name, text):
-    with open(os.path.join(folder, name), "wb") as f:
-        f.write(text.encode("cp1251", "surrogateescape"))  # "\udc98" is byte 0x98
-
-
-def read(folder, name):
-    path = os.path.join(folder, name)
-    if not os.path.exists(path):
-        return None
-    with open(path, "rb") as f:
-        return f.read().decode("cp1251", "surrogateescape")
-
-
-def cli(folder, *args, stdin=None, zone=None, timeout=60):
-    env = dict(os.environ, TZ=zone) if zone else None
-    run = subprocess.run([CLI, "-d", folder, *args], input=stdin, capture_output=True,
-                         timeout=timeout, env=env)
-    return run.returncode, run.stdout.decode("utf-8"), run.stderr.decode("utf-8")
 
 
 def crlf(*lines):
@@ -616,8 +574,4 @@ GROUPS = {"events": group_events, "ics_export": group_ics_export, "ics_import": 
 
 if __name__ == "__main__":
     GROUPS[sys.argv[1]]()
-    if failures:
-        print("folders kept:", *folders, file=sys.stderr)
-        sys.exit(1)
-    for folder in folders:
-        shutil.rmtree(folder)
+    finish()

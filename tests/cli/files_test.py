@@ -7,34 +7,14 @@ than the program reads, a data file behind the user's own link, a save that
 cannot be made. Each case runs in a fresh temporary data directory."""
 
 import os
-import shutil
-import subprocess
 import sys
 import tempfile
 
+from cli_support import check, cli, data_dir, finish, folders, use
+
 CLI, MODULES = sys.argv[1], sys.argv[2]
+use(CLI, MODULES)
 LIMIT = 2147483648
-failures = []
-folders = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, file=sys.stderr)
-
-
-def data_dir():
-    folder = tempfile.mkdtemp(prefix="norvik-cli-files-")
-    folders.append(folder)
-    shutil.copytree(MODULES, os.path.join(folder, "Language Modules"))
-    return folder
-
-
-def cli(folder, *args, stdin=None):
-    run = subprocess.run([CLI, "-d", folder, *args], input=stdin, capture_output=True,
-                         timeout=60)
-    return run.returncode, run.stdout.decode("utf-8"), run.stderr.decode("utf-8")
 
 
 def sparse(path, size):
@@ -46,7 +26,7 @@ def link_of(path):
     return os.readlink(path) if os.path.islink(path) else None
 
 
-def read(path):
+def read_bytes(path):
     with open(path, "rb") as f:
         return f.read()
 
@@ -93,7 +73,7 @@ def own_link():
     os.symlink(os.path.join(elsewhere, "do.txt"), os.path.join(folder, "do.txt"))
     status, _, err = cli(folder, "add", "07.12.2030 9:30", "new")
     check(status == 0, "add through the user's own link: %d %s" % (status, err))
-    check(read(os.path.join(elsewhere, "do.txt")) ==
+    check(read_bytes(os.path.join(elsewhere, "do.txt")) ==
           b"01.01.2030 10:00:00 >>> kept\r\n07.12.2030 09:30:00 >>> new\r\n",
           "the event is saved where the link leads")
     check(os.path.islink(os.path.join(folder, "do.txt")), "the link stays")
@@ -134,8 +114,4 @@ def cannot_save():
 if __name__ == "__main__":
     for case in (dangling_links, own_link, too_large, cannot_save):
         case()
-    if failures:
-        print("folders kept:", *folders, file=sys.stderr)
-        sys.exit(1)
-    for folder in folders:
-        shutil.rmtree(folder)
+    finish()
