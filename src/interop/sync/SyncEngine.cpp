@@ -89,6 +89,16 @@ struct FileWork {
 
 } // namespace
 
+void ListEdits::applyTo(Lines& lines) const {
+    for (const auto& [index, line] : replaced) {
+        lines.replace(static_cast<std::size_t>(index), line);
+    }
+    lines.eraseSorted(removed);
+    for (const auto& line : added) {
+        lines.push_back(line);
+    }
+}
+
 std::uint64_t savedListHash(const Lines& lines) {
     std::uint64_t hash = 0xcbf29ce484222325ULL;
     for (const std::string_view piece : linePieces(lines)) {

@@ -45,15 +45,7 @@ public:
     }
     const Lines& lines() const override { return lines_; }
     Lines& edit() { return lines_; }
-    void apply(const ListEdits& edits) override {
-        for (const auto& [index, line] : edits.replaced) {
-            lines_.replace(static_cast<std::size_t>(index), line);
-        }
-        lines_.eraseSorted(edits.removed);
-        for (const auto& line : edits.added) {
-            lines_.push_back(line);
-        }
-    }
+    void apply(const ListEdits& edits) override { edits.applyTo(lines_); }
     void save() override {
         if (refuse) {
             throw Failure("Cannot create file do.txt", "Permission denied");
