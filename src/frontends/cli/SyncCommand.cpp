@@ -9,7 +9,6 @@
 #include "interop/sync/ItemFormat.h"
 #include "interop/sync/SyncEngine.h"
 #include "interop/sync/SyncFolders.h"
-#include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
 #include "store/DataFiles.h"
 #include "store/PosixFileSystem.h"
@@ -151,10 +150,7 @@ void syncOne(CommandContext& context, const char* list, const std::string& folde
         result = engine.run(lines, format, today);
     } else {
         const Lines labels = context.data.phoneLabels();
-        const ContactFormat format([&labels](Line line) {
-            return Text(labels.at(static_cast<std::size_t>(static_cast<int>(line) -
-                                                           static_cast<int>(Line::PostcodeLabel))));
-        });
+        const ContactFormat format(labelsOf(labels));
         result = engine.run(lines, format, today);
     }
     printSummary(context, list, result.summary);
