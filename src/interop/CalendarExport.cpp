@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/CalendarExport.h"
 
+#include "interop/ContentHash.h"
 #include "interop/ContentLines.h"
 #include "interop/ControlCharacters.h"
 #include "interop/EventEntry.h"
@@ -16,20 +17,10 @@ namespace norvik {
 
 namespace {
 
-// FNV-1a: stable across builds and machines, which std::hash is not.
-std::uint64_t lineHash(std::string_view line) {
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (const char c : line) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001b3ULL;
-    }
-    return hash;
-}
-
 std::string uidFor(std::string_view line, std::size_t copiesBefore) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "UID:%016llx-%zu@norvik",
-                  static_cast<unsigned long long>(lineHash(line)), copiesBefore);
+                  static_cast<unsigned long long>(contentHash(line)), copiesBefore);
     return buffer;
 }
 

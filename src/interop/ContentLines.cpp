@@ -68,7 +68,7 @@ std::string escapeText(std::string_view text) {
     return out;
 }
 
-std::string unescapeText(std::string_view text) {
+std::string unescapeBackslashes(std::string_view text, char (*decode)(char)) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -76,10 +76,14 @@ std::string unescapeText(std::string_view text) {
             out += text[i];
             continue;
         }
-        const char next = text[++i];
-        out += (next == 'n' || next == 'N') ? '\n' : next;
+        out += decode(text[++i]);
     }
     return out;
+}
+
+std::string unescapeText(std::string_view text) {
+    return unescapeBackslashes(
+        text, [](char next) { return (next == 'n' || next == 'N') ? '\n' : next; });
 }
 
 std::vector<std::string> splitStructured(std::string_view value) {

@@ -23,6 +23,9 @@ void appendContentLine(std::string& out, std::string_view line);
 std::string escapeText(std::string_view text);
 // The reverse; "\n" and "\N" give a line feed, an unknown escape keeps its character.
 std::string unescapeText(std::string_view text);
+// Reads backslash escapes of any kind: a backslash and the character after it
+// become what `decode` makes of that character; one at the very end stays.
+std::string unescapeBackslashes(std::string_view text, char (*decode)(char));
 // Splits a structured value (N, ADR) at its unescaped semicolons, unescaping each part.
 std::vector<std::string> splitStructured(std::string_view value);
 

@@ -25,6 +25,12 @@ icaltimezone* zoneFromSource(const ZoneSource& source) {
         std::string copy = line; // the parser takes a writable line
         component = icalparser_add_line(parser.get(), copy.data());
     }
+    return zoneFromComponent(component);
+}
+
+} // namespace
+
+icaltimezone* zoneFromComponent(icalcomponent* component) {
     if (component == nullptr) {
         return nullptr;
     }
@@ -33,6 +39,10 @@ icaltimezone* zoneFromSource(const ZoneSource& source) {
         return nullptr;
     }
     icaltimezone* zone = icaltimezone_new();
+    if (zone == nullptr) {
+        icalcomponent_free(component);
+        return nullptr;
+    }
     if (icaltimezone_set_component(zone, component) == 0) {
         icalcomponent_free(component);
         icaltimezone_free(zone, 1);
@@ -41,8 +51,7 @@ icaltimezone* zoneFromSource(const ZoneSource& source) {
     return zone;
 }
 
-icaltimetype icalTimeOf(std::int64_t seconds, const icaltimezone* zone) {
-    const DateTime wall = fromWallSeconds(seconds);
+icaltimetype icalTimeOf(const DateTime& wall, const icaltimezone* zone) {
     icaltimetype time = icaltime_null_time();
     time.year = wall.year;
     time.month = wall.month;
@@ -53,8 +62,6 @@ icaltimetype icalTimeOf(std::int64_t seconds, const icaltimezone* zone) {
     time.zone = zone;
     return time;
 }
-
-} // namespace
 
 icaltimezone* zoneFromDatabase(const std::string& tzid) {
     if (!isZoneDatabaseName(tzid)) {
@@ -121,7 +128,7 @@ std::int64_t wallSecondsIn(icaltimezone* zone, std::int64_t instant) {
     if (zone == nullptr) {
         return wallSeconds(systemWallTime(instant));
     }
-    icaltimetype then = icalTimeOf(instant, icaltimezone_get_utc_timezone());
+    icaltimetype then = icalTimeOf(fromWallSeconds(instant), icaltimezone_get_utc_timezone());
     int daylight = 0;
     return instant + icaltimezone_get_utc_offset_of_utc_time(zone, &then, &daylight);
 }
@@ -141,7 +148,7 @@ std::int64_t localSecondsOf(const icaltimetype& time, icaltimezone* zone) {
         int daylight = 0;
         const int suggested = icaltimezone_get_utc_offset(zone, &local, &daylight);
         instant = instantOfWallTime(instant, suggested, [zone, utc](std::int64_t at) {
-            icaltimetype then = icalTimeOf(at, utc);
+            icaltimetype then = icalTimeOf(fromWallSeconds(at), utc);
             int isDaylight = 0;
             return static_cast<std::int64_t>(
                 icaltimezone_get_utc_offset_of_utc_time(zone, &then, &isDaylight));

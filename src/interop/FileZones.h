@@ -2,6 +2,7 @@
 #pragma once
 
 #include "interop/CalendarSource.h"
+#include "kit/DateTime.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,6 +36,10 @@ private:
     std::vector<icaltimezone*> owned_;
 };
 
+// A zone of a parsed VTIMEZONE, which it takes over; nothing (and the
+// component freed) when it is none or libical cannot use it.
+icaltimezone* zoneFromComponent(icalcomponent* component);
+
 // Whether a TZID may be looked up in the zone database: a relative name of
 // letters, digits and "_+-", in parts separated by single slashes.
 bool isZoneDatabaseName(const std::string& tzid);
@@ -42,6 +47,9 @@ bool isZoneDatabaseName(const std::string& tzid);
 // no database name, or whose entry is not a regular file (a folder or a pipe
 // would hang the reading).
 icaltimezone* zoneFromDatabase(const std::string& tzid);
+
+// A time of day in `zone` (floating when it is null) as libical holds it.
+icaltimetype icalTimeOf(const DateTime& wall, const icaltimezone* zone);
 
 // The local wall-clock time (as wallSeconds counts) of a time in `zone`:
 // floating when the zone is null, read as the system's local time then; a

@@ -101,6 +101,8 @@ void reportMerge(CommandContext& context, const LineMerge& merge, std::size_t un
     }
 }
 
+} // namespace
+
 FieldLabel labelsOf(const Lines& labels) {
     // The labels were read in the order of their lines (DataDirectory::phoneLabels).
     return [&labels](Line line) {
@@ -108,8 +110,6 @@ FieldLabel labelsOf(const Lines& labels) {
                                                        static_cast<int>(Line::PostcodeLabel))));
     };
 }
-
-} // namespace
 
 DateTime localDateTime(std::time_t instant) {
     std::tm tm{};

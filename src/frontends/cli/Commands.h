@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "interop/PhoneCard.h"
 #include "kit/DateTime.h"
 
 #include <cstddef>
@@ -42,5 +43,9 @@ void importVcf(CommandContext& context, const std::string& source);
 
 // The local date and time of an instant.
 DateTime localDateTime(std::time_t instant);
+
+// The phone book's field labels as DataDirectory::phoneLabels reads them, for
+// the phone line's fields; `labels` must outlive what is returned.
+FieldLabel labelsOf(const Lines& labels);
 
 } // namespace norvik::cli

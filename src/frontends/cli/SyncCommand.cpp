@@ -9,7 +9,6 @@
 #include "interop/sync/ItemFormat.h"
 #include "interop/sync/SyncEngine.h"
 #include "interop/sync/SyncFolders.h"
-#include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
 #include "store/DataFiles.h"
 #include "store/PosixFileSystem.h"
@@ -74,15 +73,7 @@ public:
         : data_(data), file_(file), lines_(data.load(file)) {}
 
     const Lines& lines() const override { return lines_; }
-    void apply(const ListEdits& edits) override {
-        for (const auto& [index, line] : edits.replaced) {
-            lines_.replace(static_cast<std::size_t>(index), line);
-        }
-        lines_.eraseSorted(edits.removed);
-        for (const auto& line : edits.added) {
-            lines_.push_back(line);
-        }
-    }
+    void apply(const ListEdits& edits) override { edits.applyTo(lines_); }
     void save() override { data_.save(file_, lines_); }
 
 private:
@@ -159,10 +150,7 @@ void syncOne(CommandContext& context, const char* list, const std::string& folde
         result = engine.run(lines, format, today);
     } else {
         const Lines labels = context.data.phoneLabels();
-        const ContactFormat format([&labels](Line line) {
-            return Text(labels.at(static_cast<std::size_t>(static_cast<int>(line) -
-                                                           static_cast<int>(Line::PostcodeLabel))));
-        });
+        const ContactFormat format(labelsOf(labels));
         result = engine.run(lines, format, today);
     }
     printSummary(context, list, result.summary);

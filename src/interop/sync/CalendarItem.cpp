@@ -100,15 +100,10 @@ bool cancelled(const ContentDocument& document, const Component& component) {
 }
 
 icaltimetype icalOf(const TimeValue& time) {
-    icaltimetype out = icaltime_null_time();
-    out.year = time.fields.year;
-    out.month = time.fields.month;
-    out.day = time.fields.day;
-    out.hour = time.fields.hour;
-    out.minute = time.fields.minute;
-    out.second = time.fields.second;
+    icaltimetype out =
+        icalTimeOf(time.fields,
+                   time.kind == TimeValue::Kind::Utc ? icaltimezone_get_utc_timezone() : time.zone);
     out.is_date = time.kind == TimeValue::Kind::Date ? 1 : 0;
-    out.zone = time.kind == TimeValue::Kind::Utc ? icaltimezone_get_utc_timezone() : time.zone;
     return out;
 }
 

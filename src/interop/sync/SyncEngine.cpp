@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/SyncEngine.h"
 
+#include "interop/ContentHash.h"
 #include "interop/sync/SyncText.h"
 #include "kit/Failure.h"
 #include "store/LineList.h"
@@ -89,13 +90,20 @@ struct FileWork {
 
 } // namespace
 
+void ListEdits::applyTo(Lines& lines) const {
+    for (const auto& [index, line] : replaced) {
+        lines.replace(static_cast<std::size_t>(index), line);
+    }
+    lines.eraseSorted(removed);
+    for (const auto& line : added) {
+        lines.push_back(line);
+    }
+}
+
 std::uint64_t savedListHash(const Lines& lines) {
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    std::uint64_t hash = contentHashStart;
     for (const std::string_view piece : linePieces(lines)) {
-        for (const char c : piece) {
-            hash ^= static_cast<unsigned char>(c);
-            hash *= 0x100000001b3ULL;
-        }
+        hash = contentHash(piece, hash);
     }
     return hash;
 }

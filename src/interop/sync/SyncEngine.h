@@ -26,6 +26,8 @@ struct ListEdits {
     std::vector<Text> added;
 
     bool empty() const { return replaced.empty() && removed.empty() && added.empty(); }
+    // The edits made to lines held in memory, in that order.
+    void applyTo(Lines& lines) const;
 };
 
 // The list a sync works on: its lines, how changes reach them and how the

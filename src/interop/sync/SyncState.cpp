@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/sync/SyncState.h"
 
+#include "interop/ContentLines.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -32,17 +34,9 @@ void escaped(std::string& out, std::string_view text) {
 }
 
 std::string unescaped(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char next = text[++i];
-        out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-    }
-    return out;
+    return unescapeBackslashes(text, [](char next) {
+        return next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    });
 }
 
 // An optional text: "=" and the text, or "!" for none.

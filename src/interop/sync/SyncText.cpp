@@ -57,15 +57,6 @@ std::optional<EventFields> fullFormEvent(std::string_view line) {
     return EventFields{moment, Text(line.substr(eventTextStart))};
 }
 
-std::uint64_t contentHash(std::string_view bytes) {
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001b3ULL;
-    }
-    return hash;
-}
-
 std::string newUid() {
     std::random_device device;
     std::uniform_int_distribution<unsigned> part(0, 0xFFFF);

@@ -27,9 +27,6 @@ struct EventFields {
 };
 std::optional<EventFields> fullFormEvent(std::string_view line);
 
-// FNV-1a over the bytes: the same on every machine and build.
-std::uint64_t contentHash(std::string_view bytes);
-
 // A new item's UID: 128 random bits as hex in the usual groups.
 std::string newUid();
 

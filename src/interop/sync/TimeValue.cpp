@@ -56,20 +56,8 @@ std::int64_t instantOfLocal(const DateTime& moment) {
     return static_cast<std::int64_t>(std::mktime(&tm));
 }
 
-icaltimetype icalOf(const DateTime& fields, const icaltimezone* zone) {
-    icaltimetype time = icaltime_null_time();
-    time.year = fields.year;
-    time.month = fields.month;
-    time.day = fields.day;
-    time.hour = fields.hour;
-    time.minute = fields.minute;
-    time.second = fields.second;
-    time.zone = zone;
-    return time;
-}
-
 std::int64_t instantInZone(const DateTime& fields, icaltimezone* zone) {
-    return static_cast<std::int64_t>(icaltime_as_timet_with_zone(icalOf(fields, zone), zone));
+    return static_cast<std::int64_t>(icaltime_as_timet_with_zone(icalTimeOf(fields, zone), zone));
 }
 
 DateTime fieldsInZone(std::int64_t instant, icaltimezone* zone) {
@@ -158,33 +146,6 @@ Zones::~Zones() {
     }
 }
 
-namespace {
-
-// A zone of its own definition; nothing when libical does not take it.
-icaltimezone* zoneFrom(const std::string& text) {
-    icalcomponent* parsed = icalparser_parse_string(text.c_str());
-    if (parsed == nullptr) {
-        return nullptr;
-    }
-    if (icalcomponent_isa(parsed) != ICAL_VTIMEZONE_COMPONENT) {
-        icalcomponent_free(parsed);
-        return nullptr;
-    }
-    icaltimezone* zone = icaltimezone_new();
-    if (zone == nullptr) {
-        icalcomponent_free(parsed);
-        return nullptr;
-    }
-    if (icaltimezone_set_component(zone, parsed) == 0) {
-        icalcomponent_free(parsed);
-        icaltimezone_free(zone, 1);
-        return nullptr;
-    }
-    return zone;
-}
-
-} // namespace
-
 icaltimezone* Zones::find(const std::string& tzid) {
     for (auto& own : own_) {
         if (own.tzid != tzid) {
@@ -192,7 +153,7 @@ icaltimezone* Zones::find(const std::string& tzid) {
         }
         if (!own.tried) {
             own.tried = true;
-            own.zone = zoneFrom(own.text);
+            own.zone = zoneFromComponent(icalparser_parse_string(own.text.c_str()));
         }
         if (own.zone != nullptr) {
             return own.zone;

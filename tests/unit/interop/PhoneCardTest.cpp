@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/PhoneCard.h"
+#include "PhoneLabels.h"
 #include "SpeedCheck.h"
 #include "phonebook/PhoneLine.h"
 #include "store/Codec1251.h"
@@ -10,26 +11,9 @@
 namespace norvik {
 namespace {
 
-Lines labelsOf(std::initializer_list<const char*> utf8) {
-    Lines labels;
-    for (const char* label : utf8) {
-        labels.push_back(cp1251::literal(label));
-    }
-    return labels;
-}
-
-// The labels of the shipped modules, lines 132 to 141.
-const Lines russian = labelsOf({", индекс ", " обл.", ", ул. ", ", д. ", ", корп. ", ", стр. ",
-                                ", кв. ", ", моб. тел.: ", ", тел.: ", ", факс: "});
-const Lines english = labelsOf({", postcode ", " region", ", street: ", ", house: ", ", building: ",
-                                ", structure: ", ", flat: ", ", mobile: ", ", phone: ", ", fax: "});
-
-FieldLabel labelFrom(const Lines& labels) {
-    return [&labels](Line line) {
-        return Text(labels.at(static_cast<std::size_t>(static_cast<int>(line) -
-                                                       static_cast<int>(Line::PostcodeLabel))));
-    };
-}
+using test::labelFrom;
+const Lines& russian = test::russianPhoneLabels();
+const Lines& english = test::englishPhoneLabels();
 
 // Every combination of fields the add dialog offers, with values that hold
 // commas and label-like text, reads back into the same fields: the card

@@ -2,6 +2,8 @@
 #include "interop/sync/CardItem.h"
 #include "store/Codec1251.h"
 
+#include "PhoneLabels.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,22 +11,7 @@
 namespace norvik::sync {
 namespace {
 
-Lines labelsOf(std::initializer_list<const char*> utf8) {
-    Lines labels;
-    for (const char* label : utf8) {
-        labels.push_back(cp1251::literal(label));
-    }
-    return labels;
-}
-
-// The labels of the shipped Russian module, lines 132 to 141.
-const Lines russian = labelsOf({", индекс ", " обл.", ", ул. ", ", д. ", ", корп. ", ", стр. ",
-                                ", кв. ", ", моб. тел.: ", ", тел.: ", ", факс: "});
-
-const FieldLabel label = [](Line line) {
-    return Text(russian.at(
-        static_cast<std::size_t>(static_cast<int>(line) - static_cast<int>(Line::PostcodeLabel))));
-};
+const FieldLabel label = test::labelFrom(test::russianPhoneLabels());
 
 Text line(const char* utf8) {
     return cp1251::literal(utf8);

@@ -5,6 +5,7 @@
 #include "store/LineList.h"
 #include "store/PosixFileSystem.h"
 
+#include "PhoneLabels.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <tuple>
+#include <string_view>
 #include <vector>
 
 namespace norvik::sync {
@@ -45,15 +46,7 @@ public:
     }
     const Lines& lines() const override { return lines_; }
     Lines& edit() { return lines_; }
-    void apply(const ListEdits& edits) override {
-        for (const auto& [index, line] : edits.replaced) {
-            lines_.replace(static_cast<std::size_t>(index), line);
-        }
-        lines_.eraseSorted(edits.removed);
-        for (const auto& line : edits.added) {
-            lines_.push_back(line);
-        }
-    }
+    void apply(const ListEdits& edits) override { edits.applyTo(lines_); }
     void save() override {
         if (refuse) {
             throw Failure("Cannot create file do.txt", "Permission denied");
@@ -185,6 +178,13 @@ protected:
         return found;
     }
 
+    // The other side rewrites the first `from` in an item as `to`.
+    void editItem(const std::string& name, std::string_view from, std::string_view to) {
+        std::string bytes = vdir.read(name);
+        bytes.replace(bytes.find(from), from.size(), to);
+        vdir.write(name, bytes);
+    }
+
     // The name of the file that holds this text.
     std::string fileWith(const std::string& text) {
         for (const auto& [name, bytes] : items()) {
@@ -264,16 +264,13 @@ TEST_F(SyncEngineTest, ChangesAndRemovalsFollowTheOtherSide) {
     const std::string c = fileWith("SUMMARY:C");
     const std::string d = fileWith("SUMMARY:D");
     // The other side keeps a place of its own in A.
-    std::string withPlace = vdir.read(a);
-    withPlace.insert(withPlace.find("END:VEVENT"), "LOCATION:Hall\r\n");
-    vdir.write(a, withPlace);
+    editItem(a, "END:VEVENT", "LOCATION:Hall\r\nEND:VEVENT");
+    const std::string withPlace = vdir.read(a);
     ASSERT_FALSE(round().failure);
 
     replaceLine(0, "10.01.2027 10:00:00 >>> A2");
     removeLine(2);
-    std::string changedB = vdir.read(b);
-    changedB.replace(changedB.find("SUMMARY:B"), 9, "SUMMARY:B2");
-    vdir.write(b, changedB);
+    editItem(b, "SUMMARY:B", "SUMMARY:B2");
     std::filesystem::remove(vdir / d);
 
     const SyncResult result = round();
@@ -305,13 +302,8 @@ TEST_F(SyncEngineTest, ChangesOnBothSidesAreAllKept) {
     replaceLine(0, "10.01.2027 10:00:00 >>> Both, here");
     replaceLine(2, "12.01.2027 10:00:00 >>> Gone there, changed");
     removeLine(1);
-    for (const auto& [name, from, to] :
-         {std::tuple{both, "SUMMARY:Both", "SUMMARY:Both\\, there"},
-          std::tuple{goneHere, "SUMMARY:Gone here", "SUMMARY:Gone here\\, changed"}}) {
-        std::string bytes = vdir.read(name);
-        bytes.replace(bytes.find(from), std::string(from).size(), to);
-        vdir.write(name, bytes);
-    }
+    editItem(both, "SUMMARY:Both", "SUMMARY:Both\\, there");
+    editItem(goneHere, "SUMMARY:Gone here", "SUMMARY:Gone here\\, changed");
     std::filesystem::remove(vdir / goneThere);
 
     const SyncResult result = round();
@@ -352,11 +344,8 @@ TEST_F(SyncEngineTest, IdenticalLinesStayDistinctItems) {
     const std::string second = engine.state().entries[1].file;
     ASSERT_NE(first, second);
     // Each item gets a place of its own on the other side.
-    for (const auto& [name, place] : {std::pair{first, "One"}, std::pair{second, "Two"}}) {
-        std::string bytes = vdir.read(name);
-        bytes.insert(bytes.find("END:VEVENT"), std::string("LOCATION:") + place + "\r\n");
-        vdir.write(name, bytes);
-    }
+    editItem(first, "END:VEVENT", "LOCATION:One\r\nEND:VEVENT");
+    editItem(second, "END:VEVENT", "LOCATION:Two\r\nEND:VEVENT");
     ASSERT_FALSE(engine.run(list, format, today).failure);
     EXPECT_EQ(list.lines().size(), 2U);
 
@@ -434,9 +423,7 @@ TEST_F(SyncEngineTest, ASeriesIsALinePerOccurrence) {
     ASSERT_FALSE(sync(DateTime{2027, 1, 22, 0, 0, 0, 0}).failure);
     EXPECT_EQ(list().size(), 7U);
     // The other side adds occurrences; only those from the new day on come in.
-    std::string longer = vdir.read("weekly.ics");
-    longer.replace(longer.find("UNTIL=20270301T000000"), 21, "UNTIL=20270315T000000");
-    vdir.write("weekly.ics", longer);
+    editItem("weekly.ics", "UNTIL=20270301T000000", "UNTIL=20270315T000000");
     ASSERT_FALSE(sync(DateTime{2027, 1, 22, 0, 0, 0, 0}).failure);
     lines = list();
     ASSERT_EQ(lines.size(), 9U);
@@ -488,16 +475,7 @@ TEST_F(SyncEngineTest, ASyncStoppedHalfWayConvergesWithoutCopies) {
 // sync, whatever the address looks like on either side; a changed number
 // then reaches the card's TEL and nothing else of it.
 TEST_F(SyncEngineTest, PhoneRecordsPairByNameAndNumbers) {
-    const Lines labels{", индекс ", " обл.",  ", ул. ",        ", д. ",    ", корп. ",
-                       ", стр. ",   ", кв. ", ", моб. тел.: ", ", тел.: ", ", факс: "};
-    Lines russian;
-    for (const auto label : labels) {
-        russian.push_back(cp1251::literal(label));
-    }
-    const ContactFormat format([&russian](Line line) {
-        return Text(russian.at(static_cast<std::size_t>(static_cast<int>(line) -
-                                                        static_cast<int>(Line::PostcodeLabel))));
-    });
+    const ContactFormat format(test::labelFrom(test::russianPhoneLabels()));
     dataFolder.write("telephone.txt", cp1251::literal("Anna Example >>> Springfield, моб. тел.: "
                                                       "+7 900 111-22-33\r\n"));
     const std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:c1\r\nFN:Anna Example\r\n"
