@@ -286,15 +286,6 @@ std::string plainPrefix(std::string_view prefix) {
     });
 }
 
-std::string parameter(const ContentFields& fields, std::string_view name) {
-    for (const auto& [key, value] : fields.params) {
-        if (key == name) {
-            return value;
-        }
-    }
-    return {};
-}
-
 bool hasParameterValue(const ContentFields& fields, std::string_view name, std::string_view value) {
     return std::any_of(fields.params.begin(), fields.params.end(), [&](const auto& param) {
         return param.first == name && upperCased(param.second) == value;

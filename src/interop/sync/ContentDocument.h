@@ -80,8 +80,6 @@ std::string prefixWithout(std::string_view prefix,
 // written as plain UTF-8 is not misread.
 std::string plainPrefix(std::string_view prefix);
 
-// The value of the first parameter of that name, upper-cased name given.
-std::string parameter(const ContentFields& fields, std::string_view name);
 bool hasParameterValue(const ContentFields& fields, std::string_view name, std::string_view value);
 
 } // namespace norvik::sync

@@ -2,6 +2,7 @@
 #include "interop/sync/TimeValue.h"
 
 #include "events/EventTime.h"
+#include "interop/ContentLines.h"
 #include "interop/FileZones.h"
 #include "interop/WallClock.h"
 
@@ -312,7 +313,7 @@ std::optional<TimeValue> readTimeValue(std::string_view value, const ContentFiel
         return std::nullopt;
     }
     time.fields = *moment;
-    const std::string type = parameter(fields, "VALUE");
+    const std::string type = paramValue(fields, "VALUE");
     if (value.size() == 8) {
         if (utc) {
             return std::nullopt;
@@ -327,7 +328,7 @@ std::optional<TimeValue> readTimeValue(std::string_view value, const ContentFiel
         time.kind = TimeValue::Kind::Utc;
         return time;
     }
-    const std::string tzid = parameter(fields, "TZID");
+    const std::string tzid = paramValue(fields, "TZID");
     if (tzid.empty()) {
         time.kind = TimeValue::Kind::Floating;
         return time;
