@@ -6,6 +6,7 @@
 #include "store/DataFiles.h"
 #include "store/FileStore.h"
 
+#include <initializer_list>
 #include <string_view>
 
 namespace norvik {
@@ -23,20 +24,17 @@ void TForm1::setPanelWritable(const char* file, bool writable) {
         }
         return;
     }
+    // A list's commands that change it: add, edit and delete, as buttons
+    // and as menu items.
+    const auto enable = [writable](std::initializer_list<Control*> commands) {
+        for (Control* command : commands) {
+            command->enabled = writable;
+        }
+    };
     if (name == eventsFile) {
-        for (Control* command : {static_cast<Control*>(&Button3), static_cast<Control*>(&Button10),
-                                 static_cast<Control*>(&Button4), static_cast<Control*>(&N11),
-                                 static_cast<Control*>(&N12), static_cast<Control*>(&N13)}) {
-            command->enabled = writable;
-        }
-        return;
-    }
-    if (name == phonesFile) {
-        for (Control* command : {static_cast<Control*>(&Button5), static_cast<Control*>(&Button6),
-                                 static_cast<Control*>(&Button11), static_cast<Control*>(&N15),
-                                 static_cast<Control*>(&N16), static_cast<Control*>(&N17)}) {
-            command->enabled = writable;
-        }
+        enable({&Button3, &Button10, &Button4, &N11, &N12, &N13});
+    } else if (name == phonesFile) {
+        enable({&Button5, &Button6, &Button11, &N15, &N16, &N17});
     }
 }
 

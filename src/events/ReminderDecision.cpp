@@ -4,6 +4,7 @@
 #include "events/EventTime.h"
 #include "events/EventTimes.h"
 #include "events/ReminderMemory.h"
+#include "events/TimeScan.h"
 
 #include <algorithm>
 
@@ -14,32 +15,6 @@ namespace {
 // Less than a second ahead, or already come: a tick that arrives late (the
 // machine slept, a reminder was being answered) still finds the event.
 constexpr std::int64_t dueWindow = millisPerSecond;
-
-// The first line from `from` whose time `hit` says yes to, or `count`. The
-// lines go sixteen at a time without a branch each, which the compiler turns
-// into a few vector instructions: a tick passes over a million times that
-// are neither due nor past.
-template <class Hit>
-std::size_t firstHit(const std::vector<std::int64_t>& times, std::size_t from, std::size_t count,
-                     Hit hit) {
-    constexpr std::size_t block = 16;
-    std::size_t i = from;
-    for (; i + block <= count; i += block) {
-        bool any = false;
-        for (std::size_t k = 0; k < block; ++k) {
-            any |= hit(times[i + k]);
-        }
-        if (any) {
-            break;
-        }
-    }
-    for (; i < count; ++i) {
-        if (hit(times[i])) {
-            return i;
-        }
-    }
-    return count;
-}
 
 int firstDue(const ReminderMemory& memory, const std::vector<std::int64_t>& times,
              const Lines& lines, std::int64_t now, int from) {

@@ -3,6 +3,7 @@
 
 #include "events/EventTime.h"
 #include "events/EventTimes.h"
+#include "events/TimeScan.h"
 
 #include <algorithm>
 
@@ -28,11 +29,26 @@ void ReminderMemory::clockIs(std::int64_t now) {
 
 int ReminderMemory::notAnnounced(const std::vector<std::int64_t>& times, const Lines& lines,
                                  std::int64_t from, std::int64_t to) const {
+    if (to <= from) {
+        return 0;
+    }
+    // The tray's tooltip counts every second over all the lines, as the tick
+    // scans them: one unsigned comparison tells whether a time lies in
+    // [from, to), and only the few lines there are looked up. Unreadable lines
+    // fall outside.
+    const auto since = static_cast<std::uint64_t>(from);
+    const auto width = static_cast<std::uint64_t>(to) - since;
+    const auto inSpan = [since, width](std::int64_t time) {
+        return static_cast<std::uint64_t>(time) - since < width;
+    };
     int count = 0;
     const std::size_t size = std::min(times.size(), lines.size());
-    for (std::size_t i = 0; i < size; ++i) {
-        // Unreadable lines are far below any range.
-        if (times[i] >= from && times[i] < to && !wasAnnounced(times[i], lines[i])) {
+    for (std::size_t i = 0;; ++i) {
+        i = firstHit(times, i, size, inSpan);
+        if (i == size) {
+            break;
+        }
+        if (!wasAnnounced(times[i], lines[i])) {
             ++count;
         }
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace norvik {
 
@@ -142,11 +143,11 @@ void TextBuffer::makeRoom(std::size_t bytes) {
     gapLength_ += grow;
 }
 
-std::size_t TextBuffer::replace(std::size_t from, std::size_t length, const Text& text) {
+std::size_t TextBuffer::replace(std::size_t from, std::size_t length, Text text) {
     from = snap(from);
     const std::size_t end = snap(std::max(from, std::min(from + length, size())));
     length = end - from;
-    const Text inserted = normalizeLineBreaks(text);
+    const Text inserted = normalizeLineBreaks(std::move(text));
     // The pieces the edit touches: from the one it starts in to the one that
     // holds the last byte it removes. Only they are cut again.
     auto first = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), from) - 1;

@@ -67,8 +67,9 @@ public:
     // CR LF; never past the end.
     std::size_t snap(std::size_t position) const;
     // Replaces `length` bytes from `from` (both snapped) by `text` with its
-    // line breaks made CR LF; returns how many bytes went in.
-    std::size_t replace(std::size_t from, std::size_t length, const Text& text);
+    // line breaks made CR LF; returns how many bytes went in. Text already in
+    // CR LF moves in without another copy.
+    std::size_t replace(std::size_t from, std::size_t length, Text text);
     const LineChange& lastLineChange() const { return lastLineChange_; }
 
     static bool isBlank(char byte) { return byte == ' ' || byte == '\t'; }

@@ -113,6 +113,15 @@ protected:
         const int result = dialog.showModal();
         return leftOpen ? 0 : result;
     }
+
+    // runKeys with one key pressed in the named control of the dialog.
+    int keyIn(Form& dialog, const char* name, Qt::Key key,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return runKeys(dialog, [&] {
+            focus(of(dialog, name));
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        });
+    }
 };
 
 TEST_F(KeyboardTest, EnterAndEscapePressTheDialogsButtonsUnlessAFieldTookTheKey) {
@@ -122,43 +131,17 @@ TEST_F(KeyboardTest, EnterAndEscapePressTheDialogsButtonsUnlessAFieldTookTheKey)
     dialog.cancelButton = &dialog.Button2;
     // Enter from every kind of field presses the default button.
     for (const char* field : {"Edit1", "ComboBox1", "DateTimePicker1", "CheckBox1"}) {
-        EXPECT_EQ(runKeys(dialog,
-                          [&] {
-                              focus(of(dialog, field));
-                              QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                          }),
-                  mrOk)
-            << field;
+        EXPECT_EQ(keyIn(dialog, field, Qt::Key_Return), mrOk) << field;
     }
     // The keypad's Enter too; with Ctrl held, nothing.
-    EXPECT_EQ(runKeys(dialog,
-                      [&] {
-                          focus(of(dialog, "Edit1"));
-                          QTest::keyClick(of(dialog, "Edit1"), Qt::Key_Enter, Qt::KeypadModifier);
-                      }),
-              mrOk);
-    EXPECT_EQ(runKeys(dialog,
-                      [&] {
-                          focus(of(dialog, "Edit1"));
-                          QTest::keyClick(of(dialog, "Edit1"), Qt::Key_Return, Qt::ControlModifier);
-                      }),
-              0);
+    EXPECT_EQ(keyIn(dialog, "Edit1", Qt::Key_Enter, Qt::KeypadModifier), mrOk);
+    EXPECT_EQ(keyIn(dialog, "Edit1", Qt::Key_Return, Qt::ControlModifier), 0);
     // A button with the focus is the one Enter presses.
-    EXPECT_EQ(runKeys(dialog,
-                      [&] {
-                          focus(of(dialog, "Button3"));
-                          QTest::keyClick(of(dialog, "Button3"), Qt::Key_Return);
-                      }),
-              0);
+    EXPECT_EQ(keyIn(dialog, "Button3", Qt::Key_Return), 0);
     EXPECT_EQ(dialog.presses, std::vector<std::string>{"Button3"});
     // Escape presses the cancel button, here one without a result of its own.
     dialog.presses.clear();
-    EXPECT_EQ(runKeys(dialog,
-                      [&] {
-                          focus(of(dialog, "Edit1"));
-                          QTest::keyClick(of(dialog, "Edit1"), Qt::Key_Escape);
-                      }),
-              0);
+    EXPECT_EQ(keyIn(dialog, "Edit1", Qt::Key_Escape), 0);
     EXPECT_EQ(dialog.presses, std::vector<std::string>{"Button2"});
 
     // The field's own key handler runs first and may take the key.
@@ -170,12 +153,7 @@ TEST_F(KeyboardTest, EnterAndEscapePressTheDialogsButtonsUnlessAFieldTookTheKey)
             key = 0;
         }
     };
-    EXPECT_EQ(runKeys(dialog,
-                      [&] {
-                          focus(of(dialog, "Edit1"));
-                          QTest::keyClick(of(dialog, "Edit1"), Qt::Key_Return);
-                      }),
-              0);
+    EXPECT_EQ(keyIn(dialog, "Edit1", Qt::Key_Return), 0);
     EXPECT_EQ(seen, std::vector<char>{'\r'});
     dialog.Edit1.onKeyPress = nullptr;
 
@@ -183,12 +161,7 @@ TEST_F(KeyboardTest, EnterAndEscapePressTheDialogsButtonsUnlessAFieldTookTheKey)
     dialog.Button1.enabled = false;
     dialog.Button2.visible = false;
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        EXPECT_EQ(runKeys(dialog,
-                          [&] {
-                              focus(of(dialog, "ComboBox1"));
-                              QTest::keyClick(QApplication::focusWidget(), key);
-                          }),
-                  0);
+        EXPECT_EQ(keyIn(dialog, "ComboBox1", key), 0);
     }
     EXPECT_TRUE(dialog.presses.empty());
 }

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace norvik::qt {
 
@@ -130,13 +131,13 @@ void NotesEdit::applyChange(std::size_t from, std::size_t length, const Text& te
 }
 
 std::size_t NotesEdit::replaceBytes(std::size_t from, std::size_t length, const Text& text) {
-    const Text inserted = normalizeLineBreaks(text);
+    Text inserted = normalizeLineBreaks(text);
     if (offered_) {
         // The offered selection is taken before the edit changes it.
         const std::size_t start = buffer_.snap(from);
         offered_->textChanging(start, buffer_.snap(start + length) - start, inserted.size());
     }
-    const std::size_t put = buffer_.replace(from, length, inserted);
+    const std::size_t put = buffer_.replace(from, length, std::move(inserted));
     keepLayoutsThrough(buffer_.lastLineChange());
     return put;
 }
